@@ -1,0 +1,28 @@
+// What the core and the program data need of the windows: the main window's
+// execution mode and status text, and the memory window's cell search.
+// The application implements these with its windows; tests fake them.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+class IVentanaPrincipal {
+public:
+    virtual ~IVentanaPrincipal() = default;
+    virtual void ModoEjecucion(int16_t modo) = 0;
+    virtual int16_t ModoEjecucion() const = 0;
+    virtual void InfoBar(const std::string& texto) = 0;
+};
+
+class IVentanaMemoria {
+public:
+    virtual ~IVentanaMemoria() = default;
+    virtual void BuscarCelda(int32_t& direccion) = 0;
+};
+
+// The installed windows; without them a plain recorder keeps the mode and text.
+IVentanaPrincipal& VentanaPrincipal();
+void EstablecerVentanaPrincipal(IVentanaPrincipal* ventana);
+// nullptr when no memory window is open: then nothing is searched.
+IVentanaMemoria* VentanaMemoria();
+void EstablecerVentanaMemoria(IVentanaMemoria* ventana);

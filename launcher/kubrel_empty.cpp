@@ -1,0 +1,1 @@
+// Keeps the launcher library non-empty before its sources exist.
