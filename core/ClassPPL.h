@@ -1,0 +1,60 @@
+// The four-stage pipeline: fetch, decode, read and execute stage records, the
+// wait-cycle counter and the mnemonic tables of the instruction set by group.
+// Mode 0 keeps four distinct records that shift one stage per cycle; mode 1
+// shares one record among the four stages. Records are reused, never created
+// per cycle.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string_view>
+
+#include "core/ClassUnitData.h"
+
+class ClassPPL {
+public:
+    ClassPPL();
+    ClassPPL(const ClassPPL&) = delete;
+    ClassPPL& operator=(const ClassPPL&) = delete;
+
+    // Wait cycles owed before the next real fetch (set by the group decoders,
+    // spent by the fetch unit in mode 0).
+    int32_t lCiclosEspera = 0;
+
+    // The table row of (group, row) with its flag character ("*" floating
+    // point, " " integer), or " <ERR>". Groups 6 and 7 share one table.
+    static std::string_view Nemonico(int32_t grupo, int32_t fila);
+
+    ClassUnitData& Ejecucion() { return *etapas_[3]; }
+    ClassUnitData& Lectura() { return *etapas_[2]; }
+    ClassUnitData& Decodificacion() { return *etapas_[1]; }
+    ClassUnitData& Busqueda() { return *etapas_[0]; }
+    const ClassUnitData& Ejecucion() const { return *etapas_[3]; }
+    const ClassUnitData& Lectura() const { return *etapas_[2]; }
+    const ClassUnitData& Decodificacion() const { return *etapas_[1]; }
+    const ClassUnitData& Busqueda() const { return *etapas_[0]; }
+
+    // Advances the pipeline by one clock cycle in the given mode (0 with the
+    // pipeline, 1 without); a mode change drops every instruction in flight.
+    void Actualizar(int16_t modo);
+    // The record of stage 0 fetch, 1 decode, 2 read, 3 execute; nullptr otherwise.
+    ClassUnitData* Unidades(int16_t etapa);
+    // Fresh records for the last mode used; keeps lCiclosEspera.
+    void VaciarPPL();
+
+    int16_t UltimoModo() const { return iUltimoModo_; }
+
+    // A delayed branch taken without the pipeline: its target takes effect
+    // after the three instructions that follow it (iSaltosRetardo of them are
+    // still to be fetched). Emptying the pipeline or changing mode drops it.
+    int32_t lDestinoRetardo = 0;
+    int16_t iSaltosRetardo = 0;
+
+private:
+    void Distintos();   // four distinct fresh records
+    void Compartido();  // one fresh record shared by the four stages
+
+    std::array<ClassUnitData, 4> registros_{};
+    std::array<ClassUnitData*, 4> etapas_{};
+    int16_t iUltimoModo_ = 0;
+};

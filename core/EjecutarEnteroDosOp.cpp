@@ -1,0 +1,4 @@
+#include "core/Instrucciones.h"
+
+// Placeholder until the integer two-operand group is written: changes nothing.
+void EjecutarEnteroDosOp() {}

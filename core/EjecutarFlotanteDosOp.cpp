@@ -1,0 +1,4 @@
+#include "core/Instrucciones.h"
+
+// Placeholder until the floating-point two-operand group is written: changes nothing.
+void EjecutarFlotanteDosOp() {}
