@@ -1,1 +1,0 @@
-// Keeps the launcher library non-empty before its sources exist.
