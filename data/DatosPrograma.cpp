@@ -10,14 +10,10 @@
 #include <system_error>
 
 #include "core/ClassMemoria.h"
+#include "core/ClassPPL.h"
 #include "core/ClassRegistrosCPU.h"
 #include "platform/Ajustes.h"
-
-// The pipeline joins the program-wide objects once its class exists.
-#if __has_include("core/ClassPPL.h")
-#include "core/ClassPPL.h"
-#define TARVIX_HAY_PPL 1
-#endif
+#include "platform/Impresora.h"
 
 // --- Program-wide objects ------------------------------------------------------
 std::unique_ptr<CollectMarcaRupt> gMarcasRupt;
@@ -28,9 +24,7 @@ std::unique_ptr<CollectTablaRef> gTablaRef;
 std::unique_ptr<CollectDatosFich> gDatosFich;
 std::unique_ptr<ClassMemoria> gMemoria;
 std::unique_ptr<ClassRegistrosCPU> gRegistros;
-#ifdef TARVIX_HAY_PPL
 std::unique_ptr<ClassPPL> gPPL;
-#endif
 
 // --- Run state -------------------------------------------------------------------
 int32_t gCiclos = 0;
@@ -197,8 +191,6 @@ bool AsignarEntero(const AjustePrograma& fila, const std::string& texto, Entero*
     return true;
 }
 
-bool (*gConsultaImpresoras)() = nullptr;
-
 }  // namespace
 
 const std::vector<AjustePrograma>& TablaAjustes() {
@@ -258,7 +250,7 @@ void LeerOpciones() {
         // can use, reads as the default.
         if (!AsignarTextoAjuste(fila, texto)) AsignarTextoAjuste(fila, fila.porDefecto);
     }
-    gHayImpresora = gConsultaImpresoras != nullptr && gConsultaImpresoras();
+    gHayImpresora = plataforma::HayImpresora();
 }
 
 void GuardarOpciones() {
@@ -277,9 +269,7 @@ void CrearObjetosPrograma() {
     gMemoria = std::make_unique<ClassMemoria>();
     gMemoria->Inicializar(ConfigMem);
     gRegistros = std::make_unique<ClassRegistrosCPU>();
-#ifdef TARVIX_HAY_PPL
     gPPL = std::make_unique<ClassPPL>();
-#endif
 
     // Vector addresses: b+1 in microprocessor mode, in RAM block 1 in
     // microcomputer mode; the TMS320C31 has no interrupt on bits 6 and 7.
@@ -304,5 +294,3 @@ bool ExisteFichero(const std::string& ruta) {
     std::ifstream f(r, std::ios::binary);
     return f.is_open();
 }
-
-void EstablecerConsultaImpresoras(bool (*hayImpresoras)()) { gConsultaImpresoras = hayImpresoras; }

@@ -129,7 +129,3 @@ void GuardarOpciones();
 // True only for a regular file that can be opened for reading. One trailing
 // backslash is dropped first.
 bool ExisteFichero(const std::string& ruta);
-
-// How LeerOpciones learns whether a printer is installed; the printing layer
-// installs it. Without one, gHayImpresora is false.
-void EstablecerConsultaImpresoras(bool (*hayImpresoras)());

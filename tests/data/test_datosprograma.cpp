@@ -15,6 +15,7 @@
 #include "core/ClassRegistrosCPU.h"
 #include "data/DatosPrograma.h"
 #include "fakes/AjustesMemoria.h"
+#include "fakes/ImpresoraFalsa.h"
 
 namespace {
 
@@ -217,12 +218,13 @@ TEST(Opciones, RecentFileKeysHaveABlankBeforeTheNumber) {
     EXPECT_EQ(MRU[10], "j.dsk");
 }
 
-TEST(Opciones, PrinterPresenceComesFromTheInstalledQuery) {
+TEST(Opciones, PrinterPresenceIsTakenAtStart) {
     prueba::AjustesMemoria a;
-    EstablecerConsultaImpresoras([] { return true; });
-    LeerOpciones();
-    EXPECT_TRUE(gHayImpresora);
-    EstablecerConsultaImpresoras(nullptr);
+    {
+        prueba::ImpresoraFalsa impresora;
+        LeerOpciones();
+        EXPECT_TRUE(gHayImpresora);
+    }
     LeerOpciones();
     EXPECT_FALSE(gHayImpresora);
 }
