@@ -42,7 +42,8 @@ int16_t LeerHex32(std::string_view s, int32_t& v) {
 }
 
 // Decimal number text (surrounding blanks allowed): [sign] digits [. digits]
-// [e [sign] digits]. No hexadecimal, infinity or not-a-number forms.
+// [e [sign] digits]. No hexadecimal, infinity or not-a-number forms; 6 for a
+// number a double cannot hold.
 int16_t LeerDoble(std::string_view s, double& d) {
     s = Recortar(s);
     size_t i = 0, n = s.size();
@@ -50,46 +51,25 @@ int16_t LeerDoble(std::string_view s, double& d) {
     if (i < n && (s[i] == '+' || s[i] == '-')) negativo = s[i++] == '-';
     size_t inicio = i;
     size_t cifrasEnteras = 0, cifrasFrac = 0;
-    // Decimal position of the first significant digit, to tell overflow
-    // from underflow when the value is outside a double's range.
-    long posSignificativa = 0;
-    bool haySignificativa = false;
-    while (i < n && s[i] >= '0' && s[i] <= '9') {
-        if (s[i] != '0' && !haySignificativa) haySignificativa = true;
-        if (haySignificativa) ++posSignificativa;
-        ++i, ++cifrasEnteras;
-    }
+    while (i < n && s[i] >= '0' && s[i] <= '9') ++i, ++cifrasEnteras;
     if (i < n && s[i] == '.') {
         ++i;
-        while (i < n && s[i] >= '0' && s[i] <= '9') {
-            if (s[i] != '0' && !haySignificativa) haySignificativa = true;
-            if (!haySignificativa) --posSignificativa;
-            ++i, ++cifrasFrac;
-        }
+        while (i < n && s[i] >= '0' && s[i] <= '9') ++i, ++cifrasFrac;
     }
     if (cifrasEnteras + cifrasFrac == 0) return kErrNoNumero;
-    long exp10 = 0;
     if (i < n && (s[i] == 'e' || s[i] == 'E')) {
         ++i;
-        bool expNeg = false;
-        if (i < n && (s[i] == '+' || s[i] == '-')) expNeg = s[i++] == '-';
+        if (i < n && (s[i] == '+' || s[i] == '-')) ++i;
         size_t ini = i;
-        while (i < n && s[i] >= '0' && s[i] <= '9') {
-            if (exp10 < 100000) exp10 = exp10 * 10 + (s[i] - '0');
-            ++i;
-        }
+        while (i < n && s[i] >= '0' && s[i] <= '9') ++i;
         if (i == ini) return kErrNoNumero;
-        if (expNeg) exp10 = -exp10;
     }
     if (i != n) return kErrNoNumero;
     double x = 0.0;
     auto [p, ec] = std::from_chars(s.data() + inicio, s.data() + n, x, std::chars_format::general);
-    if (ec == std::errc::result_out_of_range) {
-        if (haySignificativa && posSignificativa + exp10 > 0) return kErrDesbordamiento;
-        x = 0.0;  // too small for a double: reads as zero
-    } else if (ec != std::errc() || p != s.data() + n) {
-        return kErrNoNumero;
-    }
+    // Too large or too small for a double: out of range either way.
+    if (ec == std::errc::result_out_of_range) return kErrDesbordamiento;
+    if (ec != std::errc() || p != s.data() + n) return kErrNoNumero;
     d = negativo ? -x : x;
     return 0;
 }
@@ -174,6 +154,15 @@ void Normalizar(double& x, int& e) {
         x = -2.0;
         --e;
     }
+}
+
+// Normalises a finite d != 0 for the short and extended writers; false when
+// d is not finite or its exponent falls outside -128..127.
+bool NormalizarEnRango(double d, double& x, int& e) {
+    if (!std::isfinite(d)) return false;
+    x = d;
+    Normalizar(x, e);
+    return e >= -128 && e <= 127;
 }
 
 std::string FormatoCientifico(double d) {
@@ -262,11 +251,9 @@ int16_t ConvertirDobleAFlotDSP(double d, int32_t& w) {
         w = static_cast<int32_t>(0x80000000u);
         return 0;
     }
-    if (!std::isfinite(d)) return kErrDesbordamiento;
-    double x = d;
+    double x;
     int e;
-    Normalizar(x, e);
-    if (e < -128 || e > 127) return kErrDesbordamiento;
+    if (!NormalizarEnRango(d, x, e)) return kErrDesbordamiento;
     int32_t m = static_cast<int32_t>(std::trunc(x * 8388608.0));  // x * 2^23
     uint32_t fraccion = static_cast<uint32_t>(m) & 0x7FFFFFu;
     // A product of exactly -2^23 would give fraction 0, doubling the magnitude.
@@ -300,11 +287,9 @@ int16_t ConvertirDobleAFlotExt(double d, ClassRegistrosRn& r) {
         r.LO(0);
         return 0;
     }
-    if (!std::isfinite(d)) return kErrDesbordamiento;
-    double x = d;
+    double x;
     int e;
-    Normalizar(x, e);
-    if (e < -128 || e > 127) return kErrDesbordamiento;
+    if (!NormalizarEnRango(d, x, e)) return kErrDesbordamiento;
     int64_t c = static_cast<int64_t>(std::trunc(x * k2e31));
     uint32_t lo;
     if (x > 0) {
