@@ -49,7 +49,8 @@ public:
     void AR(int16_t i, int32_t v) { if (i >= 0 && i < 8) reg_[i] = v; }
 
     // R(0..7): the extended register itself; changes through it change the
-    // register. An index outside gives a scratch register that nothing reads.
+    // register, and later writes show through it (copy it to keep a value).
+    // An index outside gives a scratch register that nothing reads.
     ClassRegistrosRn& R(int16_t i) { return (i >= 0 && i < 8) ? r_[i] : r_[8]; }
     const ClassRegistrosRn& R(int16_t i) const { return (i >= 0 && i < 8) ? r_[i] : r_[8]; }
     void R(int16_t i, const ClassRegistrosRn& rn) { if (i >= 0 && i < 8) r_[i] = rn; }
