@@ -1,0 +1,173 @@
+#include "views/VistaGrid.h"
+
+#include <QColor>
+#include <QHeaderView>
+#include <QItemSelectionModel>
+#include <QMouseEvent>
+#include <QScrollBar>
+
+namespace {
+
+QColor ColorBGR(uint32_t bgr) {
+    return QColor(int(bgr & 0xFF), int((bgr >> 8) & 0xFF), int((bgr >> 16) & 0xFF));
+}
+
+Qt::Alignment Alinear(Alineacion a) {
+    switch (a) {
+    case Alineacion::Centro: return Qt::AlignCenter;
+    case Alineacion::Derecha: return Qt::AlignRight | Qt::AlignVCenter;
+    default: return Qt::AlignLeft | Qt::AlignVCenter;
+    }
+}
+
+}  // namespace
+
+ModeloGrid::ModeloGrid(EstadoGrid& estado, QObject* padre) : QAbstractTableModel(padre), estado_(estado) {}
+
+int ModeloGrid::rowCount(const QModelIndex& padre) const {
+    return padre.isValid() ? 0 : estado_.Filas() - estado_.FilasFijas();
+}
+
+int ModeloGrid::columnCount(const QModelIndex& padre) const {
+    return padre.isValid() ? 0 : estado_.Columnas();
+}
+
+QVariant ModeloGrid::data(const QModelIndex& indice, int rol) const {
+    const int32_t f = indice.row() + estado_.FilasFijas(), c = indice.column();
+    switch (rol) {
+    case Qt::DisplayRole: return QString::fromStdString(estado_.Texto(f, c));
+    case Qt::BackgroundRole: {
+        const uint32_t col = estado_.ColorFondo(f, c);
+        return col == EstadoGrid::kColorDefecto ? QVariant() : QVariant(ColorBGR(col));
+    }
+    case Qt::ForegroundRole: {
+        const uint32_t col = estado_.ColorTexto(f, c);
+        return col == EstadoGrid::kColorDefecto ? QVariant() : QVariant(ColorBGR(col));
+    }
+    case Qt::DecorationRole: {
+        const int16_t img = estado_.Imagen(f, c);
+        return img >= 1 && size_t(img) <= imagenes_.size() ? QVariant(imagenes_[size_t(img - 1)]) : QVariant();
+    }
+    case Qt::TextAlignmentRole: return QVariant::fromValue(Alinear(estado_.AlineacionColumna(c)));
+    default: return {};
+    }
+}
+
+QVariant ModeloGrid::headerData(int seccion, Qt::Orientation orientacion, int rol) const {
+    if (orientacion != Qt::Horizontal) return {};
+    if (rol == Qt::DisplayRole) return QString::fromStdString(estado_.Texto(0, seccion));
+    if (rol == Qt::TextAlignmentRole) return QVariant::fromValue(Alinear(estado_.AlineacionColumna(seccion)));
+    return {};
+}
+
+void ModeloGrid::Aplicar(const EstadoGrid::Cambios& cambios) {
+    if (cambios.estructura) {
+        beginResetModel();
+        endResetModel();
+        return;
+    }
+    if (cambios.filaMin < 0) return;
+    if (cambios.filaMin == 0) emit headerDataChanged(Qt::Horizontal, 0, columnCount() - 1);
+    const int desde = std::max(cambios.filaMin, estado_.FilasFijas()) - estado_.FilasFijas();
+    const int hasta = cambios.filaMax - estado_.FilasFijas();
+    if (hasta >= desde) emit dataChanged(index(desde, 0), index(hasta, columnCount() - 1));
+}
+
+VistaGrid::VistaGrid(EstadoGrid& estado, QWidget* padre)
+    : QTableView(padre), estado_(estado), modelo_(estado, this) {
+    setModel(&modelo_);
+    verticalHeader()->hide();
+    verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    verticalHeader()->setMinimumSectionSize(1);
+    horizontalHeader()->setHighlightSections(false);
+    setSelectionMode(QAbstractItemView::ContiguousSelection);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setWordWrap(false);
+    setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
+    connect(verticalScrollBar(), &QScrollBar::valueChanged, this, &VistaGrid::AlDesplazar);
+    connect(selectionModel(), &QItemSelectionModel::selectionChanged, this, &VistaGrid::SeleccionCambiada);
+}
+
+void VistaGrid::Sincronizar() {
+    const EstadoGrid::Cambios cambios = estado_.TomarCambios();
+    sincronizando_ = true;
+    modelo_.Aplicar(cambios);
+    if (cambios.estructura) {
+        verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 2);
+        for (int c = 0; c < estado_.Columnas(); ++c) setColumnWidth(c, Pixeles(estado_.AnchoColumna(c)));
+    }
+    if (cambios.estructura || cambios.posicion) {
+        const int fijas = estado_.FilasFijas();
+        verticalScrollBar()->setValue(estado_.FilaSuperior() - fijas);
+        const QModelIndex actual = modelo_.index(estado_.Fila() - fijas, estado_.Columna());
+        const QModelIndex lejano = modelo_.index(estado_.FilaSel() - fijas, estado_.ColSel());
+        if (actual.isValid()) {
+            selectionModel()->setCurrentIndex(actual, QItemSelectionModel::NoUpdate);
+            selectionModel()->select(QItemSelection(actual, lejano.isValid() ? lejano : actual),
+                                     QItemSelectionModel::ClearAndSelect);
+        } else {
+            selectionModel()->clear();
+        }
+    }
+    sincronizando_ = false;
+    // The toolkit may not scroll as far as asked (the end of the list): the
+    // state follows what is on screen and the rows there get filled.
+    const int32_t arriba = verticalScrollBar()->value() + estado_.FilasFijas();
+    if (arriba != estado_.FilaSuperior()) {
+        estado_.FilaSuperior(arriba);
+        emit Desplazado();
+    }
+}
+
+void VistaGrid::CalcularFilasVisibles() {
+    const int alto = std::max(1, verticalHeader()->defaultSectionSize());
+    estado_.FilasVisibles(std::max(1, viewport()->height() / alto));
+}
+
+void VistaGrid::resizeEvent(QResizeEvent* e) {
+    QTableView::resizeEvent(e);
+    CalcularFilasVisibles();
+    emit Redimensionado();
+}
+
+void VistaGrid::AlDesplazar(int valor) {
+    if (sincronizando_) return;
+    estado_.FilaSuperior(valor + estado_.FilasFijas());
+    emit Desplazado();
+}
+
+void VistaGrid::currentChanged(const QModelIndex& actual, const QModelIndex& previo) {
+    QTableView::currentChanged(actual, previo);
+    if (sincronizando_ || !actual.isValid()) return;
+    estado_.Fila(actual.row() + estado_.FilasFijas());
+    estado_.Columna(actual.column());
+}
+
+void VistaGrid::SeleccionCambiada() {
+    if (sincronizando_) return;
+    const QModelIndexList sel = selectionModel()->selectedIndexes();
+    if (sel.isEmpty()) return;
+    // The far corner is the selected cell farthest from the current cell.
+    const QModelIndex actual = currentIndex();
+    QModelIndex lejano = actual;
+    int mejor = -1;
+    for (const QModelIndex& i : sel) {
+        const int d = std::abs(i.row() - actual.row()) + std::abs(i.column() - actual.column());
+        if (d > mejor) { mejor = d; lejano = i; }
+    }
+    if (lejano.isValid()) estado_.Seleccion(lejano.row() + estado_.FilasFijas(), lejano.column());
+}
+
+void VistaGrid::mousePressEvent(QMouseEvent* e) {
+    if (e->button() == Qt::RightButton) { e->accept(); return; }
+    QTableView::mousePressEvent(e);
+}
+
+void VistaGrid::mouseReleaseEvent(QMouseEvent* e) {
+    if (e->button() == Qt::RightButton) {
+        emit BotonDerechoSoltado(e->globalPosition().toPoint());
+        return;
+    }
+    QTableView::mouseReleaseEvent(e);
+    if (e->button() == Qt::LeftButton) emit Pulsado();
+}
