@@ -27,9 +27,7 @@ int32_t NumLineas() { return gDatosFich->count(); }
 bool LineaValida(int32_t L) { return L >= 1 && L <= NumLineas(); }
 
 bool LeerPalabra(int32_t dir, int32_t& palabra) {
-    int16_t err = 0;
-    gMemoria->Lee(palabra, dir, err);
-    return err == 0;
+    return gMemoria->Lee(palabra, dir) == 0;
 }
 
 bool HayRuptura(int32_t dir) {
@@ -292,10 +290,10 @@ void LogicaDASM::SituarPC() {
     for (int k = 0; k < 4; ++k)
         if (filaEtapa_[k] >= 1 && filaEtapa_[k] < grid_.Filas()) grid_.Imagen(filaEtapa_[k], 0, 0);
     for (int k = 0; k < 4; ++k) {
-        const ClassUnitData& etapa = gPPL->Unidades(int16_t(k));
+        const ClassUnitData& etapa = *gPPL->Unidades(int16_t(k));
         int32_t entrada = 0, fila = 0;
         const int16_t res = LocalizarPosMem(etapa.lPosMem, entrada, fila);
-        if (etapa.lCodigoInstr != -1 && res == 0) {
+        if (etapa.lCodigoInstr() != -1 && res == 0) {
             grid_.Fila(fila);
             filaEtapa_[k] = fila;
             grid_.Imagen(fila, 0, kImagenEtapa[k]);
