@@ -18,6 +18,11 @@ class IVentanaMemoria {
 public:
     virtual ~IVentanaMemoria() = default;
     virtual void BuscarCelda(int32_t& direccion) = 0;
+    // Goes to the cell without asking, address 0 included (a watch-mark break
+    // on cell 0 shows that cell). Windows that can show cell 0 override it.
+    virtual void MostrarCelda(int32_t direccion) {
+        if (direccion != 0) BuscarCelda(direccion);
+    }
 };
 
 // The installed windows; without them a plain recorder keeps the mode and text.

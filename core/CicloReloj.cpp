@@ -1,0 +1,112 @@
+#include "core/CicloReloj.h"
+
+#include "core/Anfitrion.h"
+#include "core/ClassMemoria.h"
+#include "core/ClassPPL.h"
+#include "core/ClassRegistrosCPU.h"
+#include "core/ConversionesNum.h"
+#include "core/UnidadEjecucion.h"
+#include "core/Unidades.h"
+#include "data/DatosPrograma.h"
+#include "platform/Cuadros.h"
+
+namespace {
+
+constexpr int32_t kCiclosMaximos = 1000000;
+
+bool gEnCiclo = false;
+
+int32_t DireccionRuptura(ClassPPL& ppl) {
+    switch (LocalRuptura) {
+    case 0: return gRegistros->PC();
+    case 1: return ppl.Busqueda().lPosMem;
+    case 2: return ppl.Decodificacion().lPosMem;
+    case 3: return ppl.Lectura().lPosMem;
+    case 4: return ppl.Ejecucion().lPosMem;
+    default: return 0;
+    }
+}
+
+void RupturaPorMarca(int32_t i) {
+    VentanaPrincipal().ModoEjecucion(0);
+    if (!InfoMarcasRupt) return;
+    const int32_t celda = gMarcasRupt->Item(i).PosMem();
+    int32_t pos = i;
+    plataforma::MsgBox("Se ha producido una Ruptura por marca en la celda $" + FormatoHex(celda) +
+                           ".\nOperacion verificada:\n\n" + gMarcasRupt->CadenaInfo(pos),
+                       plataforma::Icono::Informacion, plataforma::Botones::Aceptar,
+                       "Marcas de Ruptura", 11010, true);
+    if (IVentanaMemoria* memoria = VentanaMemoria()) memoria->MostrarCelda(celda);
+}
+
+void RupturaPorPunto(int32_t a) {
+    VentanaPrincipal().ModoEjecucion(0);
+    if (!InfoPuntosRupt) return;
+    plataforma::MsgBox("Se ha produccido una Ruptura por Punto en la celda $" + FormatoHex(a) + ".",
+                       plataforma::Icono::Informacion, plataforma::Botones::Aceptar,
+                       "Puntos de Ruptura", 11040, true);
+}
+
+bool EsLlamadaEjecutada(const ClassUnitData& e) {
+    const int32_t c = e.lCodigoInstr();
+    return e.lCanal == canal::kLeido && e.LTipoIntr == 3 && (c == 1 || c == 8 || c == 9 || c == 10);
+}
+
+void Ciclo() {
+    ClassPPL& ppl = *gPPL;
+    ppl.Actualizar(ModoPPL);
+    gMemoria->Access_Clear();
+    gCiclos += ModoPPL != 0 ? 4 : 1;
+    if (gCiclos > kCiclosMaximos) gCiclos = 0;
+
+    int16_t err = 0;
+    UnidadBusqueda(err);
+    UnidadDecodificacion(err);
+    UnidadLectura(err);
+    UnidadEjecucion(err);
+    if (err != 0) {
+        VentanaPrincipal().ModoEjecucion(0);
+        return;
+    }
+
+    const int32_t a = DireccionRuptura(ppl);
+    if (gEjecutando || MarcasEnPasoaPaso) {
+        if (const int32_t i = gMarcasRupt->OcurreMarca(); i > 0) RupturaPorMarca(i);
+    }
+    // Read after the watch marks: their stop has already cleared gEjecutando.
+    if (gEjecutando) {
+        if (gPuntosRupt->BuscarMemPos(a) > 0) RupturaPorPunto(a);
+    }
+    // The first executed call arms the stop at its return address.
+    if (gPasoSobre && gDirParada == -1 && EsLlamadaEjecutada(ppl.Ejecucion())) {
+        gDirParada = ppl.Ejecucion().lPosMem + 1;
+        VentanaPrincipal().ModoEjecucion(2);
+    }
+    if (gDirParada != -1 && gDirParada == a) {
+        VentanaPrincipal().ModoEjecucion(0);
+        gDirParada = -1;
+    }
+    if (gRegistros->BIT_ST(bitst::GIE)) AtenderInterrupcion();
+}
+
+}  // namespace
+
+void CicloReloj() {
+    if (gEnCiclo) return;
+    gEnCiclo = true;
+    Ciclo();
+    gEnCiclo = false;
+}
+
+void ReiniciarProcesador() {
+    gCiclos = 0;
+    gEstadoDSK = -1;
+    gPPL->VaciarPPL();
+    gMemoria->Inicializar(ConfigMem);
+    gRegistros->Reset();
+    gTablaRef->Clear();
+    gTablaSect->Clear();
+    gPuntosRupt->Clear();
+    gMarcasRupt->Clear();
+    gErrDSK->Clear();
+}

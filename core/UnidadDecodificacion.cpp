@@ -1,0 +1,143 @@
+#include <bit>
+
+#include "core/ClassPPL.h"
+#include "core/ClassRegistrosCPU.h"
+#include "core/ConversionesNum.h"
+#include "core/Instrucciones.h"
+#include "core/Unidades.h"
+#include "data/DatosPrograma.h"
+#include "platform/Cuadros.h"
+
+namespace {
+
+constexpr uint32_t kMascara24 = 0xFFFFFF;
+
+int32_t Suma32(int32_t a, int32_t b) {
+    return static_cast<int32_t>(static_cast<uint32_t>(a) + static_cast<uint32_t>(b));
+}
+int32_t Resta32(int32_t a, int32_t b) {
+    return static_cast<int32_t>(static_cast<uint32_t>(a) - static_cast<uint32_t>(b));
+}
+
+// OK stops the run; Cancel lets the word pass as an instruction that does nothing.
+bool PararEnCodigoInvalido(int32_t palabra) {
+    return plataforma::MsgBox("El codigo de instruccion [$" + FormatoHex(palabra) +
+                                  "] no es un código de operacion válido.",
+                              plataforma::Icono::Pregunta, plataforma::Botones::AceptarCancelar,
+                              "Unidad de Decodificación", 10080, true) ==
+           plataforma::Respuesta::Aceptar;
+}
+
+}  // namespace
+
+int32_t InvertirBits(int32_t x, int32_t n) {
+    uint32_t r = 0;
+    const uint32_t u = static_cast<uint32_t>(x);
+    for (int32_t i = 0; i <= n && i < 32; ++i)
+        if ((u >> i) & 1u) r |= 1u << (n - i);
+    return static_cast<int32_t>(r);
+}
+
+int32_t CalcularDirCircular(int32_t ar24, int32_t paso) {
+    const int32_t bloque = gRegistros->BK() & 0xFFFF;
+    if (bloque == 0) return paso;
+    const int k = std::bit_width(static_cast<uint32_t>(bloque));
+    const int32_t indice = ar24 & static_cast<int32_t>((1u << k) - 1);
+    const int64_t siguiente = int64_t{indice} + paso;
+    if (siguiente >= bloque) return Resta32(paso, bloque);
+    if (siguiente >= 0) return paso;
+    return Suma32(paso, bloque);
+}
+
+int32_t CalcularDirBitInvertido(int32_t ar24, int32_t ir0) {
+    const uint32_t inc = static_cast<uint32_t>(ir0) & kMascara24;
+    if (inc == 0) return 0;
+    const int32_t n = std::bit_width(inc) - 1;
+    const int32_t bajos = ar24 & static_cast<int32_t>((2u << n) - 1);
+    const int32_t suma = InvertirBits(bajos, n) + InvertirBits(static_cast<int32_t>(inc), n);
+    return InvertirBits(suma, n) - bajos;
+}
+
+void CalcularDirIndirecta(int32_t& direccion, int32_t& delta, int16_t modo, int16_t arn,
+                          int32_t disp) {
+    delta = 0;
+    if (arn < 0 || arn > 7 || modo < 0 || modo > 25) return;
+    const ClassRegistrosCPU& reg = *gRegistros;
+    const int32_t r = static_cast<int32_t>(static_cast<uint32_t>(reg.AR(arn)) & kMascara24);
+    const int32_t ir0 = static_cast<int32_t>(static_cast<uint32_t>(reg.IR(0)) & kMascara24);
+    const int32_t ir1 = static_cast<int32_t>(static_cast<uint32_t>(reg.IR(1)) & kMascara24);
+    // Codes 0-7 step by the displacement, 8-15 by IR0, 16-23 by IR1.
+    const int32_t paso = modo < 8 ? disp : modo < 16 ? ir0 : ir1;
+    if (modo < 24) {
+        switch (modo % 8) {
+        case 0: direccion = Suma32(r, paso); break;
+        case 1: direccion = Resta32(r, paso); break;
+        case 2: direccion = Suma32(r, paso); delta = paso; break;
+        case 3: direccion = Resta32(r, paso); delta = Resta32(0, paso); break;
+        case 4: direccion = r; delta = paso; break;
+        case 5: direccion = r; delta = Resta32(0, paso); break;
+        case 6: direccion = r; delta = CalcularDirCircular(r, paso); break;
+        case 7: direccion = r; delta = CalcularDirCircular(r, Resta32(0, paso)); break;
+        }
+    } else {
+        direccion = r;
+        if (modo == 25) delta = CalcularDirBitInvertido(r, ir0);
+    }
+}
+
+void UnidadDecodificacion(int16_t& err) {
+    ClassPPL& ppl = *gPPL;
+    ClassUnitData& d = ppl.Decodificacion();
+    if (d.lCanal != canal::kBuscado || err != 0) return;
+
+    const int32_t w = d.lInstruccion;
+    const uint32_t u = static_cast<uint32_t>(w);
+    d.LTipoIntr = (u >> 24) == 0xFF ? -1 : static_cast<int32_t>(u >> 29);
+    switch (d.LTipoIntr) {
+    case 0: DecodificarDosOperandos(w); break;
+    case 1: DecodificarTresOperandos(w); break;
+    case 2: DecodificarCargaCond(w); break;
+    case 3: DecodificarControlPrograma(w); break;
+    case 4: DecodificarParaleloMultSuma(w); break;
+    case 6:
+    case 7: DecodificarParaleloCargaAlmac(w); break;
+    default: d.LTipoIntr = -1; break;
+    }
+    if (d.LTipoIntr == -1 && PararEnCodigoInvalido(w)) {
+        err = 1;
+        return;
+    }
+
+    ClassRegistrosCPU& reg = *gRegistros;
+    int32_t dir1 = 0, delta1 = 0, dir2 = 0, delta2 = 0;
+    CalcularDirIndirecta(dir1, delta1, d.lModoArn1, static_cast<int16_t>(d.lIndArn1), d.lDisp);
+    CalcularDirIndirecta(dir2, delta2, d.lModoArn2, static_cast<int16_t>(d.lIndArn2), 1);
+    d.lAddrArn1 = dir1;
+    d.lAddrArn2 = dir2;
+    const auto modificar = [&reg](int32_t arn, int32_t delta) {
+        if (arn >= 0 && arn < 8)
+            reg.AR(static_cast<int16_t>(arn), Suma32(reg.AR(static_cast<int16_t>(arn)), delta));
+    };
+    if (d.lIndArn1 == d.lIndArn2 && d.lIndArn1 >= 0) {
+        modificar(d.lIndArn1, delta1 != 0 ? delta1 : delta2);
+    } else {
+        modificar(d.lIndArn1, delta1);
+        modificar(d.lIndArn2, delta2);
+    }
+
+    if (d.iFlagSP == 1) {
+        reg.SP(Suma32(reg.SP(), 1));
+        d.lAddrSP = reg.SP();
+    } else if (d.iFlagSP == -1) {
+        d.lAddrSP = reg.SP();
+        reg.SP(Resta32(reg.SP(), 1));
+    }
+    d.lCanal = canal::kDecodificado;
+
+    // The word fetched behind an instruction that stalls the fetch is cancelled.
+    if (ModoPPL == 0 && ppl.lCiclosEspera != 0) {
+        ClassUnitData& b = ppl.Busqueda();
+        b.lCanal = canal::kCancelado;
+        reg.PC(b.lPosMem);
+    }
+}

@@ -1,0 +1,80 @@
+#include "core/ClassMemoria.h"
+#include "core/ClassPPL.h"
+#include "core/ClassRegistrosCPU.h"
+#include "core/Unidades.h"
+#include "data/DatosPrograma.h"
+
+namespace {
+
+// A read from an unmapped address leaves the operand empty.
+Valor Leer(int32_t dir, bool flotante) {
+    Valor v;
+    gMemoria->LeeDatoDSP(v, dir, flotante);
+    return v;
+}
+
+}  // namespace
+
+void UnidadLectura(int16_t& err) {
+    ClassUnitData& l = gPPL->Lectura();
+    if (l.lCanal != canal::kDecodificado || err != 0) return;
+    // A word let pass at the invalid-opcode question is never executed.
+    if (l.LTipoIntr < 0) return;
+
+    const bool flotante = l.iTipoDatos() != 0;
+    Valor a, b;
+    if (l.lModoArn1 != -1) a = Leer(l.lAddrArn1, flotante);
+    if (l.lModoArn2 != -1) b = Leer(l.lAddrArn2, flotante);
+    if (l.iFlagSP < 0) l.lDatoSP = Leer(l.lAddrSP, flotante);
+
+    const int32_t codigo = l.lCodigoInstr();
+    switch (l.LTipoIntr) {
+    case 0:
+    case 2:
+        switch (l.iModoDireccion) {
+        case 1:
+            l.lAddrDirecto = ((gRegistros->DP() & 0xFF) << 16) | l.lDirecto;
+            l.vSrc1 = Leer(l.lAddrDirecto, flotante);
+            break;
+        case 2: l.vSrc1 = a; break;
+        case 3: l.vSrc1 = l.lInmediato; break;
+        default: break;
+        }
+        break;
+    case 1:
+        if (l.iModoDireccion == 1 || l.iModoDireccion == 3) l.vSrc1 = a;
+        if (l.iModoDireccion == 2 || l.iModoDireccion == 3) l.vSrc2 = b;
+        break;
+    case 3:
+        if (codigo >= 0 && codigo <= 3) {
+            l.vSrc1 = l.lInmediato;
+        } else if (codigo >= 4 && codigo <= 9) {
+            if (l.bBitB)
+                l.vSrc1 = Valor::Entero(static_cast<int32_t>(static_cast<uint32_t>(l.lPosMem) +
+                                                             static_cast<uint32_t>(l.lDisp)));
+        } else if (codigo == 10 && l.lCondN != -1) {
+            const uint32_t dir = static_cast<uint32_t>(gVectoresInt[12]) +
+                                 static_cast<uint32_t>(l.lCondN);
+            l.vSrc1 = Leer(static_cast<int32_t>(dir), false);
+        }
+        break;
+    case 4:
+        l.vSrc3 = a;
+        l.vSrc4 = b;
+        break;
+    case 6:
+    case 7:
+        if (codigo == 2 || codigo == 3) {
+            l.vSrc1 = a;
+            l.vSrc2 = b;
+        } else if (codigo == 10 || codigo == 11) {
+            // FIX||STI reads its source as a float, FLOAT||STF as an integer.
+            l.vSrc2 = Leer(l.lAddrArn2, !flotante);
+        } else if (codigo != 0 && codigo != 1) {
+            l.vSrc2 = b;
+        }
+        break;
+    default: break;
+    }
+    l.lCanal = canal::kLeido;
+}
