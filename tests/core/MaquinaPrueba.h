@@ -1,0 +1,107 @@
+// A fresh simulated machine for the core's tests: default settings, new
+// program-wide objects after a full reset, scripted boxes and fake windows,
+// and programs from tests/programs loaded by their listings.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "core/Anfitrion.h"
+#include "core/CicloReloj.h"
+#include "core/ClassMemoria.h"
+#include "core/ClassPPL.h"
+#include "core/ClassRegistrosCPU.h"
+#include "data/DatosPrograma.h"
+#include "fakes/CuadrosFalsos.h"
+
+namespace prueba {
+
+// The main window as the core sees it: mode 0 ends a continuous run at once.
+class VentanaPrincipalFalsa final : public IVentanaPrincipal {
+public:
+    void ModoEjecucion(int16_t modo) override {
+        modo_ = modo;
+        modos.push_back(modo);
+        if (modo == 0 || modo == 2 || modo == 4) gEjecutando = false;
+    }
+    int16_t ModoEjecucion() const override { return modo_; }
+    void InfoBar(const std::string& texto) override { estado = texto; }
+
+    std::vector<int16_t> modos;  // every mode set, in order
+    std::string estado;
+
+private:
+    int16_t modo_ = 0;
+};
+
+class VentanaMemoriaFalsa final : public IVentanaMemoria {
+public:
+    void BuscarCelda(int32_t& direccion) override { buscadas.push_back(direccion); }
+    void MostrarCelda(int32_t direccion) override { mostradas.push_back(direccion); }
+    std::vector<int32_t> buscadas, mostradas;
+};
+
+class Maquina {
+public:
+    explicit Maquina(int16_t modoPPL = 1) {
+        for (const AjustePrograma& fila : TablaAjustes()) AsignarTextoAjuste(fila, fila.porDefecto);
+        ModoPPL = modoPPL;
+        gEjecutando = false;
+        gPasoSobre = false;
+        gDirParada = -1;
+        CrearObjetosPrograma();
+        ReiniciarProcesador();
+        EstablecerVentanaPrincipal(&principal);
+        EstablecerVentanaMemoria(&memoria);
+    }
+    ~Maquina() {
+        EstablecerVentanaPrincipal(nullptr);
+        EstablecerVentanaMemoria(nullptr);
+    }
+    Maquina(const Maquina&) = delete;
+    Maquina& operator=(const Maquina&) = delete;
+
+    // Writes the words of tests/programs/<nombre>.dsk into memory and sets PC
+    // to its entry point.
+    void Cargar(const std::string& nombre) {
+        std::ifstream f(std::string(TARVIX_SOURCE_DIR) + "/tests/programs/" + nombre + ".dsk");
+        ASSERT_TRUE(f) << nombre;
+        std::string linea;
+        while (std::getline(f, linea)) {
+            if (linea.rfind("0x", 0) == 0 && linea.size() >= 21 && linea.compare(11, 2, "0x") == 0)
+                gMemoria->Escribe(Hex(linea.substr(2, 8)), Hex(linea.substr(13, 8)));
+            else if (linea.rfind(">>>> ENTRY 0x", 0) == 0)
+                gRegistros->PC(Hex(linea.substr(13, 8)));
+        }
+    }
+    // A run of continuous cycles as the main window's normal run makes them.
+    void Correr(int ciclos) {
+        gEjecutando = true;
+        principal.ModoEjecucion(1);
+        for (int i = 0; i < ciclos && principal.ModoEjecucion() != 0; ++i) CicloReloj();
+    }
+    void Ciclos(int n) {
+        for (int i = 0; i < n; ++i) CicloReloj();
+    }
+    int32_t Palabra(int32_t dir) const {
+        int32_t v = 0;
+        gMemoria->Lee(v, dir);
+        return v;
+    }
+
+    CuadrosFalsos cuadros;
+    VentanaPrincipalFalsa principal;
+    VentanaMemoriaFalsa memoria;
+
+private:
+    static int32_t Hex(const std::string& s) {
+        return static_cast<int32_t>(std::stoul(s, nullptr, 16));
+    }
+};
+
+inline ClassRegistrosCPU& Reg() { return *gRegistros; }
+
+}  // namespace prueba
