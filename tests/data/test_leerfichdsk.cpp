@@ -271,6 +271,14 @@ TEST_F(Cargador, AssemblerLinesThatLackTheirFieldsAreNotTaken) {
     EXPECT_EQ(Sects(), (std::vector<Sect>{{"s4", 0x809800, 0x809801, 2}}));
 }
 
+TEST_F(Cargador, TextsAreKeptAsUtf8) {
+    ASSERT_EQ(CargarLineas({"0x00809800 NOCODE     ; c\xe1lculo del a\xf1o",  // Latin-1
+                            "0x00809800 NOCODE     ; cálculo del año"}),       // already UTF-8
+              0);
+    EXPECT_EQ(gDatosFich->Item(1).CodASM(), "; cálculo del año");
+    EXPECT_EQ(gDatosFich->Item(2).CodASM(), "; cálculo del año");
+}
+
 TEST_F(Cargador, ErrorOnTheLastLineAddsAnEmptyMessage) {
     EXPECT_EQ(Cargar(">>>> DSK3A C3x\r\n> line 3 ERROR 4"), 1);
     EXPECT_EQ(Mensajes(), (std::vector<Msg>{{3, 1, ""}}));
