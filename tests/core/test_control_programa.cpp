@@ -127,6 +127,7 @@ TEST_F(ControlPrograma, DbcondDecrementaYSalta) {
     gRegistros->AR(2, 4);
     ClassUnitData& e = Registro(6, kU);
     e.lIndArn1 = 2;
+    e.bBitB = false;
     e.lBitD = true;
     e.vSrc1 = Valor::Entero(0x809A00);
     EjecutarControlPrograma();
