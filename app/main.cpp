@@ -1,11 +1,29 @@
-// Placeholder entry point until the main window is built: shows what there is.
+// Tarvix: the windowed simulator and debugger of the TMS320C3x.
 #include <QApplication>
-#include <QMessageBox>
+#include <memory>
+
+#include "app/ModPrograma.h"
+#include "platform/Ajustes.h"
+#include "platform/Cuadros.h"
+#include "platform/Impresora.h"
+#include "platform/qt/AjustesQt.h"
+#include "platform/qt/CuadrosQt.h"
+#include "platform/qt/ImpresoraQt.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    QMessageBox::information(nullptr, "Tarvix",
-        "Tarvix: la ventana principal aún no está construida.\n"
-        "Use tarvix-batch para ejecutar un listado.");
-    return 0;
+    QApplication::setApplicationName(plataforma::kAplicacion);
+    QApplication::setApplicationVersion(QString("%1.%2").arg(kVersionMayor).arg(kVersionMenor));
+    plataforma::qt::CuadrosQt cuadros;
+    plataforma::EstablecerCuadros(&cuadros);
+    plataforma::AjustesQt ajustes;
+    plataforma::EstablecerAjustes(&ajustes);
+    plataforma::ImpresoraQt impresora;
+    plataforma::EstablecerImpresora(&impresora);
+    Main();
+    const int r = app.exec();
+    plataforma::EstablecerImpresora(nullptr);
+    plataforma::EstablecerAjustes(nullptr);
+    plataforma::EstablecerCuadros(nullptr);
+    return r;
 }

@@ -1,0 +1,28 @@
+// What setting the execution mode does, as data: one row per mode 0..4.
+#pragma once
+
+#include <cstdint>
+
+enum class Cambio : int8_t { Intacto, Habilitar, Deshabilitar };
+
+struct EfectosModo {
+    bool temporizador;      // TimerRUN.Enabled
+    int intervalo;          // ms; 0 keeps it, kIntervaloTemporizado takes TiempoExeTemp
+    int8_t refrescoPorTick; // TimerRUN.Tag: 1 "True", 0 "False", -1 keeps it
+    Cambio menuPausa, menuRun, menuRunTempo;
+    Cambio botonPausa, botonRun, botonRunTempo;
+    bool ejecutando;        // gEjecutando
+    bool refrescar;         // Refrescar, only when the run stops
+    int16_t baseAnimacion;  // first frame of the mode's animation group
+    bool limpiarAni;        // clear the "Ani" picture
+    bool soltarPausa;       // uncheck Pausa and release its button
+};
+
+inline constexpr int kIntervaloTemporizado = -1;
+
+// The row of a mode, or nullptr for a value outside 0..4 (stored, no effect).
+const EfectosModo* EfectosDeModo(int16_t modo);
+
+// Modes whose ticks run a batch of cycles for about 10 ms (normal run, step
+// over, run to the cursor); the timed run runs one cycle per tick.
+inline bool ModoPorLotes(int16_t modo) { return modo == 1 || modo == 2 || modo == 4; }

@@ -1,0 +1,33 @@
+#include "app/Vistas.h"
+
+#include <array>
+#include <utility>
+
+namespace {
+
+// Function-local statics: views register from static initialisers of other files.
+std::array<FabricaVista, kNumVistas>& Fabricas() {
+    static std::array<FabricaVista, kNumVistas> fabricas;
+    return fabricas;
+}
+
+FabricaAuxDatos& FabricaAux() {
+    static FabricaAuxDatos fabrica;
+    return fabrica;
+}
+
+}  // namespace
+
+bool RegistrarVista(TipoVista tipo, FabricaVista fabrica) {
+    Fabricas()[static_cast<size_t>(tipo)] = std::move(fabrica);
+    return true;
+}
+
+bool RegistrarAuxDatos(FabricaAuxDatos fabrica) {
+    FabricaAux() = std::move(fabrica);
+    return true;
+}
+
+const FabricaVista& FabricaDeVista(TipoVista tipo) { return Fabricas()[static_cast<size_t>(tipo)]; }
+
+const FabricaAuxDatos& FabricaDeAuxDatos() { return FabricaAux(); }

@@ -1,0 +1,1023 @@
+#include "app/frmMain.h"
+
+#include <QAction>
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <span>
+#include <QApplication>
+#include <QClipboard>
+#include <QCloseEvent>
+#include <QElapsedTimer>
+#include <QGuiApplication>
+#include <QKeySequence>
+#include <QLabel>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QScreen>
+#include <QStatusBar>
+#include <QTimer>
+#include <QToolBar>
+#include <QWindowStateChangeEvent>
+
+#include "app/ArbolMenus.h"
+#include "app/BarraHerramientas.h"
+#include "app/DlgPersonalizarBarra.h"
+#include "app/Imagenes.h"
+#include "app/LogicaPrincipal.h"
+#include "app/ModPrograma.h"
+#include "app/Nucleo.h"
+#include "app/TablaModos.h"
+#include "app/frmTip.h"
+#include "core/ClassMemoria.h"
+#include "core/ClassRegistrosCPU.h"
+#include "core/ConversionesNum.h"
+#include "data/DatosPrograma.h"
+#include "platform/Ajustes.h"
+#include "platform/Cuadros.h"
+#include "platform/qt/AyudaQt.h"
+#include "platform/qt/DialogosComunesQt.h"
+
+using plataforma::Botones;
+using plataforma::Icono;
+
+namespace {
+
+frmMain* gVentanaMain = nullptr;
+
+constexpr double kTwipsPorPixel = 15.0;
+constexpr const char* kSeccionMain = "MainSettings";
+// Per view: settings section, Window-menu item, toolbar key.
+struct DatosVista {
+    const char* seccion;
+    const char* menu;
+    const char* boton;
+};
+constexpr DatosVista kDatosVista[kNumVistas] = {
+    {"DASMSettings", "mnuWindowDASM", "DASM"},
+    {"MemoriaSettings", "mnuWindowMemoria", "Memoria"},
+    {"RegistrosSettings", "mnuWindowRegistros", "Registros"},
+    {"PPLSettings", "mnuWindowPPL", "PPL"},
+};
+const DatosVista& Datos(TipoVista t) { return kDatosVista[static_cast<int>(t)]; }
+
+std::string Leer(const std::string& seccion, const std::string& clave, const std::string& defecto) {
+    return plataforma::Ajustes().Leer(plataforma::kAplicacion, seccion, clave, defecto);
+}
+void Escribir(const std::string& seccion, const std::string& clave, const std::string& valor) {
+    plataforma::Ajustes().Escribir(plataforma::kAplicacion, seccion, clave, valor);
+}
+
+// A stored number, or the default when the text is not a number.
+double LeerNumero(const std::string& seccion, const std::string& clave, double defecto) {
+    const std::string t = Leer(seccion, clave, "");
+    char* fin = nullptr;
+    const double v = std::strtod(t.c_str(), &fin);
+    return (t.empty() || !fin || *fin != '\0') ? defecto : v;
+}
+
+std::string TextoNumero(double v) {
+    char t[32];
+    std::snprintf(t, sizeof t, "%.9g", v);
+    return t;
+}
+
+plataforma::Cuadro CuadroAyuda(const std::string& texto, const std::string& titulo, Icono icono,
+                               int contexto) {
+    plataforma::Cuadro c;
+    c.texto = texto;
+    c.titulo = titulo;
+    c.icono = icono;
+    c.botonAyuda = true;
+    c.ficheroAyuda = plataforma::kFicheroAyuda;
+    c.contextoAyuda = contexto;
+    return c;
+}
+
+}  // namespace
+
+frmMain* VentanaMain() { return gVentanaMain; }
+
+// Counts the boxes shown, so a batch of cycles ends once the core asked the user
+// something; passes every box on to the service installed before it.
+class frmMain::CuadrosContados final : public plataforma::IServicioCuadros {
+public:
+    CuadrosContados() : anterior_(&plataforma::Cuadros()) { plataforma::EstablecerCuadros(this); }
+    ~CuadrosContados() override {
+        if (&plataforma::Cuadros() == this) plataforma::EstablecerCuadros(anterior_);
+    }
+    plataforma::Respuesta MsgBox(const plataforma::Cuadro& c) override {
+        ++mostrados;
+        return anterior_->MsgBox(c);
+    }
+    std::optional<std::string> InputBox(const plataforma::CuadroEntrada& c) override {
+        ++mostrados;
+        return anterior_->InputBox(c);
+    }
+    uint64_t mostrados = 0;
+
+private:
+    plataforma::IServicioCuadros* anterior_;
+};
+
+// ---------------------------------------------------------------------------
+// Creation, load and close
+
+frmMain::frmMain(plataforma::qt::IDialogosComunes* dialogos) : dialogos_(dialogos) {
+    if (!dialogos_) {
+        dialogosPropios_ = std::make_unique<plataforma::qt::DialogosComunesQt>();
+        dialogos_ = dialogosPropios_.get();
+    }
+    gVentanaMain = this;
+    cuadros_ = std::make_unique<CuadrosContados>();
+    setWindowTitle("Tarvix");
+    setObjectName("frmMain");
+    area_ = new QMdiArea(this);
+    area_->setObjectName("AreaCliente");
+    setCentralWidget(area_);
+    timerRUN_ = new QTimer(this);
+    timerRUN_->setObjectName("TimerRUN");
+    timerRUN_->setTimerType(Qt::PreciseTimer);
+    timerRUN_->setInterval(2000);
+    connect(timerRUN_, &QTimer::timeout, this, &frmMain::TimerRUN_Timer);
+
+    CrearManejadores();
+    CrearMenus();
+    CrearBarra();
+    CrearBarraEstado();
+    AplicarDisponibilidad();
+    EstablecerVentanaPrincipal(this);
+    if (FabricaDeVista(TipoVista::Memoria)) EstablecerVentanaMemoria(this);
+
+    auxCargada_ = false;
+    Form_Load();
+    ModoEjecucion(0);
+    posAnimacion_ = 0;
+    proporcionMosaico_ = 0.7;
+}
+
+frmMain::~frmMain() {
+    destruyendo_ = true;
+    timerRUN_->stop();
+    if (aux_) delete aux_->Widget();
+    for (QMdiSubWindow* sw : area_->subWindowList()) delete sw;
+    if (&VentanaPrincipal() == this) EstablecerVentanaPrincipal(nullptr);
+    if (VentanaMemoria() == this) EstablecerVentanaMemoria(nullptr);
+    cuadros_.reset();
+    if (gVentanaMain == this) gVentanaMain = nullptr;
+}
+
+void frmMain::Form_Load() {
+    // 1. Position, size and state; a rectangle on no screen gives the defaults.
+    const QRect pantalla = QGuiApplication::primaryScreen()->availableGeometry();
+    const double izq = LeerNumero(kSeccionMain, "Left", 0);
+    const double arriba = LeerNumero(kSeccionMain, "Top", -60);
+    const double ancho = LeerNumero(kSeccionMain, "Width", pantalla.width() * kTwipsPorPixel + 110);
+    const double alto = LeerNumero(kSeccionMain, "Height", pantalla.height() * kTwipsPorPixel - 300);
+    QRect r(int(izq / kTwipsPorPixel), int(arriba / kTwipsPorPixel), int(ancho / kTwipsPorPixel),
+            int(alto / kTwipsPorPixel));
+    bool enPantalla = false;
+    for (QScreen* s : QGuiApplication::screens()) enPantalla = enPantalla || s->availableGeometry().intersects(r);
+    if (!enPantalla || r.width() < 100 || r.height() < 100)
+        r = QRect(pantalla.topLeft(), pantalla.size() * 0.9);
+    setGeometry(r);
+    const double estado = LeerNumero(kSeccionMain, "Status", 2);
+    if (estado == 2) setWindowState(Qt::WindowMaximized);
+    else if (estado == 1) setWindowState(Qt::WindowMinimized);
+
+    // 2. Recent-file menu from the stored list.
+    for (int i = 1; i <= std::clamp<int>(NumMRUFiles, 1, 10); ++i) {
+        QAction* a = Accion("mnuFileMRU" + std::to_string(i));
+        if (!MRU[i].empty()) {
+            a->setText(QString::fromStdString(MRU[i]));
+            a->setVisible(true);
+            Accion("mnuFileBar6")->setVisible(true);
+        } else {
+            a->setVisible(false);
+        }
+    }
+
+    // 3. Tool items by their configured paths (the commands come with the tools).
+    if (ComandoDisponible("mnuToolsCalc")) Habilitar("mnuToolsCalc", !Calculadora.empty());
+    if (ComandoDisponible("mnuToolsEdit")) Habilitar("mnuToolsEdit", !Editor.empty());
+    if (ComandoDisponible("mnuToolsComp")) Habilitar("mnuToolsComp", !Ensamblador.empty());
+
+    // 4. Toolbar layout.
+    AplicarDisposicionBarra(LeerDisposicion(Leer("ToolBar", "Defecto", "")));
+
+    // 5. The views that were open last time.
+    for (TipoVista t : {TipoVista::PPL, TipoVista::Registros, TipoVista::Memoria, TipoVista::DASM}) {
+        const bool visible = TextoABool(Leer(Datos(t).seccion, "Visible", "True"), true);
+        if (visible && FabricaDeVista(t)) CrearVista(t, true);
+        else PulsarBoton(Datos(t).boton, false);
+    }
+
+    // 6. The layout again, as the views pressed their buttons.
+    AplicarDisposicionBarra(LeerDisposicion(Leer("ToolBar", "Defecto", "")));
+
+    // 7. Printing needs a printer.
+    if (!gHayImpresora) {
+        Habilitar("mnuFilePrint", false);
+        Habilitar("mnuFilePageSetup", false);
+        HabilitarBoton("Imprimir", false);
+    }
+}
+
+void frmMain::closeEvent(QCloseEvent* e) {
+    QueryUnload();
+    // The open views close as child windows and save their own layout.
+    area_->closeAllSubWindows();
+    Unload();
+    e->accept();
+}
+
+void frmMain::QueryUnload() {
+    timerRUN_->stop();
+    const Qt::WindowStates s = windowState();
+    const int estado = s & Qt::WindowMinimized ? 1 : (s & Qt::WindowMaximized ? 2 : 0);
+    Escribir(kSeccionMain, "Status", std::to_string(estado));
+    if (estado == 0) {
+        const QRect g = geometry();
+        Escribir(kSeccionMain, "Left", TextoNumero(g.x() * kTwipsPorPixel));
+        Escribir(kSeccionMain, "Top", TextoNumero(g.y() * kTwipsPorPixel));
+        Escribir(kSeccionMain, "Width", TextoNumero(g.width() * kTwipsPorPixel));
+        Escribir(kSeccionMain, "Height", TextoNumero(g.height() * kTwipsPorPixel));
+    }
+    // A kind of view that does not exist yet keeps what is stored for it.
+    for (TipoVista t : {TipoVista::DASM, TipoVista::Registros, TipoVista::Memoria, TipoVista::PPL})
+        if (FabricaDeVista(t)) Escribir(Datos(t).seccion, "Visible", VistaAbierta(t) ? "True" : "False");
+}
+
+void frmMain::Unload() {
+    if (auxCargada_ && aux_) delete aux_->Widget();
+    GuardarOpciones();
+}
+
+void frmMain::changeEvent(QEvent* e) {
+    // The topmost auxiliary window follows the main window's minimising.
+    if (e->type() == QEvent::WindowStateChange && auxCargada_ && aux_) {
+        if (isMinimized()) aux_->Widget()->hide();
+        else aux_->Widget()->show();
+    }
+    QMainWindow::changeEvent(e);
+}
+
+bool frmMain::event(QEvent* e) {
+    // Hovered menu items must not replace the status panels with a message.
+    if (e->type() == QEvent::StatusTip) return true;
+    return QMainWindow::event(e);
+}
+
+bool frmMain::eventFilter(QObject* objeto, QEvent* e) {
+    if (objeto == barra_ && e->type() == QEvent::MouseButtonDblClick) {
+        PersonalizarBarra();
+        return true;
+    }
+    return QMainWindow::eventFilter(objeto, e);
+}
+
+// ---------------------------------------------------------------------------
+// Menus
+
+void frmMain::CrearMenus() {
+    for (const MenuSuperior& m : ArbolMenus()) {
+        QMenu* menu = m.oculto ? new QMenu(QString::fromStdString(m.titulo), this)
+                               : menuBar()->addMenu(QString::fromStdString(m.titulo));
+        menu->setObjectName(QString::fromStdString(m.nombre));
+        menu->menuAction()->setProperty("contextoAyuda", m.ayuda);
+        menus_[m.nombre] = menu;
+        for (const ElementoMenu& el : m.elementos) {
+            QAction* a = el.Separador() ? menu->addSeparator()
+                                        : menu->addAction(QString::fromStdString(el.titulo));
+            a->setObjectName(QString::fromStdString(el.nombre));
+            a->setProperty("contextoAyuda", el.ayuda);
+            if (!el.atajo.empty()) {
+                a->setShortcut(QKeySequence(QString::fromStdString(el.atajo)));
+                a->setShortcutContext(Qt::ApplicationShortcut);
+            }
+            a->setCheckable(el.estado & ElementoMenu::Marcable);
+            a->setChecked(el.estado & ElementoMenu::Marcado);
+            a->setEnabled(!(el.estado & ElementoMenu::Deshabilitado));
+            a->setVisible(!(el.estado & ElementoMenu::Oculto));
+            acciones_[el.nombre] = a;
+            if (el.Separador()) continue;
+            const std::string nombre = el.nombre;
+            connect(a, &QAction::triggered, this, [this, a, nombre] {
+                // The item's check mark is the code's to set: undo the toolkit's toggle.
+                if (a->isCheckable() && !nombre.starts_with("mnuFormato")) a->setChecked(!a->isChecked());
+                EjecutarComando(nombre);
+            });
+        }
+    }
+}
+
+void frmMain::CrearManejadores() {
+    auto& m = manejadores_;
+    m["mnuFileOpen"] = [this] { mnuFileOpen_Click(); };
+    for (int i = 1; i <= 10; ++i) m["mnuFileMRU" + std::to_string(i)] = [this, i] { mnuFileMRU_Click(i); };
+    m["mnuFileRecEnt"] = [this] { mnuFileRecEnt_Click(); };
+    m["mnuFilePageSetup"] = [this] { mnuFilePageSetup_Click(); };
+    m["mnuFileExit"] = [this] { mnuFileExit_Click(); };
+    m["mnuEditCut"] = [this] { mnuMem_Click("", &IVistaMemoria::Cortar, false); };
+    m["mnuEditCopy"] = [this] { mnuMem_Click("", &IVistaMemoria::Copiar, false); };
+    m["mnuEditPaste"] = [this] { mnuMem_Click("", &IVistaMemoria::Pegar, false); };
+    m["mnuMemMarca"] = [this] {
+        mnuMem_Click("Dialogo de establecimiento de Marca de Ruptura", &IVistaMemoria::AlternarMarca, true);
+    };
+    m["mnuMemMarcaQuitar"] = [this] { mnuMem_Click("Quitando Marcas de Ruptura...", &IVistaMemoria::QuitarMarcas, true); };
+    m["mnuMemMarcaLista"] = [this] {
+        InfoBar("Abriendo la tabla de Marcas de Ruptura...");
+        MostrarAuxDatos(5);
+    };
+    m["mnuMemEstablecerIdentif"] = [this] {
+        mnuMem_Click("Establece un identificador para la celda de memoria actual",
+                     &IVistaMemoria::EstablecerIdentificador, true);
+    };
+    m["mnuMemVerIdentf"] = [this] { MostrarAuxDatos(2); };
+    m["mnuMemBusqueda"] = [this] {
+        InfoBar("Dialogo para la busqueda de una posición de memoria.");
+        if (IVistaMemoria* v = FrmMemoria(true)) {
+            int32_t dir = 0;
+            v->BuscarCelda(dir);
+        }
+    };
+    m["mnuMemEditarCelda"] = [this] {
+        mnuMem_Click("Ediccion del contenido de la celda de memoria actual", &IVistaMemoria::EditarCelda, false);
+    };
+    m["mnuMemCopiarCelda"] = [this] {
+        mnuMem_Click("Copia el contenido de la celda al portapapeles", &IVistaMemoria::Copiar, false);
+    };
+    m["mnuMemCortarCelda"] = [this] { mnuMem_Click("", &IVistaMemoria::Cortar, false); };
+    m["mnuMemPegar"] = [this] { mnuMem_Click("", &IVistaMemoria::Pegar, false); };
+    m["mnuDepBP"] = [this] { mnuDepBP_Click(); };
+    m["mnuDepQuitarBP"] = [this] { mnuDepQuitarBP_Click(); };
+    m["mnuDepListBP"] = [this] { MostrarAuxDatos(4); };
+    m["mnuDepStep"] = [this] { mnuDepStep_Click(); };
+    m["mnuDepStepFunc"] = [this] { mnuDepStepFunc_Click(); };
+    m["mnuDepCursor"] = [this] { mnuDepCursor_Click(); };
+    m["mnuDepEstablecerPC"] = [this] { mnuDepEstablecerPC_Click(); };
+    m["mnuDepCopiarMemPos"] = [this] { mnuDepCopiarMemPos_Click(); };
+    m["mnuDepCopiarCodigo"] = [this] { mnuDepCopiarCodigo_Click(); };
+    m["mnuExeRun"] = [this] { mnuExeRun_Click(); };
+    m["mnuExeRunTempo"] = [this] { mnuExeRunTempo_Click(); };
+    m["mnuExeStop"] = [this] { mnuExeStop_Click(); };
+    m["mnuExePausa"] = [this] { mnuExePausa_Click(); };
+    m["mnuExeInicializar"] = [this] { mnuExeInicializar_Click(); };
+    m["mnuExeResetPPL"] = [this] { mnuExeResetPPL_Click(); };
+    for (int i = 1; i <= 5; ++i) m["mnuVerAuxDat" + std::to_string(i)] = [this, i] { MostrarAuxDatos(int16_t(i)); };
+    m["mnuViewToolbar"] = [this] { mnuView_Click("mnuViewToolbar", barra_); };
+    m["mnuViewStatusBar"] = [this] { mnuView_Click("mnuViewStatusBar", statusBar()); };
+    m["mnuWindowDASM"] = [this] { AlternarVista(TipoVista::DASM); };
+    m["mnuWindowMemoria"] = [this] { AlternarVista(TipoVista::Memoria); };
+    m["mnuWindowRegistros"] = [this] { AlternarVista(TipoVista::Registros); };
+    m["mnuWindowPPL"] = [this] { AlternarVista(TipoVista::PPL); };
+    m["mnuWindowRefrescar"] = [this] { Refrescar(); };
+    m["mnuHelpContents"] = [this] { mnuHelpContents_Click(); };
+    m["mnuHelpSearch"] = [this] { mnuHelpContents_Click(); };
+    m["mnuHelpContex"] = [this] { mnuHelpContents_Click(); };
+    m["mnuHelpTipOfDay"] = [this] { mnuHelpTipOfDay_Click(); };
+    for (int i = 0; i <= 4; ++i) m["mnuFormato" + std::to_string(i)] = [this, i] { resultadoPopUp_ = int16_t(i); };
+}
+
+void frmMain::EjecutarComando(const std::string& nombre) {
+    auto it = manejadores_.find(nombre);
+    if (it != manejadores_.end() && it->second) it->second();
+}
+
+void frmMain::EstablecerComando(const std::string& nombre, std::function<void()> manejador) {
+    manejadores_[nombre] = std::move(manejador);
+    AplicarDisponibilidad();
+}
+
+bool frmMain::ComandoDisponible(const std::string& nombre) const {
+    auto it = manejadores_.find(nombre);
+    return it != manejadores_.end() && it->second;
+}
+
+// Commands stay disabled while their handler or their view does not exist yet
+// (save environment, print, tools, options, about and the window arrangements
+// come with their own windows and are plugged in with EstablecerComando).
+void frmMain::AplicarDisponibilidad() {
+    const bool dasm = bool(FabricaDeVista(TipoVista::DASM));
+    const bool mem = bool(FabricaDeVista(TipoVista::Memoria));
+    const bool aux = bool(FabricaDeAuxDatos());
+    const bool ciclo = NucleoDisponible(Servicio::Ciclo);
+    auto falta = [&](const std::string& n) {
+        if (!ciclo && (n == "mnuExeRun" || n == "mnuExeRunTempo" || n == "mnuDepStep" || n == "mnuDepStepFunc" ||
+                       n == "mnuDepCursor" || n == "mnuExeInicializar"))
+            return true;
+        if (!NucleoDisponible(Servicio::Listados) && (n == "mnuFileOpen" || n.starts_with("mnuFileMRU")))
+            return true;
+        if (!NucleoDisponible(Servicio::Entorno) && n == "mnuFileRecEnt") return true;
+        if (n.starts_with("mnuDepBP") || n.starts_with("mnuDepQuitarBP") || n == "mnuDepCursor" ||
+            n == "mnuDepEstablecerPC" || n.starts_with("mnuDepCopiar") || n == "mnuWindowDASM")
+            return !dasm;
+        if (n.starts_with("mnuEdit") || n == "mnuWindowMemoria" || n == "mnuMemBusqueda" ||
+            n == "mnuMemMarca" || n == "mnuMemMarcaQuitar" || n == "mnuMemEstablecerIdentif" ||
+            n == "mnuMemEditarCelda" || n.ends_with("Celda") || n == "mnuMemPegar")
+            return !mem;
+        if (n.starts_with("mnuVerAuxDat") || n == "mnuDepListBP" || n == "mnuMemMarcaLista" ||
+            n == "mnuMemVerIdentf")
+            return !aux;
+        if (n == "mnuWindowRegistros") return !FabricaDeVista(TipoVista::Registros);
+        if (n == "mnuWindowPPL") return !FabricaDeVista(TipoVista::PPL);
+        return !ComandoDisponible(n);
+    };
+    for (auto& [nombre, a] : acciones_) {
+        if (a->isSeparator() || nombre.starts_with("mnuFormato")) continue;
+        if (falta(nombre)) a->setEnabled(false);
+        else if (a->property("pendiente").toBool()) a->setEnabled(nombre != "mnuVerAuxDat1");
+        a->setProperty("pendiente", falta(nombre));
+    }
+    for (const BotonBarra& b : BotonesBarra()) {
+        QAction* boton = Boton(b.clave);
+        if (!boton) continue;
+        const bool sinComando = b.comando.empty() || falta(b.comando);
+        if (sinComando) boton->setEnabled(false);
+        else if (boton->property("pendiente").toBool()) boton->setEnabled(true);
+        boton->setProperty("pendiente", sinComando);
+    }
+}
+
+QMenu* frmMain::Menu(const std::string& nombre) const {
+    auto it = menus_.find(nombre);
+    return it == menus_.end() ? nullptr : it->second;
+}
+
+QAction* frmMain::Accion(const std::string& nombre) const {
+    auto it = acciones_.find(nombre);
+    return it == acciones_.end() ? nullptr : it->second;
+}
+
+bool frmMain::Marcado(const std::string& nombre) const { return Accion(nombre)->isChecked(); }
+void frmMain::Marcar(const std::string& nombre, bool marcado) { Accion(nombre)->setChecked(marcado); }
+
+void frmMain::Habilitar(const std::string& nombre, bool habilitado) {
+    QAction* a = Accion(nombre);
+    a->setEnabled(habilitado && !a->property("pendiente").toBool());
+}
+
+void frmMain::mnuView_Click(const std::string& item, QWidget* objetivo) {
+    const bool mostrar = !Marcado(item);
+    objetivo->setVisible(mostrar);
+    Marcar(item, mostrar);
+}
+
+// ---------------------------------------------------------------------------
+// Toolbar
+
+void frmMain::CrearBarra() {
+    barra_ = new QToolBar("tbToolBar", this);
+    barra_->setObjectName("tbToolBar");
+    barra_->setMovable(false);
+    barra_->setIconSize(QSize(20, 20));
+    barra_->setContextMenuPolicy(Qt::CustomContextMenu);
+    barra_->installEventFilter(this);
+    addToolBar(Qt::TopToolBarArea, barra_);
+    connect(barra_, &QWidget::customContextMenuRequested, this, [this](const QPoint& p) {
+        QMenu menu(this);
+        menu.addAction("Personalizar barra de herramientas...", this, &frmMain::PersonalizarBarra);
+        menu.exec(barra_->mapToGlobal(p));
+    });
+    for (const BotonBarra& b : BotonesBarra()) {
+        auto* a = new QAction(IconoBoton(b.clave, style()), QString::fromStdString(b.descripcion), this);
+        a->setObjectName(QString::fromStdString(b.clave));
+        a->setToolTip(QString::fromStdString(b.tooltip));
+        a->setCheckable(b.marcable);
+        a->setChecked(b.pulsado);
+        const std::string clave = b.clave;
+        connect(a, &QAction::triggered, this, [this, a, clave] {
+            // The pressed state is the command's to set, not the click's.
+            if (a->isCheckable()) a->setChecked(!a->isChecked());
+            tbToolBar_ButtonClick(clave);
+        });
+        botones_[b.clave] = a;
+    }
+    AplicarDisposicionBarra(DisposicionPredeterminada());
+}
+
+void frmMain::tbToolBar_ButtonClick(const std::string& clave) {
+    const std::string comando = ComandoDeBoton(clave);
+    if (!comando.empty()) EjecutarComando(comando);
+}
+
+QAction* frmMain::Boton(const std::string& clave) const {
+    auto it = botones_.find(clave);
+    return it == botones_.end() ? nullptr : it->second;
+}
+
+bool frmMain::BotonPulsado(const std::string& clave) const { return Boton(clave)->isChecked(); }
+void frmMain::PulsarBoton(const std::string& clave, bool pulsado) { Boton(clave)->setChecked(pulsado); }
+
+void frmMain::HabilitarBoton(const std::string& clave, bool habilitado) {
+    QAction* b = Boton(clave);
+    b->setEnabled(habilitado && !b->property("pendiente").toBool());
+}
+
+void frmMain::AplicarDisposicionBarra(const std::vector<std::string>& disposicion) {
+    barra_->clear();
+    for (const std::string& e : disposicion) {
+        if (e == kSeparador) barra_->addSeparator();
+        else if (QAction* b = Boton(e)) barra_->addAction(b);
+    }
+    disposicion_ = disposicion;
+}
+
+void frmMain::GuardarBarraHerramientas() { Escribir("ToolBar", "Defecto", GuardarDisposicion(disposicion_)); }
+
+void frmMain::PersonalizarBarra() {
+    DlgPersonalizarBarra dlg(disposicion_, this);
+    if (dlg.exec() != QDialog::Accepted) return;
+    AplicarDisposicionBarra(dlg.Disposicion());
+    GuardarBarraHerramientas();
+}
+
+// ---------------------------------------------------------------------------
+// Status bar
+
+void frmMain::CrearBarraEstado() {
+    struct P {
+        const char* clave;
+        const char* texto;
+        const char* tooltip;
+        int ancho;
+    };
+    const P paneles[] = {
+        {"Ani", "", "", 20},
+        {"Estado", "Estado", "", 0},
+        {"Fichero", "Fichero DSK no cargado ", "Nombre del Fichero DSK cargado", 180},
+        {"ProcesadorDSP", "C3X - P ", "Procesador DSP TMS320 Simulado", 70},
+        {"Ciclo", "", "Numero de Ciclo", 70},
+        {"Tiempo", "us", "Tiempo de Ejecucion (en microsegundos)", 90},
+        {"Frecuencia", "MHz ", "Frecuencia del Procesador (en MHz)", 60},
+    };
+    QStatusBar* sb = statusBar();
+    sb->setObjectName("sbStatusBar");
+    sb->setSizeGripEnabled(true);
+    for (const P& p : paneles) {
+        auto* l = new QLabel(p.texto, sb);
+        l->setObjectName(p.clave);
+        l->setToolTip(p.tooltip);
+        l->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        if (p.ancho) l->setMinimumWidth(p.ancho);
+        if (std::string(p.clave) == "Ani") l->setFixedSize(20, 18), l->setAlignment(Qt::AlignCenter);
+        // Permanent panels: no temporary message can cover them.
+        sb->addPermanentWidget(l, p.ancho ? 0 : 1);
+        paneles_[p.clave] = l;
+    }
+}
+
+QLabel* frmMain::Panel(const std::string& clave) const {
+    auto it = paneles_.find(clave);
+    return it == paneles_.end() ? nullptr : it->second;
+}
+
+void frmMain::InfoBar(const std::string& texto) {
+    QLabel* l = Panel("Estado");
+    l->setText(QString::fromStdString(texto));
+    // Progress texts come from inside long data operations: paint at once.
+    if (l->isVisible()) l->repaint();
+}
+
+std::string frmMain::InfoBar() const { return Panel("Estado")->text().toStdString(); }
+
+void frmMain::PanelesEstado() {
+    Panel("Fichero")->setText(QString::fromStdString(gFichDSK));
+    Panel("ProcesadorDSP")->setText(QString::fromStdString(TextoProcesador(ModeloDSP, ModoDSP)));
+    Panel("Ciclo")->setText(QString::fromStdString(TextoCiclo(gCiclos)));
+    Panel("Frecuencia")->setText(QString::fromStdString(TextoFrecuencia(Frecuencia_Reloj)));
+    Panel("Tiempo")->setText(QString::fromStdString(TextoTiempo(gCiclos, Frecuencia_Reloj)));
+}
+
+void frmMain::MostrarAnimacion(int16_t imagen) {
+    animacionMostrada_ = imagen;
+    if (imagen == 0) Panel("Ani")->clear();
+    else Panel("Ani")->setPixmap(ImagenAnimacion(imagen));
+}
+
+void frmMain::ActualizarBarraCiclos() {
+    MostrarAnimacion(int16_t(baseAnimacion_ + posAnimacion_));
+    posAnimacion_ = int16_t((posAnimacion_ + 1) % 4);
+    Panel("Ciclo")->setText(QString::fromStdString(TextoCiclo(gCiclos)));
+    Panel("Tiempo")->setText(QString::fromStdString(TextoTiempo(gCiclos, Frecuencia_Reloj)));
+}
+
+// ---------------------------------------------------------------------------
+// Refresh of the views
+
+void frmMain::Refrescar() {
+    for (TipoVista t : {TipoVista::Registros, TipoVista::Memoria, TipoVista::DASM, TipoVista::PPL})
+        if (VistaAbierta(t) && vistas_[int(t)]) vistas_[int(t)]->Refrescar();
+    if (auxCargada_ && aux_) aux_->Inicializar();
+    PanelesEstado();
+}
+
+void frmMain::Inicializar() {
+    for (TipoVista t : {TipoVista::Registros, TipoVista::Memoria, TipoVista::DASM, TipoVista::PPL})
+        if (VistaAbierta(t) && vistas_[int(t)]) vistas_[int(t)]->Inicializar();
+    if (auxCargada_ && aux_) aux_->Inicializar();
+    PanelesEstado();
+    ActualizarMRUFiles("");
+}
+
+// ---------------------------------------------------------------------------
+// Views
+
+bool frmMain::VistaAbierta(TipoVista tipo) const { return Marcado(Datos(tipo).menu); }
+
+QMdiSubWindow* frmMain::Marco(TipoVista tipo) const { return marcos_[int(tipo)]; }
+
+IVista* frmMain::Vista(TipoVista tipo, bool crear) {
+    if (IVista* v = vistas_[int(tipo)]) return v;
+    return crear && FabricaDeVista(tipo) ? CrearVista(tipo, false) : nullptr;
+}
+
+IVistaDASM* frmMain::frmDASM(bool crear) { return dynamic_cast<IVistaDASM*>(Vista(TipoVista::DASM, crear)); }
+
+IVistaMemoria* frmMain::FrmMemoria(bool crear) {
+    return dynamic_cast<IVistaMemoria*>(Vista(TipoVista::Memoria, crear));
+}
+
+IVista* frmMain::CrearVista(TipoVista tipo, bool mostrar) {
+    IVista* v = FabricaDeVista(tipo)();
+    if (!v) return nullptr;
+    QWidget* w = v->Widget();
+    QMdiSubWindow* marco = area_->addSubWindow(w);
+    marco->setAttribute(Qt::WA_DeleteOnClose);
+    vistas_[int(tipo)] = v;
+    marcos_[int(tipo)] = marco;
+    connect(w, &QObject::destroyed, this, [this, tipo] { VistaDescargada(tipo); });
+    // The view's load steps: its menu mark and toolbar button, its menus.
+    Marcar(Datos(tipo).menu, true);
+    PulsarBoton(Datos(tipo).boton, true);
+    if (tipo == TipoVista::DASM) Menu("mnuDep")->setEnabled(true);
+    if (tipo == TipoVista::Memoria) Menu("mnuEdit")->setEnabled(true), Menu("PopMnuMem")->setEnabled(true);
+    v->Cargar(marco);
+    if (mostrar) marco->show();
+    return v;
+}
+
+void frmMain::VistaDescargada(TipoVista tipo) {
+    if (destruyendo_) return;
+    vistas_[int(tipo)] = nullptr;
+    marcos_[int(tipo)] = nullptr;
+    Marcar(Datos(tipo).menu, false);
+    PulsarBoton(Datos(tipo).boton, false);
+}
+
+void frmMain::AlternarVista(TipoVista tipo) {
+    const DatosVista& d = Datos(tipo);
+    if (Marcado(d.menu)) {
+        Marcar(d.menu, false);
+        PulsarBoton(d.boton, false);
+        if (tipo == TipoVista::DASM) Menu("mnuDep")->setEnabled(false);
+        if (tipo == TipoVista::Memoria) Menu("mnuEdit")->setEnabled(false), Menu("PopMnuMem")->setEnabled(false);
+        if (QMdiSubWindow* m = Marco(tipo)) m->hide();
+        return;
+    }
+    if (!FabricaDeVista(tipo)) return;
+    if (!vistas_[int(tipo)]) {
+        CrearVista(tipo, true);
+        return;
+    }
+    Marcar(d.menu, true);
+    Marco(tipo)->show();
+    if (tipo == TipoVista::DASM) Menu("mnuDep")->setEnabled(true);
+    if (tipo == TipoVista::Memoria) Menu("mnuEdit")->setEnabled(true), Menu("PopMnuMem")->setEnabled(true);
+    PulsarBoton(d.boton, true);
+}
+
+IVistaAuxDatos* frmMain::FrmAuxDatos(bool crear) {
+    if (aux_ || !crear || !FabricaDeAuxDatos()) return aux_;
+    aux_ = FabricaDeAuxDatos()();
+    if (!aux_) return nullptr;
+    QWidget* w = aux_->Widget();
+    w->setAttribute(Qt::WA_DeleteOnClose);
+    PonerVentanaEncima(w);
+    auxCargada_ = true;
+    connect(w, &QObject::destroyed, this, [this] {
+        if (destruyendo_) return;
+        aux_ = nullptr;
+        auxCargada_ = false;
+    });
+    return aux_;
+}
+
+void frmMain::MostrarAuxDatos(int16_t tipo) {
+    if (IVistaAuxDatos* a = FrmAuxDatos(true)) {
+        a->TipoDatos(tipo);
+        a->Widget()->show();
+    }
+}
+
+void frmMain::BuscarCelda(int32_t& direccion) {
+    if (IVistaMemoria* v = FrmMemoria(true)) v->BuscarCelda(direccion);
+}
+
+void frmMain::mnuMem_Click(const std::string& estado, void (IVistaMemoria::*accion)(), bool actualizarAux) {
+    if (!estado.empty()) InfoBar(estado);
+    IVistaMemoria* v = FrmMemoria(true);
+    if (!v) return;
+    (v->*accion)();
+    if (actualizarAux && auxCargada_ && aux_) aux_->Actualizar();
+}
+
+// ---------------------------------------------------------------------------
+// Execution mode and the run loop
+
+void frmMain::ModoEjecucion(int16_t modo) {
+    modo_ = modo;
+    const EfectosModo* e = EfectosDeModo(modo);
+    if (!e) return;
+    if (e->intervalo == kIntervaloTemporizado) timerRUN_->setInterval(std::max<int32_t>(TiempoExeTemp, 0));
+    else if (e->intervalo > 0) timerRUN_->setInterval(e->intervalo);
+    if (e->refrescoPorTick >= 0) refrescoPorTick_ = e->refrescoPorTick == 1;
+    if (e->temporizador) timerRUN_->start();
+    else timerRUN_->stop();
+    auto aplicar = [](Cambio c, auto&& poner) {
+        if (c != Cambio::Intacto) poner(c == Cambio::Habilitar);
+    };
+    aplicar(e->menuPausa, [&](bool h) { Habilitar("mnuExePausa", h); });
+    aplicar(e->menuRun, [&](bool h) { Habilitar("mnuExeRun", h); });
+    aplicar(e->menuRunTempo, [&](bool h) { Habilitar("mnuExeRunTempo", h); });
+    aplicar(e->botonPausa, [&](bool h) { HabilitarBoton("Pause", h); });
+    aplicar(e->botonRun, [&](bool h) { HabilitarBoton("Run", h); });
+    aplicar(e->botonRunTempo, [&](bool h) { HabilitarBoton("RunTempo", h); });
+    if (e->soltarPausa) {
+        Marcar("mnuExePausa", false);
+        PulsarBoton("Pause", false);
+    }
+    gEjecutando = e->ejecutando;
+    if (e->refrescar) Refrescar();
+    baseAnimacion_ = e->baseAnimacion;
+    if (e->limpiarAni) MostrarAnimacion(0);
+}
+
+void frmMain::CicloProtegido() {
+    cicloEnCurso_ = true;
+    NucleoCicloReloj();
+    cicloEnCurso_ = false;
+}
+
+void frmMain::TimerRUN_Timer() {
+    if (cicloEnCurso_) return;  // a core box is open inside a cycle
+    ActualizarBarraCiclos();
+    const int16_t modo = modo_;
+    if (ModoPorLotes(modo)) {
+        // Cycles for about 10 ms, until the mode changes or the core shows a box.
+        QElapsedTimer reloj;
+        reloj.start();
+        const uint64_t cuadros = cuadros_->mostrados;
+        cicloEnCurso_ = true;
+        for (uint32_t n = 1;; ++n) {
+            NucleoCicloReloj();
+            if (modo_ != modo || cuadros_->mostrados != cuadros || !timerRUN_->isActive()) break;
+            if ((n & 127) == 0 && reloj.nsecsElapsed() >= 10'000'000) break;
+        }
+        cicloEnCurso_ = false;
+    } else {
+        CicloProtegido();
+    }
+    if (refrescoPorTick_) Refrescar();
+}
+
+void frmMain::mnuExeRun_Click() {
+    InfoBar("Ejecutando el código en Modo Normal...");
+    gPasoSobre = false;
+    gDirParada = -1;
+    ModoEjecucion(1);
+}
+
+void frmMain::mnuExeRunTempo_Click() {
+    InfoBar("Ejecutando el código en Modo Temporizado...");
+    gPasoSobre = false;
+    gDirParada = -1;
+    ModoEjecucion(3);
+}
+
+void frmMain::mnuExeStop_Click() {
+    InfoBar("Ejecucion del codigo detenida (Stop)");
+    MostrarAnimacion(0);
+    gDirParada = -1;
+    ModoEjecucion(0);
+}
+
+void frmMain::mnuExePausa_Click() {
+    if (!Marcado("mnuExePausa")) {
+        InfoBar("Ejecucion del código suspendida de manera temporal. Pulse <RUN> para continuar...");
+        PulsarBoton("Pause", true);
+        Marcar("mnuExePausa", true);
+        timerRUN_->stop();
+        Refrescar();
+    } else {
+        InfoBar("Restablecida la ejecucion del codigo tras una Pausa ...");
+        PulsarBoton("Pause", false);
+        Marcar("mnuExePausa", false);
+        timerRUN_->start();
+    }
+}
+
+void frmMain::mnuDepStep_Click() {
+    if (cicloEnCurso_) return;
+    gPasoSobre = false;
+    gEjecutando = modo_ == 1 || modo_ == 3;
+    CicloProtegido();
+    ActualizarBarraCiclos();
+    Refrescar();
+}
+
+void frmMain::mnuDepStepFunc_Click() {
+    if (cicloEnCurso_) return;
+    gPasoSobre = true;
+    gEjecutando = modo_ == 1 || modo_ == 3;
+    ActualizarBarraCiclos();
+    CicloProtegido();
+    Refrescar();
+}
+
+void frmMain::mnuExeResetPPL_Click() {
+    InfoBar("Estrucctura Pipeline vaciada. Los datos han sido eliminados");
+    NucleoVaciarPPL();
+    Refrescar();
+}
+
+void frmMain::mnuExeInicializar_Click() {
+    InfoBar("Realizando un Reset al procesador DSP...");
+    if (TipoReset != 0) {
+        int32_t vector = 0;
+        if (gMemoria->Lee(vector, 0) != 0) return;
+        gRegistros->PC(vector);
+        gRegistros->ST(0);
+        gRegistros->IE(0);
+        gRegistros->IFR(0);
+        gRegistros->IOF(0);
+        Refrescar();
+        plataforma::Cuadros().MsgBox(CuadroAyuda(
+            "Se ha realizado un reset al procesador DSP.\r  - Tipo: Procesador DSP.\r  - PC: Cargado vector RESET [$" +
+                FormatoHex(gRegistros->PC()) + "]",
+            "Reset DSP", Icono::Informacion, 310));
+        return;
+    }
+    if (!ExisteFichero(gFichDSK)) return;
+    NucleoReiniciarProcesador();
+    const std::string fichero = gFichDSK;
+    CargaFichDSK(fichero);
+    Inicializar();
+    plataforma::Cuadros().MsgBox(CuadroAyuda(
+        "Se ha realizado un reset al procesador DSP.\r  - Tipo: Modulo DSK.\r  - PC: Cargado <ENTRY> [$" +
+            FormatoHex(gRegistros->PC()) + "]",
+        "Reset DSP", Icono::Informacion, 320));
+}
+
+// ---------------------------------------------------------------------------
+// Listings, recent files and environment
+
+void frmMain::CargaFichDSK(const std::string& fichero) {
+    gEstadoDSK = NucleoLeerFichDSK(fichero);
+    gFichDSK = fichero;
+    gFichASM = NombreFuente(fichero);
+    const MensajeCarga m = MensajeDeCarga(gEstadoDSK, fichero);
+    InfoBar(m.estado);
+    if (!m.texto.empty())
+        plataforma::Cuadros().MsgBox(CuadroAyuda(m.texto, kTituloCarga, Icono::Exclamacion, m.ayuda));
+    Habilitar("mnuVerAuxDat1", gEstadoDSK >= 1 && gEstadoDSK <= 3);
+    ActualizarMRUFiles(fichero);
+    Inicializar();
+}
+
+void frmMain::ActualizarMRUFiles(const std::string& fichero) {
+    ActualizarListaMRU(std::span<std::string>(MRU.data() + 1, 10), NumMRUFiles, fichero);
+    MenuMRU();
+}
+
+void frmMain::MenuMRU() {
+    for (int i = 1; i <= 10; ++i) {
+        QAction* a = Accion("mnuFileMRU" + std::to_string(i));
+        if (!MRU[i].empty()) {
+            a->setText(QString::fromStdString(MRU[i]));
+            a->setVisible(true);
+            Accion("mnuFileBar6")->setVisible(true);
+        } else {
+            a->setVisible(false);
+        }
+    }
+}
+
+void frmMain::AbrirListado(const std::string& fichero) {
+    if (!ExisteFichero(fichero)) {
+        plataforma::Cuadros().MsgBox(
+            CuadroAyuda(TextoNoSeEncuentra(fichero), kTituloCarga, Icono::Exclamacion, 10060));
+        return;
+    }
+    if (ResetDSK) NucleoReiniciarProcesador();
+    CargaFichDSK(fichero);
+}
+
+void frmMain::mnuFileOpen_Click() {
+    InfoBar("Dialogo de carga fichero DSK");
+    const auto fichero = dialogos_->Abrir(
+        this, {kTituloCarga, "Ficheros ensamblados (*.dsk)|*.dsk|Todos los archivos (*.*)|*.*", false});
+    if (!fichero || fichero->empty()) return;
+    gEstadoDSK = -1;
+    AbrirListado(*fichero);
+}
+
+void frmMain::mnuFileMRU_Click(int indice) {
+    const std::string fichero = MRU[indice];
+    AbrirListado(fichero);
+}
+
+void frmMain::mnuFileRecEnt_Click() {
+    InfoBar("Dialogo de solicitud de fichero de entorno");
+    const auto fichero = dialogos_->Abrir(
+        this, {"Recuperar Entorno", "Ficheros de entorno (*.ent)|*.ent|Todos los archivos (*.*)|*.*", true});
+    if (!fichero || fichero->empty()) return;
+    gEstadoDSK = -1;
+    NucleoRecuperarEntorno(*fichero);
+    Inicializar();
+}
+
+void frmMain::mnuFilePageSetup_Click() {
+    InfoBar("Dialogo de configuración de la impresora");
+    dialogos_->ConfigurarImpresora(this);
+}
+
+void frmMain::mnuFileExit_Click() {
+    InfoBar("Cerrando la aplicacion ...");
+    close();
+}
+
+// ---------------------------------------------------------------------------
+// Debug-menu commands at the cursor
+
+void frmMain::mnuDepBP_Click() {
+    InfoBar("Establece o elimina un Punto de Ruptura en la posicion actual del cursor");
+    if (IVistaDASM* v = frmDASM(true)) v->AlternarPuntoRupt();
+    if (auxCargada_ && aux_) aux_->Actualizar();
+}
+
+void frmMain::mnuDepQuitarBP_Click() {
+    InfoBar("Elimina todos los Puntos de Ruptura establecidos en el cógigo");
+    if (IVistaDASM* v = frmDASM(true)) v->QuitarPuntosRupt();
+    if (auxCargada_ && aux_) aux_->Actualizar();
+}
+
+void frmMain::mnuDepCursor_Click() {
+    InfoBar("Ejecutando código hasta la posicion del cursor ...");
+    IVistaDASM* v = frmDASM(true);
+    gPasoSobre = false;
+    gDirParada = v ? v->PosMemAct() : -1;
+    ModoEjecucion(4);
+}
+
+void frmMain::mnuDepEstablecerPC_Click() {
+    InfoBar("Establece la posicion actual del cursor como instrucción siguiente");
+    if (!VistaAbierta(TipoVista::DASM)) return;
+    const int32_t a = frmDASM()->PosMemAct();
+    if (a == -1) {
+        plataforma::Cuadros().MsgBox(CuadroAyuda("No es posible establecer aqui la siguiente instrucción.",
+                                                 "Establecer Instrucción siguiente", Icono::Exclamacion, 10070));
+        return;
+    }
+    NucleoVaciarPPL();
+    gRegistros->PC(a);
+    ModoEjecucion(0);
+    gDirParada = -1;
+    Refrescar();
+}
+
+void frmMain::mnuDepCopiarMemPos_Click() {
+    InfoBar("Copiar la posicion de memoria apuntada por el cursor al portapapeles");
+    if (!VistaAbierta(TipoVista::DASM)) return;
+    const int32_t a = frmDASM()->PosMemAct();
+    if (a != -1) QGuiApplication::clipboard()->setText(QString::fromStdString(FormatoHex(a)));
+}
+
+void frmMain::mnuDepCopiarCodigo_Click() {
+    InfoBar("Copia el codigo de instruccion almacenado en la posicion apuntada por el cursor al portapapeles");
+    if (!VistaAbierta(TipoVista::DASM)) return;
+    QGuiApplication::clipboard()->setText(QString::fromStdString(FormatoHex(frmDASM()->CodInstr())));
+}
+
+// ---------------------------------------------------------------------------
+// Help and tips
+
+void frmMain::mnuHelpContents_Click() {
+    // There is no help for this program: the file the boxes name is not shipped.
+    if (plataforma::qt::AyudaDisponible(plataforma::kFicheroAyuda)) {
+        plataforma::qt::AbrirAyuda(this, plataforma::kFicheroAyuda, 0);
+        return;
+    }
+    plataforma::Cuadro c;
+    c.texto = plataforma::qt::kTextoSinAyuda;
+    c.titulo = windowTitle().toStdString();
+    c.icono = Icono::Informacion;
+    plataforma::Cuadros().MsgBox(c);
+}
+
+void frmMain::mnuHelpTipOfDay_Click() {
+    frmTip tip(this);
+    tip.exec();
+}

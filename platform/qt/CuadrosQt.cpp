@@ -1,0 +1,114 @@
+#include "platform/qt/CuadrosQt.h"
+
+#include <QApplication>
+#include <QDialogButtonBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QStyle>
+#include <QVBoxLayout>
+
+#include "platform/qt/AyudaQt.h"
+
+namespace plataforma::qt {
+namespace {
+
+QString Q(const std::string& s) { return QString::fromStdString(s); }
+
+QStyle::StandardPixmap PixmapDe(Icono icono) {
+    switch (icono) {
+        case Icono::Exclamacion: return QStyle::SP_MessageBoxWarning;
+        case Icono::Informacion: return QStyle::SP_MessageBoxInformation;
+        case Icono::Pregunta: return QStyle::SP_MessageBoxQuestion;
+        case Icono::Ninguno: break;
+    }
+    return QStyle::SP_CustomBase;
+}
+
+// OK, optional Cancel and optional Help, with Spanish captions. Help never closes.
+QDialogButtonBox* Botonera(QDialog* d, bool cancelar, bool ayuda, const std::string& fichero,
+                           int contexto) {
+    auto* caja = new QDialogButtonBox(d);
+    caja->addButton(QDialogButtonBox::Ok)->setText("Aceptar");
+    if (cancelar) caja->addButton(QDialogButtonBox::Cancel)->setText("Cancelar");
+    if (ayuda) {
+        caja->addButton(QDialogButtonBox::Help)->setText("Ayuda");
+        QObject::connect(caja, &QDialogButtonBox::helpRequested, d,
+                         [d, fichero, contexto] { AbrirAyuda(d, fichero, contexto); });
+    }
+    QObject::connect(caja, &QDialogButtonBox::accepted, d, &QDialog::accept);
+    QObject::connect(caja, &QDialogButtonBox::rejected, d, &QDialog::reject);
+    return caja;
+}
+
+QWidget* Dueno() {
+    if (QWidget* m = QApplication::activeModalWidget()) return m;
+    return QApplication::activeWindow();
+}
+
+}  // namespace
+
+DialogoCuadro::DialogoCuadro(const Cuadro& cuadro, QWidget* padre) : QDialog(padre), cuadro_(cuadro) {
+    setWindowTitle(Q(cuadro.titulo));
+    setObjectName("DialogoCuadro");
+    auto* fila = new QHBoxLayout;
+    if (cuadro.icono != Icono::Ninguno) {
+        auto* icono = new QLabel(this);
+        icono->setObjectName("icono");
+        const int lado = style()->pixelMetric(QStyle::PM_MessageBoxIconSize, nullptr, this);
+        icono->setPixmap(style()->standardIcon(PixmapDe(cuadro.icono), nullptr, this).pixmap(lado, lado));
+        icono->setAlignment(Qt::AlignTop);
+        fila->addWidget(icono);
+    }
+    // The system's texts break lines with a lone carriage return.
+    QString t = Q(cuadro.texto);
+    t.replace("\r\n", "\n").replace('\r', '\n');
+    auto* texto = new QLabel(t, this);
+    texto->setObjectName("texto");
+    texto->setTextFormat(Qt::PlainText);
+    texto->setWordWrap(true);
+    texto->setMinimumWidth(260);
+    texto->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    fila->addWidget(texto, 1);
+    auto* capa = new QVBoxLayout(this);
+    capa->addLayout(fila);
+    capa->addWidget(Botonera(this, cuadro.botones == Botones::AceptarCancelar, cuadro.botonAyuda,
+                             cuadro.ficheroAyuda, cuadro.contextoAyuda));
+    connect(this, &QDialog::finished, this, [this](int r) {
+        respuesta_ = r == QDialog::Accepted ? Respuesta::Aceptar : Respuesta::Cancelar;
+    });
+}
+
+DialogoEntrada::DialogoEntrada(const CuadroEntrada& cuadro, QWidget* padre)
+    : QDialog(padre), cuadro_(cuadro), edicion_(new QLineEdit(this)) {
+    setWindowTitle(Q(cuadro.titulo));
+    setObjectName("DialogoEntrada");
+    auto* capa = new QVBoxLayout(this);
+    auto* mensaje = new QLabel(Q(cuadro.mensaje), this);
+    mensaje->setObjectName("mensaje");
+    mensaje->setWordWrap(true);
+    mensaje->setTextFormat(Qt::PlainText);
+    capa->addWidget(mensaje);
+    edicion_->setText(Q(cuadro.porDefecto));
+    edicion_->selectAll();
+    capa->addWidget(edicion_);
+    capa->addWidget(Botonera(this, true, true, cuadro.ficheroAyuda, cuadro.contextoAyuda));
+    setMinimumWidth(320);
+}
+
+std::string DialogoEntrada::Texto() const { return edicion_->text().toStdString(); }
+
+Respuesta CuadrosQt::MsgBox(const Cuadro& cuadro) {
+    DialogoCuadro d(cuadro, Dueno());
+    d.exec();
+    return d.Respuesta_();
+}
+
+std::optional<std::string> CuadrosQt::InputBox(const CuadroEntrada& cuadro) {
+    DialogoEntrada d(cuadro, Dueno());
+    if (d.exec() != QDialog::Accepted) return std::nullopt;
+    return d.Texto();
+}
+
+}  // namespace plataforma::qt

@@ -1,0 +1,612 @@
+// The main window against an in-memory settings store, scripted boxes and
+// dialogs, and recording stand-ins for the views: start and close, menus,
+// toolbar, status panels, the execution modes and the commands around them.
+#include <QtTest>
+#include <QClipboard>
+#include <QLabel>
+#include <QListWidget>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QStatusBar>
+#include <QTimer>
+#include <QToolBar>
+#include <deque>
+#include <memory>
+
+#include "app/BarraHerramientas.h"
+#include "app/DlgPersonalizarBarra.h"
+#include "app/frmMain.h"
+#include "core/ClassMemoria.h"
+#include "core/ClassRegistrosCPU.h"
+#include "data/DatosPrograma.h"
+#include "fakes/AjustesMemoria.h"
+#include "fakes/CuadrosFalsos.h"
+#include "platform/qt/DialogosComunesQt.h"
+
+namespace {
+
+std::vector<std::string> gLlamadas;  // "Registros.Refrescar", "DASM.Inicializar", ...
+
+struct Grabadora {
+    std::string nombre;
+    void Anotar(const char* que) { gLlamadas.push_back(nombre + "." + que); }
+};
+
+class VistaFalsa : public QWidget, public IVista, protected Grabadora {
+public:
+    explicit VistaFalsa(std::string n) { nombre = std::move(n); }
+    QWidget* Widget() override { return this; }
+    void Refrescar() override { Anotar("Refrescar"); }
+    void Inicializar() override { Anotar("Inicializar"); }
+};
+
+class DASMFalso : public QWidget, public IVistaDASM, protected Grabadora {
+public:
+    DASMFalso() { nombre = "DASM"; }
+    QWidget* Widget() override { return this; }
+    void Refrescar() override { Anotar("Refrescar"); }
+    void Inicializar() override { Anotar("Inicializar"); }
+    int32_t PosMemAct() override { return posMem; }
+    int32_t CodInstr() override { return codigo; }
+    void AlternarPuntoRupt() override { Anotar("AlternarPuntoRupt"); }
+    void QuitarPuntosRupt() override { Anotar("QuitarPuntosRupt"); }
+    void BuscarCelda(int32_t&) override { Anotar("BuscarCelda"); }
+    static inline int32_t posMem = -1;
+    static inline int32_t codigo = 0;
+};
+
+class MemoriaFalsa : public QWidget, public IVistaMemoria, protected Grabadora {
+public:
+    MemoriaFalsa() { nombre = "Memoria"; }
+    QWidget* Widget() override { return this; }
+    void Refrescar() override { Anotar("RefrescarCuadro"); }
+    void Inicializar() override { Anotar("Refrescar"); }
+    void BuscarCelda(int32_t& d) override { Anotar(("BuscarCelda " + std::to_string(d)).c_str()); }
+    void EditarCelda() override { Anotar("EditarCelda"); }
+    void EstablecerIdentificador() override { Anotar("EstablecerIdentificador"); }
+    void AlternarMarca() override { Anotar("AlternarMarca"); }
+    void QuitarMarcas() override { Anotar("QuitarMarcas"); }
+    void Copiar() override { Anotar("Copiar"); }
+    void Cortar() override { Anotar("Cortar"); }
+    void Pegar() override { Anotar("Pegar"); }
+};
+
+class AuxFalsa : public QWidget, public IVistaAuxDatos, protected Grabadora {
+public:
+    AuxFalsa() { nombre = "Aux"; }
+    QWidget* Widget() override { return this; }
+    void TipoDatos(int16_t t) override { Anotar(("TipoDatos " + std::to_string(t)).c_str()); }
+    void Actualizar() override { Anotar("Actualizar"); }
+    void Inicializar() override { Anotar("Inicializar"); }
+};
+
+class DialogosFalsos : public plataforma::qt::IDialogosComunes {
+public:
+    std::optional<std::string> Abrir(QWidget*, const plataforma::qt::DialogoAbrir& d) override {
+        pedidos.push_back(d);
+        if (respuestas.empty()) return std::nullopt;
+        auto r = respuestas.front();
+        respuestas.pop_front();
+        return r;
+    }
+    void ConfigurarImpresora(QWidget*) override { ++impresora; }
+    std::vector<plataforma::qt::DialogoAbrir> pedidos;
+    std::deque<std::optional<std::string>> respuestas;
+    int impresora = 0;
+};
+
+int Cuenta(const std::string& llamada) {
+    return int(std::count(gLlamadas.begin(), gLlamadas.end(), llamada));
+}
+
+}  // namespace
+
+class TestFrmMain : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<prueba::AjustesMemoria> ajustes;
+    std::unique_ptr<prueba::CuadrosFalsos> cuadros;
+    DialogosFalsos dialogos;
+
+    // A fresh program state; the window is created by each test when its
+    // settings are in place.
+    std::unique_ptr<frmMain> Abrir() {
+        LeerOpciones();
+        CrearObjetosPrograma();
+        gLlamadas.clear();
+        return std::make_unique<frmMain>(&dialogos);
+    }
+    std::string Texto(frmMain& v, const char* panel) { return v.Panel(panel)->text().toStdString(); }
+
+private slots:
+    void initTestCase() {
+        // Registered at run time, after any view's own static registration.
+        RegistrarVista(TipoVista::DASM, [] { return new DASMFalso; });
+        RegistrarVista(TipoVista::Memoria, [] { return new MemoriaFalsa; });
+        RegistrarVista(TipoVista::Registros, [] { return new VistaFalsa("Registros"); });
+        RegistrarVista(TipoVista::PPL, [] { return new VistaFalsa("PPL"); });
+        RegistrarAuxDatos([] { return new AuxFalsa; });
+    }
+    void init() {
+        ajustes = std::make_unique<prueba::AjustesMemoria>();
+        cuadros = std::make_unique<prueba::CuadrosFalsos>();
+        dialogos = DialogosFalsos();
+    }
+    void cleanup() {
+        cuadros.reset();
+        ajustes.reset();
+    }
+
+    void primerArranqueYCierre() {
+        auto v = Abrir();
+        QCOMPARE(v->windowTitle(), QString("Tarvix"));
+        QVERIFY(v->windowState() & Qt::WindowMaximized);
+        for (TipoVista t : {TipoVista::DASM, TipoVista::Memoria, TipoVista::Registros, TipoVista::PPL})
+            QVERIFY(v->VistaAbierta(t));
+        for (const char* b : {"DASM", "Memoria", "Registros", "PPL"}) QVERIFY(v->Boton(b)->isChecked());
+        // The views come back in this order, then the stopped mode refreshes them.
+        QCOMPARE(gLlamadas, (std::vector<std::string>{"Registros.Refrescar", "Memoria.RefrescarCuadro",
+                                                      "DASM.Refrescar", "PPL.Refrescar"}));
+        QCOMPARE(Texto(*v, "Estado"), std::string("Estado"));
+        QCOMPARE(Texto(*v, "Fichero"), std::string(""));
+        QCOMPARE(Texto(*v, "ProcesadorDSP"), std::string("C31 - MP "));
+        QCOMPARE(Texto(*v, "Ciclo"), std::string("0"));
+        QCOMPARE(Texto(*v, "Tiempo"), std::string("0.00 us "));
+        QCOMPARE(Texto(*v, "Frecuencia"), std::string(" 50 MHz "));
+        QCOMPARE(v->Panel("Tiempo")->toolTip(), QString("Tiempo de Ejecucion (en microsegundos)"));
+        QCOMPARE(v->ModoEjecucion(), int16_t(0));
+        QCOMPARE(&VentanaPrincipal(), static_cast<IVentanaPrincipal*>(v.get()));
+
+        v->EjecutarComando("mnuFileExit");
+        QCOMPARE(v->InfoBar(), std::string("Cerrando la aplicacion ..."));
+        QCOMPARE(*ajustes->Valor("MainSettings", "Status"), std::string("2"));
+        QVERIFY(!ajustes->Valor("MainSettings", "Left"));  // maximised: the position is not stored
+        for (const char* s : {"DASMSettings", "RegistrosSettings", "MemoriaSettings", "PPLSettings"})
+            QCOMPARE(*ajustes->Valor(s, "Visible"), std::string("True"));
+        QVERIFY(ajustes->Valor("Opciones\\Entorno", "Frecuencia_Reloj"));  // all settings saved
+        v.reset();
+        QCOMPARE(&VentanaPrincipal() == nullptr, false);
+    }
+
+    void vistaCerradaSigueCerrada() {
+        ajustes->Poner("PPLSettings", "Visible", "False");
+        ajustes->Poner("DASMSettings", "Visible", "no es booleano");  // gives the default
+        auto v = Abrir();
+        QVERIFY(!v->VistaAbierta(TipoVista::PPL));
+        QVERIFY(!v->Boton("PPL")->isChecked());
+        QVERIFY(!v->Vista(TipoVista::PPL));
+        QVERIFY(v->VistaAbierta(TipoVista::DASM));
+        v->close();
+        QCOMPARE(*ajustes->Valor("PPLSettings", "Visible"), std::string("False"));
+    }
+
+    void posicionNormalGuardada() {
+        ajustes->Poner("MainSettings", "Status", "0");
+        ajustes->Poner("MainSettings", "Left", "1500");
+        ajustes->Poner("MainSettings", "Top", "750");
+        ajustes->Poner("MainSettings", "Width", "9000");
+        ajustes->Poner("MainSettings", "Height", "6000");
+        auto v = Abrir();
+        QVERIFY(!(v->windowState() & (Qt::WindowMaximized | Qt::WindowMinimized)));
+        QCOMPARE(v->geometry(), QRect(100, 50, 600, 400));
+        v->close();
+        QCOMPARE(*ajustes->Valor("MainSettings", "Status"), std::string("0"));
+        QCOMPARE(*ajustes->Valor("MainSettings", "Left"), std::string("1500"));
+        QCOMPARE(*ajustes->Valor("MainSettings", "Height"), std::string("6000"));
+    }
+
+    void posicionFueraDePantallaOIlegible() {
+        ajustes->Poner("MainSettings", "Status", "0");
+        ajustes->Poner("MainSettings", "Left", "9000000");
+        ajustes->Poner("MainSettings", "Top", "abc");
+        auto v = Abrir();
+        bool enPantalla = false;
+        for (QScreen* s : QGuiApplication::screens()) enPantalla |= s->availableGeometry().intersects(v->geometry());
+        QVERIFY(enPantalla);
+    }
+
+    void menuDeFicherosRecientes() {
+        ajustes->Poner("Opciones", "NumMRUFiles", "4");
+        ajustes->Poner("Opciones\\MRUFiles", "MRU 2", "/p/b.dsk");
+        ajustes->Poner("Opciones\\MRUFiles", "MRU 4", "/p/d.dsk");
+        auto v = Abrir();
+        QVERIFY(!v->Accion("mnuFileMRU1")->isVisible());
+        QVERIFY(v->Accion("mnuFileMRU2")->isVisible());
+        QCOMPARE(v->Accion("mnuFileMRU2")->text(), QString("/p/b.dsk"));
+        QVERIFY(!v->Accion("mnuFileMRU3")->isVisible());
+        QVERIFY(v->Accion("mnuFileMRU4")->isVisible());
+        QVERIFY(v->Accion("mnuFileBar6")->isVisible());
+        v->ActualizarMRUFiles("/p/e.dsk");
+        QCOMPARE(v->Accion("mnuFileMRU1")->text(), QString("/p/e.dsk"));
+        QCOMPARE(v->Accion("mnuFileMRU3")->text(), QString("/p/b.dsk"));
+        QVERIFY(!v->Accion("mnuFileMRU2")->isVisible());
+    }
+
+    void ficheroRecienteBorrado() {
+        MRU[1] = "/no/existe.dsk";
+        auto v = Abrir();
+        MRU[1] = "/no/existe.dsk";
+        v->EjecutarComando("mnuFileMRU1");
+        QCOMPARE(cuadros->mostrados.size(), size_t(1));
+        QCOMPARE(cuadros->mostrados[0].texto, std::string("El fichero dsk /no/existe.dsk no se encuentra"));
+        QCOMPARE(cuadros->mostrados[0].contextoAyuda, 10060);
+        QCOMPARE(MRU[1], std::string("/no/existe.dsk"));
+    }
+
+    void abrirCanceladoNoCambiaNada() {
+        auto v = Abrir();
+        gEstadoDSK = 0;
+        dialogos.respuestas.push_back(std::nullopt);
+        v->EjecutarComando("mnuFileOpen");
+        QCOMPARE(v->InfoBar(), std::string("Dialogo de carga fichero DSK"));
+        QCOMPARE(gEstadoDSK, int16_t(0));
+        QCOMPARE(dialogos.pedidos.at(0).titulo, std::string("Carga de fichero ensamblado DSK"));
+        QCOMPARE(dialogos.pedidos.at(0).filtro,
+                 std::string("Ficheros ensamblados (*.dsk)|*.dsk|Todos los archivos (*.*)|*.*"));
+        dialogos.respuestas.push_back(std::string("/no/hay.dsk"));
+        v->EjecutarComando("mnuFileOpen");
+        QCOMPARE(gEstadoDSK, int16_t(-1));
+        QCOMPARE(cuadros->mostrados.at(0).texto, std::string("El fichero dsk /no/hay.dsk no se encuentra"));
+    }
+
+    void arbolDeMenus() {
+        auto v = Abrir();
+        QCOMPARE(v->Accion("mnuFileOpen")->shortcut(), QKeySequence("F3"));
+        QCOMPARE(v->Accion("mnuExeStop")->shortcut(), QKeySequence("Ctrl+S"));
+        QCOMPARE(v->Accion("mnuDepStepFunc")->shortcut(), QKeySequence("Shift+F8"));
+        QCOMPARE(v->Accion("mnuMemMarcaLista")->shortcut(), QKeySequence("Ctrl+F9"));
+        QCOMPARE(v->Accion("mnuWindowPPL")->text(), QString("Estrucctura &Pipeline del DSP"));
+        QCOMPARE(v->Accion("mnuDepEstablecerPC")->property("contextoAyuda").toInt(), 1430);
+        QVERIFY(!v->Accion("mnuExePausa")->isEnabled());
+        QVERIFY(!v->Accion("mnuVerAuxDat1")->isEnabled());
+        QVERIFY(v->Accion("mnuViewToolbar")->isChecked());
+        QStringList barra;
+        for (QAction* a : v->menuBar()->actions()) barra << a->text();
+        QCOMPARE(barra, (QStringList{"&Archivo", "&Edición", "&Memoria", "&Depuración", "Eje&cución",
+                                     "&Herramientas", "&Ver", "Ve&ntana", "Ay&uda"}));
+        QCOMPARE(v->Menu("PopMnuFormato")->actions().size(), 5);
+    }
+
+    void menuDeFormatos() {
+        auto v = Abrir();
+        v->ResultadoPopUpMenu(3);
+        v->Accion("mnuFormato1")->trigger();
+        QCOMPARE(v->ResultadoPopUpMenu(), int16_t(1));
+    }
+
+    void botonesLleganASuComando() {
+        auto v = Abrir();
+        std::vector<std::string> ejecutados;
+        for (const BotonBarra& b : BotonesBarra())
+            if (!b.comando.empty())
+                v->EstablecerComando(b.comando, [&ejecutados, c = b.comando] { ejecutados.push_back(c); });
+        for (const BotonBarra& b : BotonesBarra()) {
+            ejecutados.clear();
+            QAction* boton = v->Boton(b.clave);
+            const bool pulsado = boton->isChecked();
+            boton->setEnabled(true);
+            boton->trigger();
+            if (b.comando.empty()) {
+                QVERIFY2(ejecutados.empty(), b.clave.c_str());
+            } else {
+                QCOMPARE(ejecutados, std::vector<std::string>{b.comando});
+                QCOMPARE(boton->isChecked(), pulsado);  // the command sets the pressed state
+            }
+        }
+        ejecutados.clear();
+        v->tbToolBar_ButtonClick("run");
+        QVERIFY(ejecutados.empty());
+    }
+
+    void disposicionConClaveDesconocida() {
+        ajustes->Poner("ToolBar", "Defecto", "Run,Desconocida,-,Stop");
+        auto v = Abrir();
+        QCOMPARE(v->DisposicionBarra(), (std::vector<std::string>{"Run", "-", "Stop"}));
+        QCOMPARE(v->BarraHerramientas()->actions().size(), 3);
+        v->AplicarDisposicionBarra({"Cargar", "-", "PP1"});
+        v->GuardarBarraHerramientas();
+        QCOMPARE(*ajustes->Valor("ToolBar", "Defecto"), std::string("Cargar,-,PP1"));
+        // Hiding the toolbar keeps its layout.
+        v->EjecutarComando("mnuViewToolbar");
+        QVERIFY(!v->Accion("mnuViewToolbar")->isChecked());
+        v->EjecutarComando("mnuViewToolbar");
+        QCOMPARE(v->BarraHerramientas()->actions().size(), 3);
+    }
+
+    void dialogoDePersonalizacion() {
+        DlgPersonalizarBarra d({"Run", "-", "Stop"}, nullptr);
+        QCOMPARE(d.Mostrados()->count(), 3);
+        QCOMPARE(d.Disponibles()->count(), 1 + 36);  // the separator and the buttons not shown
+        d.Disponibles()->setCurrentRow(1);           // "Cargar"
+        d.Mostrados()->setCurrentRow(0);
+        d.Anadir();
+        QCOMPARE(d.Disposicion(), (std::vector<std::string>{"Run", "Cargar", "-", "Stop"}));
+        d.Subir();
+        QCOMPARE(d.Disposicion(), (std::vector<std::string>{"Cargar", "Run", "-", "Stop"}));
+        d.Mostrados()->setCurrentRow(3);
+        d.Quitar();
+        QCOMPARE(d.Disposicion(), (std::vector<std::string>{"Cargar", "Run", "-"}));
+        QCOMPARE(d.Disponibles()->count(), 1 + 36);
+        d.Mostrados()->setCurrentRow(0);
+        d.Bajar();
+        QCOMPARE(d.Disposicion(), (std::vector<std::string>{"Run", "Cargar", "-"}));
+        d.Restablecer();
+        QCOMPARE(d.Disposicion(), DisposicionPredeterminada());
+        QCOMPARE(d.Disponibles()->count(), 1);
+    }
+
+    void tablaDeModosEnLaVentana() {
+        auto v = Abrir();
+        TiempoExeTemp = 250;
+        QTimer* t = v->TimerRUN();
+        auto habil = [&](const char* m) { return v->Accion(m)->isEnabled(); };
+        auto boton = [&](const char* b) { return v->Boton(b)->isEnabled(); };
+
+        gLlamadas.clear();
+        v->ModoEjecucion(1);
+        QVERIFY(t->isActive());
+        QCOMPARE(t->interval(), 1);
+        QVERIFY(!v->RefrescoPorTick());
+        QVERIFY(habil("mnuExePausa") && !habil("mnuExeRun") && !habil("mnuExeRunTempo"));
+        QVERIFY(boton("Pause") && !boton("Run") && !boton("RunTempo"));
+        QVERIFY(gEjecutando);
+        QCOMPARE(v->BaseAnimacion(), int16_t(1));
+
+        // Mode 2 keeps what mode 1 gave Run and RunTempo.
+        v->ModoEjecucion(2);
+        QVERIFY(!habil("mnuExeRun") && !boton("Run") && habil("mnuExePausa"));
+        QVERIFY(!gEjecutando);
+        QCOMPARE(v->BaseAnimacion(), int16_t(9));
+
+        v->ModoEjecucion(3);
+        QCOMPARE(t->interval(), 250);
+        QVERIFY(v->RefrescoPorTick() && t->isActive() && gEjecutando);
+        QCOMPARE(v->BaseAnimacion(), int16_t(13));
+        QVERIFY(gLlamadas.empty());  // no mode but 0 refreshes
+
+        v->ModoEjecucion(0);
+        QVERIFY(!t->isActive());
+        QCOMPARE(t->interval(), 250);
+        QVERIFY(v->RefrescoPorTick());  // the tag is kept
+        QVERIFY(!habil("mnuExePausa") && habil("mnuExeRun") && habil("mnuExeRunTempo"));
+        QVERIFY(!boton("Pause") && boton("Run") && boton("RunTempo"));
+        QVERIFY(!gEjecutando);
+        QCOMPARE(Cuenta("Registros.Refrescar"), 1);
+        QCOMPARE(Cuenta("Memoria.RefrescarCuadro"), 1);
+        QCOMPARE(v->AnimacionMostrada(), int16_t(0));
+
+        // Mode 4 leaves Pausa and the buttons as they were.
+        v->ModoEjecucion(4);
+        QVERIFY(!habil("mnuExePausa") && !habil("mnuExeRun") && boton("Run") && !boton("Pause"));
+        QCOMPARE(t->interval(), 1);
+        QCOMPARE(v->BaseAnimacion(), int16_t(5));
+
+        // A value outside 0..4 is stored and changes nothing.
+        gLlamadas.clear();
+        v->ModoEjecucion(7);
+        QCOMPARE(v->ModoEjecucion(), int16_t(7));
+        QVERIFY(t->isActive() && !habil("mnuExeRun") && v->BaseAnimacion() == 5 && gLlamadas.empty());
+        v->ModoEjecucion(0);
+    }
+
+    void pausaYStop() {
+        auto v = Abrir();
+        v->EjecutarComando("mnuExeRunTempo");
+        QCOMPARE(v->InfoBar(), std::string("Ejecutando el código en Modo Temporizado..."));
+        gLlamadas.clear();
+        v->EjecutarComando("mnuExePausa");
+        QCOMPARE(v->InfoBar(),
+                 std::string("Ejecucion del código suspendida de manera temporal. Pulse <RUN> para continuar..."));
+        QVERIFY(!v->TimerRUN()->isActive());
+        QVERIFY(v->Accion("mnuExePausa")->isChecked() && v->Boton("Pause")->isChecked());
+        QCOMPARE(v->ModoEjecucion(), int16_t(3));
+        QCOMPARE(Cuenta("DASM.Refrescar"), 1);
+        v->EjecutarComando("mnuExePausa");
+        QCOMPARE(v->InfoBar(), std::string("Restablecida la ejecucion del codigo tras una Pausa ..."));
+        QVERIFY(v->TimerRUN()->isActive() && v->TimerRUN()->interval() == TiempoExeTemp);
+        QVERIFY(!v->Accion("mnuExePausa")->isChecked() && !v->Boton("Pause")->isChecked());
+
+        // Stop while paused releases the pause, so the next run pauses at once.
+        v->EjecutarComando("mnuExePausa");
+        gDirParada = 0x809805;
+        v->EjecutarComando("mnuExeStop");
+        QCOMPARE(v->InfoBar(), std::string("Ejecucion del codigo detenida (Stop)"));
+        QCOMPARE(gDirParada, -1);
+        QVERIFY(!v->Accion("mnuExePausa")->isChecked() && !v->Boton("Pause")->isChecked());
+        v->EjecutarComando("mnuExeRun");
+        v->EjecutarComando("mnuExePausa");
+        QVERIFY(!v->TimerRUN()->isActive());
+        v->EjecutarComando("mnuExeStop");
+    }
+
+    void marcasDePasoYEjecucion() {
+        auto v = Abrir();
+        gPasoSobre = true;
+        gDirParada = 0x809801;
+        v->EjecutarComando("mnuExeRun");
+        QVERIFY(!gPasoSobre);
+        QCOMPARE(gDirParada, -1);
+        QCOMPARE(v->InfoBar(), std::string("Ejecutando el código en Modo Normal..."));
+        // A step during a run keeps the breakpoints on.
+        v->EjecutarComando("mnuDepStepFunc");
+        QVERIFY(gPasoSobre && gEjecutando);
+        v->EjecutarComando("mnuDepStep");
+        QVERIFY(!gPasoSobre && gEjecutando);
+        v->EjecutarComando("mnuExeStop");
+        v->EjecutarComando("mnuDepStep");
+        QVERIFY(!gEjecutando);
+        QCOMPARE(v->InfoBar(), std::string("Ejecucion del codigo detenida (Stop)"));  // a step sets no text
+    }
+
+    void resetDelProcesador() {
+        auto v = Abrir();
+        TipoReset = 1;
+        QCOMPARE(gMemoria->Escribe(0, 0x809802), int16_t(0));
+        gRegistros->ST(0x2000);
+        gRegistros->IE(5);
+        v->EjecutarComando("mnuExeInicializar");
+        QCOMPARE(gRegistros->PC(), 0x809802);
+        QCOMPARE(gRegistros->ST(), 0);
+        QCOMPARE(gRegistros->IE(), 0);
+        QCOMPARE(cuadros->mostrados.size(), size_t(1));
+        const auto& c = cuadros->mostrados[0];
+        QCOMPARE(c.texto, std::string("Se ha realizado un reset al procesador DSP.\r  - Tipo: Procesador DSP.\r"
+                                      "  - PC: Cargado vector RESET [$00809802]"));
+        QCOMPARE(c.titulo, std::string("Reset DSP"));
+        QCOMPARE(c.contextoAyuda, 310);
+        QVERIFY(c.botonAyuda && c.icono == plataforma::Icono::Informacion);
+        TipoReset = 0;
+    }
+
+    void resetsSinEfecto() {
+        ConfigMem = 4;  // no vectors, no ROM: address 0 unmapped
+        auto v = Abrir();
+        ConfigMem = 4;
+        CrearObjetosPrograma();
+        TipoReset = 1;
+        gRegistros->PC(0x1234);
+        v->EjecutarComando("mnuExeInicializar");
+        QCOMPARE(gRegistros->PC(), 0x1234);
+        QVERIFY(cuadros->mostrados.empty());
+        QCOMPARE(v->InfoBar(), std::string("Realizando un Reset al procesador DSP..."));
+        // DSK-module reset with no listing loaded.
+        TipoReset = 0;
+        gFichDSK.clear();
+        v->EjecutarComando("mnuExeInicializar");
+        QVERIFY(cuadros->mostrados.empty());
+        QCOMPARE(gRegistros->PC(), 0x1234);
+    }
+
+    void instruccionSiguiente() {
+        auto v = Abrir();
+        v->EjecutarComando("mnuExeRun");
+        DASMFalso::posMem = -1;
+        v->EjecutarComando("mnuDepEstablecerPC");
+        QCOMPARE(cuadros->mostrados.at(0).texto, std::string("No es posible establecer aqui la siguiente instrucción."));
+        QCOMPARE(cuadros->mostrados.at(0).contextoAyuda, 10070);
+        QCOMPARE(v->ModoEjecucion(), int16_t(1));
+        DASMFalso::posMem = 0x809803;
+        gDirParada = 0x809900;
+        gLlamadas.clear();
+        v->EjecutarComando("mnuDepEstablecerPC");
+        QCOMPARE(gRegistros->PC(), 0x809803);
+        QCOMPARE(v->ModoEjecucion(), int16_t(0));
+        QCOMPARE(gDirParada, -1);
+        QCOMPARE(Cuenta("DASM.Refrescar"), 2);  // by mode 0 and once more
+    }
+
+    void copiasAlPortapapeles() {
+        auto v = Abrir();
+        DASMFalso::posMem = 0x809800;
+        DASMFalso::codigo = -1;
+        v->EjecutarComando("mnuDepCopiarMemPos");
+        QCOMPARE(QGuiApplication::clipboard()->text(), QString("00809800"));
+        v->EjecutarComando("mnuDepCopiarCodigo");
+        QCOMPARE(QGuiApplication::clipboard()->text(), QString("FFFFFFFF"));
+        // With the listing window hidden only the status text changes.
+        QGuiApplication::clipboard()->setText("nada");
+        v->EjecutarComando("mnuWindowDASM");
+        QVERIFY(!v->VistaAbierta(TipoVista::DASM) && !v->Boton("DASM")->isChecked());
+        QVERIFY(!v->Menu("mnuDep")->isEnabled());
+        v->EjecutarComando("mnuDepCopiarMemPos");
+        v->EjecutarComando("mnuDepEstablecerPC");
+        QCOMPARE(QGuiApplication::clipboard()->text(), QString("nada"));
+        QVERIFY(cuadros->mostrados.empty());
+        QCOMPARE(v->InfoBar(), std::string("Establece la posicion actual del cursor como instrucción siguiente"));
+        v->EjecutarComando("mnuWindowDASM");
+        QVERIFY(v->VistaAbierta(TipoVista::DASM) && v->Menu("mnuDep")->isEnabled());
+    }
+
+    void ejecutarHastaElCursor() {
+        auto v = Abrir();
+        DASMFalso::posMem = 0x809810;
+        gPasoSobre = true;
+        v->EjecutarComando("mnuDepCursor");
+        QCOMPARE(gDirParada, 0x809810);
+        QVERIFY(!gPasoSobre);
+        QCOMPARE(v->ModoEjecucion(), int16_t(4));
+        QCOMPARE(v->InfoBar(), std::string("Ejecutando código hasta la posicion del cursor ..."));
+        QVERIFY(v->Boton("Run")->isEnabled());
+        v->EjecutarComando("mnuExeStop");
+    }
+
+    void tablasYMemoria() {
+        auto v = Abrir();
+        QVERIFY(!v->FrmAuxDatos_LOAD());
+        // With the table window closed, watch-mark commands do not open it.
+        v->EjecutarComando("mnuMemMarca");
+        QVERIFY(!v->FrmAuxDatos_LOAD());
+        QCOMPARE(gLlamadas.back(), std::string("Memoria.AlternarMarca"));
+        v->tbToolBar_ButtonClick("TablaPuntosRupt");
+        QVERIFY(v->FrmAuxDatos_LOAD());
+        QCOMPARE(gLlamadas.back(), std::string("Aux.TipoDatos 4"));
+        v->EjecutarComando("mnuDepBP");
+        QCOMPARE(gLlamadas.back(), std::string("Aux.Actualizar"));
+        v->EjecutarComando("mnuMemMarcaLista");
+        QCOMPARE(gLlamadas.back(), std::string("Aux.TipoDatos 5"));
+        v->EjecutarComando("mnuMemBusqueda");
+        QCOMPARE(gLlamadas.back(), std::string("Memoria.BuscarCelda 0"));
+        delete v->FrmAuxDatos()->Widget();
+        QVERIFY(!v->FrmAuxDatos_LOAD());
+    }
+
+    void vistaCerradaSeCreaSinMostrarse() {
+        auto v = Abrir();
+        v->Marco(TipoVista::Memoria)->close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(!v->VistaAbierta(TipoVista::Memoria) && !v->Boton("Memoria")->isChecked());
+        QVERIFY(!v->Vista(TipoVista::Memoria));
+        int32_t d = 0x809801;
+        static_cast<IVentanaMemoria*>(v.get())->BuscarCelda(d);  // the core's watch-mark break
+        QVERIFY(v->VistaAbierta(TipoVista::Memoria) && v->Boton("Memoria")->isChecked());
+        QVERIFY(!v->Marco(TipoVista::Memoria)->isVisible());
+        QCOMPARE(gLlamadas.back(), std::string("Memoria.BuscarCelda 8427521"));
+    }
+
+    void panelesNoSeTapan() {
+        auto v = Abrir();
+        v->show();
+        v->InfoBar("  texto con blancos  ");
+        QCOMPARE(v->InfoBar(), std::string("  texto con blancos  "));
+        QStatusTipEvent consejo("un consejo del menú");
+        QApplication::sendEvent(v.get(), &consejo);
+        QVERIFY(v->Panel("Estado")->isVisible());
+        QVERIFY(v->statusBar()->currentMessage().isEmpty());
+        gCiclos = 125;
+        v->Refrescar();
+        QCOMPARE(Texto(*v, "Tiempo"), std::string("2.50 us "));
+        QCOMPARE(Texto(*v, "Ciclo"), std::string("125"));
+        gCiclos = 0;
+    }
+
+    void animacionDeLaBarra() {
+        auto v = Abrir();
+        v->ModoEjecucion(2);
+        v->TimerRUN()->stop();
+        std::vector<int> vistas;
+        for (int i = 0; i < 5; ++i) {
+            v->TimerRUN_Timer();
+            vistas.push_back(v->AnimacionMostrada());
+        }
+        QCOMPARE(vistas, (std::vector<int>{9, 10, 11, 12, 9}));
+        v->ModoEjecucion(0);
+        QCOMPARE(v->AnimacionMostrada(), int16_t(0));
+    }
+
+    void configurarImpresora() {
+        gHayImpresora = true;
+        auto v = std::make_unique<frmMain>(&dialogos);
+        v->EjecutarComando("mnuFilePageSetup");
+        QCOMPARE(dialogos.impresora, 1);
+        QCOMPARE(v->InfoBar(), std::string("Dialogo de configuración de la impresora"));
+        gHayImpresora = false;
+        auto sin = std::make_unique<frmMain>(&dialogos);
+        QVERIFY(!sin->Accion("mnuFilePageSetup")->isEnabled());
+        QVERIFY(!sin->Boton("Imprimir")->isEnabled());
+    }
+};
+
+QTEST_MAIN(TestFrmMain)
+#include "test_frmMain.moc"
