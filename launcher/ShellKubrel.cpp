@@ -92,6 +92,9 @@ bool IniciarDesligado(const OrdenInicio& orden) {
     for (const auto& a : orden.Argumentos) argumentos << QString::fromLocal8Bit(a);
     proceso.setArguments(argumentos);
     if (!orden.Carpeta.empty()) proceso.setWorkingDirectory(QString::fromLocal8Bit(orden.Carpeta));
+    // A shell call says nothing: what the started program prints goes nowhere.
+    proceso.setStandardOutputFile(QProcess::nullDevice());
+    proceso.setStandardErrorFile(QProcess::nullDevice());
     return proceso.startDetached();
 }
 

@@ -165,7 +165,7 @@ private slots:
         QFETCH(bool, sinAyudantes);
         for (auto& a : argumentos) a.replace("{f}", raiz + "/fixture");
         const Salida s = Ejecutar(
-            argumentos, EntornoConAyudantes(raiz + (sinAyudantes ? "/vacia" : "/ayudantes")),
+            argumentos, EntornoConAyudantes(raiz + (sinAyudantes ? "/vacia" : "/ayudantes"), sinAyudantes),
             raiz + "/actual");
         QCOMPARE(s.estado, QProcess::NormalExit);
         QCOMPARE(s.codigo, 0);
@@ -176,9 +176,11 @@ private slots:
     }
 
 private:
-    QProcessEnvironment EntornoConAyudantes(const QString& ayudantes) const {
+    // soloAyudantes: PATH holds nothing but that folder, so the machine's own
+    // xdg-open and lp cannot stand in for a missing helper.
+    QProcessEnvironment EntornoConAyudantes(const QString& ayudantes, bool soloAyudantes = false) const {
         QProcessEnvironment entorno = QProcessEnvironment::systemEnvironment();
-        entorno.insert("PATH", ayudantes + ":" + entorno.value("PATH"));
+        entorno.insert("PATH", soloAyudantes ? ayudantes : ayudantes + ":" + entorno.value("PATH"));
         entorno.insert("KUBREL_REGISTRO", registro);
         return entorno;
     }
