@@ -1,5 +1,67 @@
+// Three-operand instructions: two sources (a = source 1, b = source 2) and
+// one destination register. The routines compute the result field of the
+// execute-stage record and the pending flags.
+#include "core/ClassPPL.h"
+#include "core/ClassRegistrosCPU.h"
 #include "core/Instrucciones.h"
+#include "core/OperacionesALU.h"
+#include "data/DatosPrograma.h"
 
-// Placeholders until the three-operand groups are written: they change nothing.
-void EjecutarEnteroTresOp() {}
-void EjecutarFlotanteTresOp() {}
+namespace {
+
+enum Codigo : int32_t {
+    ADDC3 = 0, ADDF3 = 1, ADDI3 = 2, AND3 = 3, ANDN3 = 4, ASH3 = 5, CMPF3 = 6, CMPI3 = 7,
+    LSH3 = 8, MPYF3 = 9, MPYI3 = 10, OR3 = 11, SUBB3 = 12, SUBF3 = 13, SUBI3 = 14, TSTB3 = 15,
+    XOR3 = 16,
+};
+
+}  // namespace
+
+void EjecutarFlotanteTresOp() {
+    ClassUnitData& e = gPPL->Ejecucion();
+    const double a = e.vSrc1.ComoDoble();
+    const double b = e.vSrc2.ComoDoble();
+    switch (e.lCodigoInstr()) {
+    case ADDF3: e.vDst1 = Valor::Doble(LimitarFlotante(b + a)); break;
+    case CMPF3:
+        LimitarFlotante(a - b);
+        e.vDst1 = Valor::Vacio();
+        break;
+    case MPYF3: e.vDst1 = Valor::Doble(LimitarFlotante(b * a)); break;
+    case SUBF3: e.vDst1 = Valor::Doble(LimitarFlotante(a - b)); break;
+    default: break;
+    }
+}
+
+void EjecutarEnteroTresOp() {
+    using alu::Aritmetica;
+    ClassUnitData& e = gPPL->Ejecucion();
+    const int32_t a = e.vSrc1.ComoEntero();
+    const int32_t b = e.vSrc2.ComoEntero();
+    const int64_t x = a, y = b;
+    const int64_t cin = gRegistros->BIT_ST(bitst::C) ? 1 : 0;
+    int32_t r = 0;
+    switch (e.lCodigoInstr()) {
+    case ADDC3: r = Aritmetica(x + y + cin, a, b); break;
+    case ADDI3: r = Aritmetica(x + y, a, b); break;
+    case AND3: r = ComprobarDesbordamiento(a & b); break;
+    case ANDN3: r = ComprobarDesbordamiento(a & ~b); break;
+    case ASH3: r = alu::Ash(a, alu::Cuenta(b)); break;
+    case CMPI3:
+        Aritmetica(x - y, b, a);
+        e.vDst1 = Valor::Vacio();
+        return;
+    case LSH3: r = alu::Lsh(a, alu::Cuenta(b)); break;
+    case MPYI3: r = alu::Mpyi(a, b); break;
+    case OR3: r = ComprobarDesbordamiento(a | b); break;
+    case SUBB3: r = Aritmetica(x - y - cin, b, a); break;
+    case SUBI3: r = Aritmetica(x - y, b, a); break;
+    case TSTB3:
+        ComprobarDesbordamiento(a & b);
+        e.vDst1 = Valor::Vacio();
+        return;
+    case XOR3: r = ComprobarDesbordamiento(a ^ b); break;
+    default: return;  // floating-point rows and rows that do not exist
+    }
+    e.vDst1 = Valor::Entero(r);
+}

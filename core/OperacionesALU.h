@@ -1,0 +1,114 @@
+// Arithmetic shared by the instruction groups whose rows repeat one another
+// (ASH and ASH3, MPYI and MPYI3, FIX and FIX||STI, ...): each computes its
+// result and writes the pending flags it affects, nothing else.
+#pragma once
+
+#include <cmath>
+#include <cstdint>
+
+#include "core/UnidadEjecucion.h"
+
+namespace alu {
+
+constexpr int16_t F(bool b) { return b ? 1 : 0; }
+constexpr uint32_t U(int32_t v) { return static_cast<uint32_t>(v); }
+constexpr int32_t S(uint32_t v) { return static_cast<int32_t>(v); }
+
+// Bit n of v (n 0-31).
+constexpr bool BitDe(int32_t v, int n) { return (U(v) >> n) & 1u; }
+
+// The low 24 bits of v as a signed number.
+constexpr int64_t Entero24(int32_t v) { return S(U(v) << 8) >> 8; }
+
+// Flags of a result that cannot overflow (logical instructions and shifts):
+// N from bit 31, Z, V and UF cleared.
+inline void FlagsLogicos(int32_t r) {
+    FlagsPendientesST.V = 0;
+    FlagsPendientesST.UF = 0;
+    FlagsPendientesST.N = F(r < 0);
+    FlagsPendientesST.Z = F(r == 0);
+}
+
+// Shift count: the low 7 bits as a two's-complement number, positive to the left.
+constexpr int32_t Cuenta(int32_t src) {
+    const int32_t n = src & 0x7F;
+    return (n & 0x40) ? n - 128 : n;
+}
+
+// Left shift by n > 0 places within 32 bits; C is the last bit shifted out.
+inline int32_t DesplazarIzquierda(int32_t v, int32_t n) {
+    FlagsPendientesST.C = F(n <= 32 && BitDe(v, 32 - n));
+    return n < 32 ? S(U(v) << n) : 0;
+}
+
+// Arithmetic shift of v by n (count as Cuenta gives it): the sign fills from
+// the left, C is the last bit out (0 for no shift), V when the sign changed.
+inline int32_t Ash(int32_t v, int32_t n) {
+    int32_t r;
+    if (n > 0) {
+        r = DesplazarIzquierda(v, n);
+    } else if (n < 0) {
+        const int32_t m = -n;
+        FlagsPendientesST.C = F(BitDe(v, m <= 32 ? m - 1 : 31));
+        r = m < 32 ? (v >> m) : (v < 0 ? -1 : 0);
+    } else {
+        FlagsPendientesST.C = 0;
+        r = v;
+    }
+    FlagsLogicos(r);
+    FlagsPendientesST.V = F((r < 0) != (v < 0) && r != 0 && v != 0);
+    return r;
+}
+
+// Logical shift of v by n: zeros fill both ways, C is the last bit out; it
+// never saturates.
+inline int32_t Lsh(int32_t v, int32_t n) {
+    int32_t r;
+    if (n > 0) {
+        r = DesplazarIzquierda(v, n);
+    } else if (n < 0) {
+        const int32_t m = -n;
+        FlagsPendientesST.C = F(m <= 32 && BitDe(v, m - 1));
+        r = m < 32 ? S(U(v) >> m) : 0;
+    } else {
+        FlagsPendientesST.C = 0;
+        r = v;
+    }
+    FlagsLogicos(r);
+    return r;
+}
+
+// Sum or difference formed exactly: C by the carry rule (for a difference
+// pass the subtrahend first: the borrow), then the 32-bit result with V, UF,
+// N and Z.
+inline int32_t Aritmetica(int64_t x, int32_t a, int32_t b) {
+    CalcularAcarreo(x, a, b);
+    return ComprobarDesbordamiento(x);
+}
+
+// 24-bit multiply: the exact product of the low 24 bits of each operand; V
+// when it leaves the 32-bit range, then wrap or saturate by OVM.
+inline int32_t Mpyi(int32_t a, int32_t b) { return ComprobarDesbordamiento(Entero24(a) * Entero24(b)); }
+
+// Float to integer: the largest integer not above x; out of range the
+// saturated value with V. OVM plays no part.
+inline int32_t Fix(double x) {
+    const double f = std::floor(x);
+    bool fuera = true;
+    int32_t r;
+    if (f > 2147483647.0)
+        r = INT32_MAX;
+    else if (!(f >= -2147483648.0))
+        r = INT32_MIN;
+    else {
+        r = static_cast<int32_t>(f);
+        fuera = false;
+    }
+    FlagsPendientesST.V = F(fuera);
+    FlagsPendientesST.UF = 0;
+    FlagsPendientesST.N = F(r < 0);
+    FlagsPendientesST.Z = F(r == 0);
+    return r;
+}
+
+}  // namespace alu
