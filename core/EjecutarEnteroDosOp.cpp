@@ -5,6 +5,7 @@
 #include "core/ClassPPL.h"
 #include "core/ClassRegistrosCPU.h"
 #include "core/Instrucciones.h"
+#include "core/OperacionesALU.h"
 #include "core/UnidadEjecucion.h"
 #include "data/DatosPrograma.h"
 
@@ -19,83 +20,12 @@ enum Codigo : int32_t {
     XOR = 53,
 };
 
-constexpr int16_t F(bool b) { return b ? 1 : 0; }
-
-constexpr uint32_t U(int32_t v) { return static_cast<uint32_t>(v); }
-constexpr int32_t S(uint32_t v) { return static_cast<int32_t>(v); }
-
-// Bit n of v (n 0-31).
-constexpr bool BitDe(int32_t v, int n) { return (U(v) >> n) & 1u; }
-
-// The low 24 bits of v as a signed number.
-constexpr int64_t Entero24(int32_t v) { return S(U(v) << 8) >> 8; }
-
-// Flags of a result that cannot overflow, as the logical instructions and the
-// shifts set them: N from bit 31, Z, V and UF cleared.
-void FlagsLogicos(int32_t r) {
-    FlagsPendientesST.V = 0;
-    FlagsPendientesST.UF = 0;
-    FlagsPendientesST.N = F(r < 0);
-    FlagsPendientesST.Z = F(r == 0);
-}
-
-// Shift count of ASH and LSH: the low 7 bits as a two's-complement number,
-// positive to the left.
-constexpr int32_t Cuenta(int32_t src) {
-    int32_t n = src & 0x7F;
-    return (n & 0x40) ? n - 128 : n;
-}
-
-// Left shift by n > 0 places within 32 bits; C is the last bit shifted out.
-int32_t DesplazarIzquierda(int32_t dst, int32_t n) {
-    FlagsPendientesST.C = F(n <= 32 && BitDe(dst, 32 - n));
-    return n < 32 ? S(U(dst) << n) : 0;
-}
-
-int32_t Ash(int32_t dst, int32_t n) {
-    int32_t r;
-    if (n > 0) {
-        r = DesplazarIzquierda(dst, n);
-    } else if (n < 0) {
-        const int32_t m = -n;
-        FlagsPendientesST.C = F(BitDe(dst, m <= 32 ? m - 1 : 31));
-        r = m < 32 ? (dst >> m) : (dst < 0 ? -1 : 0);
-    } else {
-        FlagsPendientesST.C = 0;
-        r = dst;
-    }
-    FlagsLogicos(r);
-    FlagsPendientesST.V = F((r < 0) != (dst < 0) && r != 0 && dst != 0);
-    return r;
-}
-
-int32_t Lsh(int32_t dst, int32_t n) {
-    int32_t r;
-    if (n > 0) {
-        r = DesplazarIzquierda(dst, n);
-    } else if (n < 0) {
-        const int32_t m = -n;
-        FlagsPendientesST.C = F(m <= 32 && BitDe(dst, m - 1));
-        r = m < 32 ? S(U(dst) >> m) : 0;
-    } else {
-        FlagsPendientesST.C = 0;
-        r = dst;
-    }
-    FlagsLogicos(r);
-    return r;
-}
+using namespace alu;  // the arithmetic shared with the three-operand and parallel rows
 
 // One step of unsigned division: subtract when it fits, then shift in the
 // quotient bit.
 constexpr int32_t Subc(int32_t dst, int32_t src) {
     return U(dst) >= U(src) ? S(((U(dst) - U(src)) << 1) | 1u) : S(U(dst) << 1);
-}
-
-// Sum or difference formed exactly: the check gives the 32-bit result with
-// V, UF, N and Z, the carry rule C (for a difference, the borrow).
-int32_t Aritmetica(int64_t x, int32_t a, int32_t b) {
-    CalcularAcarreo(x, a, b);
-    return ComprobarDesbordamiento(x);
 }
 
 }  // namespace
