@@ -1,0 +1,24 @@
+// What the debugger views use of the main window, in one place: its menus
+// borrowed as pop-ups, the format pop-up's result, its refresh and the size
+// of its client area. Without a main window (tests of a lone view) the menus
+// are missing, the refresh falls back to the caller and the area is a default.
+#pragma once
+
+#include <QSize>
+#include <cstdint>
+#include <functional>
+
+class QAction;
+class QMenu;
+
+namespace enlace {
+
+QMenu* Menu(const char* nombre);      // "mnuDep", "PopMnuFormato", ...
+QAction* Accion(const char* nombre);  // "mnuFormato0" .. "mnuFormato4"
+int16_t ResultadoPopUpMenu();
+void ResultadoPopUpMenu(int16_t valor);
+// The main window's Refrescar; false when there is no main window.
+bool Refrescar();
+QSize AreaCliente();                  // pixels
+
+}  // namespace enlace
