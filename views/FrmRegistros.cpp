@@ -228,13 +228,14 @@ void FrmRegistros::CrearPanel(int i) {
     panel->setGeometry(Rectangulo(disposicion::PicRegBIT(i)));
     paneles_[size_t(i)] = panel;
     QFont chica("Tahoma");
-    chica.setPixelSize(9);
+    chica.setPixelSize(8);
+    chica.setLetterSpacing(QFont::PercentageSpacing, 90);
     const int ancho = Px(disposicion::PicRegBIT(i).width);
     auto etiqueta = [&](const QString& texto, int x, int y, int w) {
         auto* l = new QLabel(texto, panel);
         l->setFont(chica);
         l->setAlignment(Qt::AlignCenter);
-        l->setGeometry(x, y, w, 11);
+        l->setGeometry(x, y, w, 10);
     };
     auto casilla = [&](int bit, int x, int y, const QString& texto) {
         auto* c = new QCheckBox(texto, panel);
@@ -258,17 +259,17 @@ void FrmRegistros::CrearPanel(int i) {
         return;
     }
     if (p == L::kIE) {
-        etiqueta("DMA", 2, 14, 24);
-        etiqueta("CPU", 2, 31, 24);
+        etiqueta("DMA", 1, 16, 24);
+        etiqueta("CPU", 1, 33, 24);
     }
-    const int izquierda = p == L::kIE ? 28 : 4;
+    const int izquierda = p == L::kIE ? 30 : 4;
     const int altoBit = p == L::kST ? 13 : 10;   // highest bit with a box
     int columna = 0;
     const int paso = p == L::kST ? (ancho - izquierda - 4) / 13 : (ancho - izquierda - 4) / 11;
     for (int bit = altoBit; bit >= 0; --bit) {
         if (!L::TieneCasilla(p, bit)) continue;
         const int x = izquierda + columna * paso;
-        etiqueta(QString::fromStdString(L::Etiqueta(p, bit)), x - 4, 2, paso);
+        etiqueta(QString::fromStdString(L::Etiqueta(p, bit)), x - 1, 2, paso + 2);
         casilla(bit, x + (paso - 16) / 2, 14, {});
         if (p == L::kIE) casilla(bit + 16, x + (paso - 16) / 2, 14, {});
         ++columna;
@@ -290,7 +291,9 @@ void FrmRegistros::Cargar(QMdiSubWindow* marco) {
         const double left = ajustesvista::Leer(kSeccion, "Left", Tw(area.width()) - disposicion::kAnchoVentana + 20);
         const double top = ajustesvista::Leer(kSeccion, "Top", 0);
         marco->move(int(left / 15), int(top / 15));
-        marco->resize(Px(disposicion::kAnchoVentana), Px(disposicion::kAltoVentana));
+        // The width is the register list's; the frame's borders come on top.
+        const int bordes = std::max(0, marco->width() - width());
+        marco->resize(Px(disposicion::kAnchoVentana) + bordes, Px(disposicion::kAltoVentana));
         const int estado = int(ajustesvista::Leer(kSeccion, "Status", 0));
         if (estado == 1) marco->showMinimized();
         if (estado == 2) marco->showMaximized();
@@ -376,9 +379,10 @@ void FrmRegistros::CambiarAltura() {
 }
 
 void FrmRegistros::Entrar(L::Arreglo a, int i) {
-    if (volviendo_) {
+    if (vueltaArreglo_ == a && vueltaIndice_ == i) {
         // Back in a refused box: the text it had on entry stays the one Escape restores.
-        volviendo_ = false;
+        vueltaArreglo_ = vueltaIndice_ = -1;
+        logica_.TextoEntrada(entradaVuelta_);
         return;
     }
     logica_.CajaDe(a, i).texto = cajas_[a][size_t(i)]->text().toStdString();
@@ -393,7 +397,9 @@ void FrmRegistros::Salir(L::Arreglo a, int i) {
     Mostrar();
     enSalida_ = false;
     if (s == L::Salida::VolverFoco) {
-        volviendo_ = true;
+        vueltaArreglo_ = a;
+        vueltaIndice_ = i;
+        entradaVuelta_ = logica_.TextoEntrada();
         CajaRegistro* c = cajas_[a][size_t(i)];
         QTimer::singleShot(0, c, [c] { c->setFocus(Qt::OtherFocusReason); });
     }

@@ -76,6 +76,8 @@ private:
     QToolButton* limpiar_ = nullptr;
     QToolButton* reset_ = nullptr;
     std::array<QToolButton*, 2> masInfo_{};
-    bool volviendo_ = false;   // the focus comes back to a refused box
+    // The refused box the focus goes back to, and the text it had on entry.
+    int vueltaArreglo_ = -1, vueltaIndice_ = -1;
+    std::string entradaVuelta_;
     bool enSalida_ = false;
 };

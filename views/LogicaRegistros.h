@@ -85,6 +85,7 @@ public:
     Salida LostFocus(Arreglo a, int i);
     std::function<void()> refrescarPrincipal;
     const std::string& TextoEntrada() const { return textoEntrada_; }
+    void TextoEntrada(const std::string& texto) { textoEntrada_ = texto; }
 
     // Bit panels.
     static bool TieneCasilla(PanelBIT p, int bit);

@@ -1,0 +1,146 @@
+// The register window as a user drives it: typing in boxes, Enter, Escape,
+// Tab, the format pop-up, bit boxes and the fold-out panels. With
+// TARVIX_MOSTRAR set, the window stays on screen that many seconds.
+#include <QApplication>
+#include <QCheckBox>
+#include <QFrame>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QPushButton>
+#include <QTimer>
+#include <QToolButton>
+#include <QtTest>
+
+#include "fakes/CuadrosFalsos.h"
+#include "views/VentanaDePrueba.h"
+#include "views/FrmRegistros.h"
+
+using L = LogicaRegistros;
+
+class TestFrmRegistros : public QObject {
+    Q_OBJECT
+    VentanaDePrueba<FrmRegistros> v_;
+    QMdiSubWindow*& marco_ = v_.marco;
+    FrmRegistros*& w_ = v_.w;
+
+    void Teclear(L::Arreglo a, int i, const QString& texto) {
+        QLineEdit* c = w_->Caja(a, i);
+        QTest::mouseClick(c, Qt::LeftButton);
+        QTRY_VERIFY(c->hasFocus());
+        QTest::qWait(1);   // the whole text is selected once the click is done
+        QTest::keyClicks(c, texto);
+    }
+
+private slots:
+    void init() { v_.Abrir(); }
+    void cleanup() { v_.Cerrar(); }
+
+    void typingANewSPAndEnter() {
+        Teclear(L::kTxtReg, 14, "809F00");
+        QTest::keyClick(w_->Caja(L::kTxtReg, 14), Qt::Key_Return);
+        QCOMPARE(gRegistros->SP(), 0x809F00);
+        QCOMPARE(w_->Caja(L::kTxtReg, 14)->text(), QString("00809F00"));
+        QVERIFY(w_->Caja(L::kTxtReg, 14)->font().italic());
+        QVERIFY(!w_->Caja(L::kTxtReg, 13)->font().italic());
+        // Escape in another box puts its entry text back and writes nothing.
+        Teclear(L::kTxtReg, 2, "1234");
+        QTest::keyClick(w_->Caja(L::kTxtReg, 2), Qt::Key_Escape);
+        QCOMPARE(w_->Caja(L::kTxtReg, 2)->text(), QString("00000000"));
+        QTest::keyClick(w_->Caja(L::kTxtReg, 2), Qt::Key_Tab);
+        QCOMPARE(gRegistros->AR(0), 0);
+        QVERIFY(w_->Caja(L::kTxtReg, 14)->font().italic());
+    }
+
+    void badTextInSTKeepsTheFocusUntilEscape() {
+        prueba::CuadrosFalsos cuadros;
+        Teclear(L::kTxtRegBIT, 0, "hola");
+        w_->Caja(L::kTxtReg, 14)->setFocus();
+        QTRY_VERIFY(w_->Caja(L::kTxtRegBIT, 0)->hasFocus());
+        QCOMPARE(cuadros.mostrados.size(), size_t(1));
+        QCOMPARE(cuadros.mostrados[0].texto, std::string("<hola> no es un representación numérica valida"));
+        QCOMPARE(gRegistros->ST(), 0);
+        QTest::keyClick(w_->Caja(L::kTxtRegBIT, 0), Qt::Key_Escape);
+        QCOMPARE(w_->Caja(L::kTxtRegBIT, 0)->text(), QString("00000000"));
+        w_->Caja(L::kTxtReg, 14)->setFocus();
+        QTRY_VERIFY(w_->Caja(L::kTxtReg, 14)->hasFocus());
+        QCOMPARE(cuadros.mostrados.size(), size_t(1));
+    }
+
+    void formatButtonOffersAllowedFormats() {
+        gRegistros->IR(1, -3);
+        w_->Refrescar();
+        bool activos[5] = {};
+        QTimer::singleShot(50, [&] {
+            auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+            QVERIFY(menu);
+            const auto acciones = menu->actions();
+            for (int k = 0; k < 5; ++k) activos[k] = acciones[k]->isEnabled();
+            acciones[2]->trigger();
+            menu->close();
+        });
+        QTest::mouseClick(w_->BotonFormato(L::kTxtReg, 16), Qt::LeftButton);
+        QCOMPARE(activos[0], true);
+        QCOMPARE(activos[2], true);
+        QCOMPARE(activos[3], false);
+        QCOMPARE(w_->Caja(L::kTxtReg, 16)->text(), QString("-3"));
+        QVERIFY(w_->Caja(L::kTxtReg, 16)->font().italic());
+    }
+
+    void bitBoxClickSetsOneBit() {
+        QCheckBox* gie = w_->Casilla(L::kST, 13);
+        QTest::mouseClick(w_->BotonFormato(L::kTxtRegBIT, 0), Qt::LeftButton);   // "ST*": the panel floats
+        QVERIFY(w_->PicRegBIT(0)->isVisible());
+        QTest::mouseClick(gie, Qt::LeftButton);
+        QCOMPARE(gRegistros->ST(), 0x2000);
+        QCOMPARE(w_->Caja(L::kTxtRegBIT, 0)->text(), QString("00002000"));
+        QVERIFY(!w_->Caja(L::kTxtRegBIT, 0)->font().italic());
+        w_->Refrescar();
+        QVERIFY(w_->Caja(L::kTxtRegBIT, 0)->font().italic());
+        QVERIFY(gie->isChecked());
+        QTest::mouseClick(w_->BotonFormato(L::kTxtRegBIT, 0), Qt::LeftButton);   // docked again
+        QVERIFY(!w_->PicRegBIT(0)->isVisible());
+    }
+
+    void unfoldingGrowsTheWindow() {
+        const int alto = marco_->height();
+        QVERIFY(!w_->CmdMasInfo(1)->isEnabled());
+        QTest::mouseClick(w_->CmdMasInfo(0), Qt::LeftButton);
+        QTRY_COMPARE(marco_->height(), 5525 / 15);
+        QVERIFY(w_->PicRegBIT(0)->isVisible());
+        QVERIFY(!w_->PicRegBIT(1)->isVisible());
+        QVERIFY(w_->CmdMasInfo(1)->isEnabled());
+        QTest::mouseClick(w_->CmdMasInfo(1), Qt::LeftButton);
+        QCOMPARE(marco_->height(), alto);
+        // Maximised, the rows only show and hide.
+        marco_->showMaximized();
+        const QSize max = marco_->size();
+        QTest::mouseClick(w_->CmdMasInfo(0), Qt::LeftButton);
+        QTest::qWait(20);
+        QCOMPARE(marco_->size(), max);
+        QVERIFY(w_->PicRegBIT(0)->isVisible());
+    }
+
+    void closingWhileMaximisedSavesOnlyTheState() {
+        marco_->showMaximized();
+        marco_->close();
+        QCOMPARE(*v_.ajustes->Valor("RegistrosSettings", "Status"), std::string("2"));
+        QVERIFY(!v_.ajustes->Valor("RegistrosSettings", "Left"));
+    }
+
+    void staysOnScreenWhenAsked() {
+        const int segundos = qEnvironmentVariableIntValue("TARVIX_MOSTRAR");
+        if (segundos <= 0) QSKIP("only for a screenshot");
+        gRegistros->AR(3, 0x1234);
+        gRegistros->R(1).HI(1);
+        gRegistros->ST(0x2003);
+        gRegistros->IE(0x00050003);
+        w_->Refrescar();
+        marco_->move(0, 0);
+        for (int k = 0; k < 4; ++k) QTest::mouseClick(w_->CmdMasInfo(0), Qt::LeftButton);
+        QTest::qWait(segundos * 1000);
+    }
+};
+
+QTEST_MAIN(TestFrmRegistros)
+#include "test_FrmRegistros.moc"
