@@ -3,6 +3,11 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include "core/ClassMemoria.h"
+#include "core/ClassRegistrosCPU.h"
+#include "data/DatosPrograma.h"
+#include "data/Entorno.h"
+#include "data/Informe.h"
 #include "platform/qt/ImpresoraQt.h"
 
 using plataforma::EstadoImpresion;
@@ -26,6 +31,7 @@ private slots:
     void imprimeDosPaginasEnUnPdf();
     void sinNombreDeFicheroNoHayTrabajo();
     void unaPaginaYMedidasDeA4();
+    void elInformeEnteroEnUnPdf();
 };
 
 void TestImpresoraPdf::imprimeDosPaginasEnUnPdf() {
@@ -110,6 +116,54 @@ void TestImpresoraPdf::unaPaginaYMedidasDeA4() {
     imp.PreguntaFicheroPdf([&] { preguntado = true; return std::string(); });
     imp.EndDoc();
     QVERIFY(!preguntado);
+}
+
+// The whole report through the Qt printer: pages, headers, footers and rows.
+void TestImpresoraPdf::elInformeEnteroEnUnPdf() {
+    QTemporaryDir dir;
+    const QString ruta = dir.filePath(QStringLiteral("entorno.pdf"));
+    ImpresoraQt imp(ImpresoraQt::Destino::Pdf);
+    plataforma::EstablecerImpresora(&imp);
+    imp.PreguntaFicheroPdf([&] { return ruta.toStdString(); });
+    EstablecerReloj([] { return FechaHora{2026, 12, 10, 3, 9, 5, 7}; });
+
+    ConfigMem = 7;
+    ModeloDSP = 1;
+    ModoDSP = 0;
+    Frecuencia_Reloj = 50;
+    CrearObjetosPrograma();
+    Registros = Memoria = DASM = TablaRef = TablaSect = ListaMarcasRupt = ListaPuntosRupt = true;
+    gFichDSK = std::string(TARVIX_SOURCE_DIR) + "/tests/programs/entorno.dsk";
+    gRegistros->PC(0x809800);
+    gMemoria->TablaAsig(1).PrnOK(false);
+    gMemoria->TablaAsig(3).PrnOK(false);
+    gMemoria->TablaAsig(2).PrnFin(0x80981F);
+    gTablaRef->Add("inicio", 0x809800, 1, 1);
+    gTablaSect->Add(".text", 0x809800, 0x809804, 5);
+    gPuntosRupt->Add(0x809804, "fin");
+
+    ImprimirEntorno();
+    plataforma::EstablecerImpresora(nullptr);
+    EstablecerReloj({});
+    QCOMPARE(imp.Estado(), EstadoImpresion::Correcto);
+
+    // pdftotext places words by their position: compare with single blanks.
+    QStringList paginas = TextoPdf(ruta).split(QLatin1Char('\f'), Qt::SkipEmptyParts);
+    QCOMPARE(paginas.size(), 5);
+    for (QString& p : paginas) p = p.simplified();
+    const char* pies[] = {"Registros CPU.- 1", "Volcado de Memoria.- 2", "Código Desensamblado.- 3",
+                          "Tabla de Referencia - Lista de Indentificadores.- 4", "Lista de Puntos de Ruptura.- 5"};
+    for (int p = 0; p < 5; ++p) {
+        QVERIFY2(paginas[p].contains(QStringLiteral("Tarvix")), qPrintable(paginas[p]));
+        QVERIFY(paginas[p].contains(QStringLiteral("TMS320C31-MP(50)")));
+        QVERIFY(paginas[p].contains(QStringLiteral("10/12/2026-JUE 09:05:07")));
+        QVERIFY2(paginas[p].contains(QString::fromUtf8(pies[p])), pies[p]);
+    }
+    QVERIFY(paginas[0].contains(QStringLiteral("PC 00809800 8427520 +8427520")));
+    QVERIFY(paginas[1].contains(QStringLiteral("00809800 00809BFF RAM Bloque 0 OK 00809800 0080981F")));
+    QVERIFY(paginas[2].contains(QStringLiteral("LDI @dato,R0")));
+    QVERIFY(!paginas[2].contains(QStringLiteral(">>>> ref")));
+    QVERIFY(paginas[4].contains(QStringLiteral("00809804 fin")));
 }
 
 QTEST_MAIN(TestImpresoraPdf)

@@ -1,0 +1,688 @@
+#include "data/Entorno.h"
+
+#include <cerrno>
+#include <charconv>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <ctime>
+#include <filesystem>
+#include <fstream>
+#include <optional>
+#include <vector>
+
+#include "core/Anfitrion.h"
+#include "core/ClassMemoria.h"
+#include "core/ClassRegistrosCPU.h"
+#include "data/DatosPrograma.h"
+#include "data/LeerFichDSK.h"
+#include "platform/Cuadros.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+std::function<FechaHora()> gReloj;
+std::string gCarpetaDatos;
+
+constexpr const char* kCR = "\r";
+constexpr const char* kRegistrosResumenOk = "     - Registros: carga satisfactoria";
+constexpr const char* kRegistrosResumenMal = "     - Registros: carga incompleta";
+
+void Estado(const std::string& texto) { VentanaPrincipal().InfoBar(texto); }
+
+// --- text of the file ------------------------------------------------------------
+
+// A number as the runtime's Str writes it: a blank before a value of 0 or more.
+std::string Str(int64_t n) { return (n >= 0 ? " " : "") + std::to_string(n); }
+
+// A text field may hold neither the double quote that closes it nor a line end.
+std::string TextoEntreComillas(std::string s) {
+    for (char& c : s) {
+        if (c == '"') c = '\'';
+        if (c == '\r' || c == '\n') c = ' ';
+    }
+    return s;
+}
+
+// Splits at CR LF, LF or CR; a final line end adds no empty line.
+std::vector<std::string> PartirLineas(const std::string& texto) {
+    std::vector<std::string> lineas;
+    size_t i = 0;
+    while (i < texto.size()) {
+        size_t fin = texto.find_first_of("\r\n", i);
+        if (fin == std::string::npos) {
+            lineas.push_back(texto.substr(i));
+            break;
+        }
+        lineas.push_back(texto.substr(i, fin - i));
+        i = fin + ((texto[fin] == '\r' && fin + 1 < texto.size() && texto[fin + 1] == '\n') ? 2 : 1);
+    }
+    return lineas;
+}
+
+// Reads a whole file; 0, or the system's error number.
+int LeerFichero(const std::string& ruta, std::string& contenido) {
+    std::error_code ec;
+    if (fs::is_directory(ruta, ec)) return EISDIR;
+    std::FILE* f = std::fopen(ruta.c_str(), "rb");
+    if (!f) return errno != 0 ? errno : EIO;
+    char buf[65536];
+    size_t n;
+    while ((n = std::fread(buf, 1, sizeof buf, f)) > 0) contenido.append(buf, n);
+    const int error = std::ferror(f) ? EIO : 0;
+    std::fclose(f);
+    return error;
+}
+
+bool EscribirFichero(const std::string& ruta, const std::string& contenido) {
+    std::ofstream f(ruta, std::ios::binary | std::ios::trunc);
+    if (!f) return false;
+    f.write(contenido.data(), static_cast<std::streamsize>(contenido.size()));
+    f.close();
+    return !f.fail();
+}
+
+// One field of a record: a quoted text or a bare value.
+struct Campo {
+    std::string texto;
+    bool comillas = false;
+};
+
+std::string SinBlancos(const std::string& s) {
+    const size_t a = s.find_first_not_of(' ');
+    if (a == std::string::npos) return {};
+    return s.substr(a, s.find_last_not_of(' ') - a + 1);
+}
+
+// Splits a record at the commas outside quotes; false for a blank line or a
+// line that is no record (an open quote, text after a closing quote).
+bool PartirRegistro(const std::string& linea, std::vector<Campo>& campos) {
+    campos.clear();
+    if (SinBlancos(linea).empty()) return false;
+    size_t i = 0;
+    const size_t n = linea.size();
+    while (true) {
+        Campo c;
+        while (i < n && linea[i] == ' ') ++i;
+        if (i < n && linea[i] == '"') {
+            const size_t cierre = linea.find('"', i + 1);
+            if (cierre == std::string::npos) return false;
+            c.texto = linea.substr(i + 1, cierre - i - 1);
+            c.comillas = true;
+            i = cierre + 1;
+            while (i < n && linea[i] == ' ') ++i;
+        } else {
+            size_t fin = linea.find(',', i);
+            if (fin == std::string::npos) fin = n;
+            c.texto = SinBlancos(linea.substr(i, fin - i));
+            i = fin;
+        }
+        campos.push_back(std::move(c));
+        if (i >= n) return true;
+        if (linea[i] != ',') return false;
+        ++i;
+    }
+}
+
+// A bare decimal integer within [minimo, maximo].
+bool Entero(const Campo& c, int64_t minimo, int64_t maximo, int64_t& v) {
+    if (c.comillas || c.texto.empty() || c.texto.size() > 12) return false;
+    const char* fin = c.texto.data() + c.texto.size();
+    auto [p, ec] = std::from_chars(c.texto.data(), fin, v);
+    return ec == std::errc() && p == fin && v >= minimo && v <= maximo;
+}
+
+bool Entero32(const Campo& c, int32_t& v) {
+    int64_t x = 0;
+    if (!Entero(c, INT32_MIN, INT32_MAX, x)) return false;
+    v = static_cast<int32_t>(x);
+    return true;
+}
+
+bool Entero16(const Campo& c, int16_t& v) {
+    int64_t x = 0;
+    if (!Entero(c, INT16_MIN, INT16_MAX, x)) return false;
+    v = static_cast<int16_t>(x);
+    return true;
+}
+
+// A line of memory words: bare fields, at least one of them a 32-bit integer;
+// a field that is no word is kept as nothing, so later words stay in place.
+bool LineaDePalabras(const std::string& linea, std::vector<std::optional<int32_t>>& palabras) {
+    std::vector<Campo> campos;
+    if (!PartirRegistro(linea, campos)) return false;
+    bool alguna = false;
+    for (const Campo& c : campos) {
+        if (c.comillas) return false;
+        int32_t w = 0;
+        const bool ok = Entero32(c, w);
+        alguna = alguna || ok;
+        palabras.push_back(ok ? std::optional<int32_t>(w) : std::nullopt);
+    }
+    return alguna;
+}
+
+// --- writing -------------------------------------------------------------------
+
+// The file being built: text lines and records, each ending in CR LF.
+class Salida {
+public:
+    void Linea(const std::string& s) { (texto_ += s) += "\r\n"; }
+    void Blancas(int n) {
+        while (n-- > 0) texto_ += "\r\n";
+    }
+    template <class... Campos>
+    void Registro(const Campos&... campos) {
+        std::string linea;
+        ((linea += (linea.empty() ? "" : ","), linea += Campo(campos)), ...);
+        Linea(linea);
+    }
+    const std::string& Texto() const { return texto_; }
+
+private:
+    static std::string Campo(const std::string& s) { return "\"" + TextoEntreComillas(s) + "\""; }
+    static std::string Campo(const char* s) { return Campo(std::string(s)); }
+    static std::string Campo(int64_t v) { return std::to_string(v); }
+    static std::string Campo(int32_t v) { return std::to_string(v); }
+    static std::string Campo(int16_t v) { return std::to_string(v); }
+    std::string texto_;
+};
+
+// The register records in file order; R0-R7 carry HI and LO.
+void EscribirRegistros(Salida& s) {
+    const ClassRegistrosCPU& r = *gRegistros;
+    s.Registro("PC", r.PC());
+    s.Registro("DP", r.DP());
+    for (int16_t i = 0; i < 8; ++i)
+        s.Registro("R" + std::to_string(i), r.R(i).HI(), r.R(i).LO());
+    for (int16_t i = 0; i < 8; ++i) s.Registro("AR" + std::to_string(i), r.AR(i));
+    s.Registro("IR0", r.IR(0));
+    s.Registro("IR1", r.IR(1));
+    s.Registro("RC", r.RC());
+    s.Registro("RS", r.RS());
+    s.Registro("RE", r.RE());
+    s.Registro("BK", r.BK());
+    s.Registro("SP", r.SP());
+    s.Registro("IOF", r.IOF());
+    s.Registro("IE", r.IE());
+    s.Registro("IF", r.IFR());
+    s.Registro("ST", r.ST());
+}
+
+// Words PrnINI..PrnFin of each chosen region, 15 to a line.
+void EscribirMemoria(Salida& s) {
+    constexpr int kPalabrasPorLinea = 15;
+    for (int32_t i = 1; i <= gMemoria->NumSecciones(); ++i) {
+        const ClassTablaAsig& t = gMemoria->TablaAsig(i);
+        if (!t.PrnOK()) continue;
+        s.Registro("[SEC]", t.Identificador(), t.PrnINI(), t.PrnFin());
+        std::string linea;
+        int enLinea = 0;
+        for (int64_t dir = t.PrnINI(); dir <= t.PrnFin(); ++dir) {
+            int32_t palabra = 0;
+            gMemoria->Lee(palabra, static_cast<int32_t>(dir));
+            if (enLinea > 0) linea += ",";
+            linea += std::to_string(palabra);
+            if (++enLinea == kPalabrasPorLinea || dir == t.PrnFin()) {
+                s.Linea(linea);
+                linea.clear();
+                enLinea = 0;
+            }
+        }
+    }
+    s.Registro("[END]", "", 0, 0);
+}
+
+void EscribirCabecera(Salida& s) {
+    s.Linea(CabeceraEntorno());
+    s.Linea(">>> Archivo de Entorno");
+    s.Linea(">>> Fecha: " + TextoFechaHora(Ahora()));
+    s.Linea(">>> Datos de Procesador Simulado");
+    s.Linea(std::string(">>>    - Procesador TMS320") + (ModeloDSP != 0 ? "C31" : "C30"));
+    s.Linea(ModoDSP != 0 ? ">>>    - Modo MicroControlador" : ">>>    - Modo MicroProcesdor ");
+    s.Linea(">>>    - Frecuencia:" + Str(Frecuencia_Reloj) + "  MHz");
+    s.Linea(">>>");
+}
+
+void CuadroErrorEscritura(const std::string& ruta) {
+    plataforma::MsgBox("Error en el proceso de escritura del entorno en el fichero <" + ruta + "> ",
+                       plataforma::Icono::Exclamacion, plataforma::Botones::Aceptar, "Salvar Entorno",
+                       10110, true);
+}
+
+// --- reading -------------------------------------------------------------------
+
+// The lines of the file being read, with one line of look-back so that a
+// section reader can leave a line it does not own to the main loop.
+class Lector {
+public:
+    explicit Lector(std::vector<std::string> lineas) : lineas_(std::move(lineas)) {}
+    bool Leer(std::string& linea) {
+        if (pos_ >= lineas_.size()) return false;
+        linea = lineas_[pos_++];
+        return true;
+    }
+    void Devolver() {
+        if (pos_ > 0) --pos_;
+    }
+
+private:
+    std::vector<std::string> lineas_;
+    size_t pos_ = 0;
+};
+
+// Reads the next line as a record of exactly n fields; when it is not one the
+// line is left for the caller's caller.
+bool LeerRegistro(Lector& lector, size_t n, std::vector<Campo>& campos) {
+    std::string linea;
+    if (!lector.Leer(linea)) return false;
+    if (!PartirRegistro(linea, campos) || campos.size() != n) {
+        lector.Devolver();
+        return false;
+    }
+    return true;
+}
+
+// True when all 29 register records were read and assigned.
+bool RecuperarRegistros(Lector& lector) {
+    ClassRegistrosCPU& r = *gRegistros;
+    if (Inicializar) r.Reset();
+    struct Destino {
+        std::string nombre;
+        int16_t rn;  // 0-7 for R0-R7, else -1
+        int32_t numero;  // register number for RegCPU
+    };
+    std::vector<Destino> orden = {{"PC", -1, -1}, {"DP", -1, ClassRegistrosCPU::kNumDP}};
+    for (int16_t i = 0; i < 8; ++i) orden.push_back({"R" + std::to_string(i), i, -1});
+    for (int i = 0; i < 8; ++i) orden.push_back({"AR" + std::to_string(i), -1, ClassRegistrosCPU::kNumAR0 + i});
+    orden.push_back({"IR0", -1, ClassRegistrosCPU::kNumIR0});
+    orden.push_back({"IR1", -1, ClassRegistrosCPU::kNumIR0 + 1});
+    orden.push_back({"RC", -1, ClassRegistrosCPU::kNumRC});
+    orden.push_back({"RS", -1, ClassRegistrosCPU::kNumRS});
+    orden.push_back({"RE", -1, ClassRegistrosCPU::kNumRE});
+    orden.push_back({"BK", -1, ClassRegistrosCPU::kNumBK});
+    orden.push_back({"SP", -1, ClassRegistrosCPU::kNumSP});
+    orden.push_back({"IOF", -1, ClassRegistrosCPU::kNumIOF});
+    orden.push_back({"IE", -1, ClassRegistrosCPU::kNumIE});
+    orden.push_back({"IF", -1, ClassRegistrosCPU::kNumIF});
+    orden.push_back({"ST", -1, ClassRegistrosCPU::kNumST});
+
+    size_t asignados = 0;
+    for (const Destino& d : orden) {
+        std::string linea;
+        std::vector<Campo> c;
+        if (!lector.Leer(linea)) break;
+        // A line that is no register record (a section line, a blank line) ends
+        // the section and is left to the main loop.
+        if (!PartirRegistro(linea, c) || !c[0].comillas) {
+            lector.Devolver();
+            break;
+        }
+        // A damaged record leaves its register as it was; a record of another
+        // register is not taken for this one.
+        if (c[0].texto != d.nombre) continue;
+        int32_t a = 0, b = 0;
+        if (d.rn >= 0) {
+            if (c.size() != 3 || !Entero32(c[1], a) || !Entero32(c[2], b)) continue;
+            r.R(d.rn).HI(a);
+            r.R(d.rn).LO(b);
+        } else {
+            if (c.size() != 2 || !Entero32(c[1], a)) continue;
+            if (d.numero < 0)
+                r.PC(a);
+            else
+                r.RegCPU(d.numero, false, Valor::Entero(a));
+        }
+        ++asignados;
+    }
+    return asignados == orden.size();
+}
+
+// Reads the memory blocks up to the end record; returns the blocks met and
+// adds one results line per block.
+int32_t RecuperarMemoria(Lector& lector, std::string& lineasBloques) {
+    int32_t bloques = 0;
+    std::string linea;
+    while (lector.Leer(linea)) {
+        std::vector<Campo> c;
+        if (!PartirRegistro(linea, c) || c.size() != 4 || !c[0].comillas) {
+            lector.Devolver();
+            break;
+        }
+        if (c[0].texto != "[SEC]") break;
+        const std::string& nombre = c[1].texto;
+        int32_t ini = 0, fin = -1;
+        const bool rango = Entero32(c[2], ini) && Entero32(c[3], fin);
+        bool fallo = !rango;
+        int64_t pendientes = !rango || fin < ini ? 0 : int64_t{fin} - ini + 1;
+        int64_t dir = ini;
+        // The words come line by line; the block ends early at the end of the
+        // file or at a line that is not words (left to the next reader). The
+        // words of a block without a readable range are passed over.
+        while (pendientes > 0 || !rango) {
+            std::vector<std::optional<int32_t>> palabras;
+            if (!lector.Leer(linea)) {
+                fallo = fallo || pendientes > 0;
+                break;
+            }
+            if (!LineaDePalabras(linea, palabras)) {
+                lector.Devolver();
+                fallo = fallo || pendientes > 0;
+                break;
+            }
+            for (const auto& w : palabras) {
+                if (pendientes == 0) {  // more words than the range holds
+                    fallo = true;
+                    break;
+                }
+                if (!w || gMemoria->Escribe(static_cast<int32_t>(dir), *w) != 0) fallo = true;
+                ++dir;
+                --pendientes;
+            }
+        }
+        lineasBloques += "            #" + nombre + ": " + (fallo ? " [FALLO]" : " [ OK  ]") + kCR;
+        ++bloques;
+    }
+    return bloques;
+}
+
+// Copies the listing lines up to "[END]" into entorno.dsk and loads it.
+// Returns the load result, or 1 when the copy could not be written.
+int16_t RecuperarCodigoDSK(Lector& lector, bool& copiaEscrita, std::string& rutaCopia) {
+    std::string contenido, linea;
+    while (lector.Leer(linea) && linea != "[END]") (contenido += linea) += "\r\n";
+    const fs::path carpeta = CarpetaDatosUsuario();
+    rutaCopia = (carpeta / "entorno.dsk").string();
+    std::error_code ec;
+    fs::create_directories(carpeta, ec);
+    copiaEscrita = EscribirFichero(rutaCopia, contenido);
+    if (!copiaEscrita) return 1;
+    gFichASM.clear();
+    gFichDSK = rutaCopia;
+    gEstadoDSK = LeerFichDSK(rutaCopia);
+    return gEstadoDSK;
+}
+
+// The count record of a list: a negative or unreadable count means none.
+int32_t LeerCuenta(Lector& lector) {
+    std::vector<Campo> c;
+    int32_t n = 0;
+    if (!LeerRegistro(lector, 1, c)) return 0;
+    if (!Entero32(c[0], n)) {
+        lector.Devolver();
+        return 0;
+    }
+    return n < 0 ? 0 : n;
+}
+
+// One list reader for the four lists: reads up to the stated count of records
+// of numCampos fields; the first one that does not parse ends the list and is
+// left unread. Returns the number added.
+template <class Lista, class Anadir>
+int32_t RecuperarLista(Lector& lector, Lista& lista, size_t numCampos, Anadir anadir) {
+    const int32_t cuenta = LeerCuenta(lector);
+    if (Inicializar) lista.Clear();
+    int32_t anadidos = 0;
+    for (int32_t i = 0; i < cuenta; ++i) {
+        std::vector<Campo> c;
+        if (!LeerRegistro(lector, numCampos, c)) break;
+        if (!anadir(c)) {
+            lector.Devolver();
+            break;
+        }
+        ++anadidos;
+    }
+    return anadidos;
+}
+
+int32_t RecuperarTablaRef(Lector& lector) {
+    return RecuperarLista(lector, *gTablaRef, 4, [](const std::vector<Campo>& c) {
+        int16_t dirAble = 0, tipo = 0;
+        int32_t contenido = 0;
+        if (!c[0].comillas || !Entero16(c[1], dirAble) || !Entero16(c[2], tipo) || !Entero32(c[3], contenido))
+            return false;
+        gTablaRef->Add(c[0].texto, contenido, tipo, dirAble);
+        return true;
+    });
+}
+
+int32_t RecuperarTablaSect(Lector& lector) {
+    return RecuperarLista(lector, *gTablaSect, 4, [](const std::vector<Campo>& c) {
+        int32_t ini = 0, fin = 0, longitud = 0;
+        if (!c[0].comillas || !Entero32(c[1], ini) || !Entero32(c[2], fin) || !Entero32(c[3], longitud))
+            return false;
+        gTablaSect->Add(c[0].texto, ini, fin, longitud);
+        return true;
+    });
+}
+
+int32_t RecuperarPuntosRupt(Lector& lector) {
+    return RecuperarLista(lector, *gPuntosRupt, 2, [](const std::vector<Campo>& c) {
+        int32_t posMem = 0;
+        if (!c[0].comillas || !Entero32(c[1], posMem)) return false;
+        gPuntosRupt->Add(posMem, c[0].texto);
+        return true;
+    });
+}
+
+int32_t RecuperarMarcasRupt(Lector& lector) {
+    return RecuperarLista(lector, *gMarcasRupt, 6, [](const std::vector<Campo>& c) {
+        int32_t comp = 0, posMem = 0, operando = 0, tipo = 0;
+        int16_t tipoDatos = 0;
+        if (!c[0].comillas || !Entero32(c[1], comp) || !Entero32(c[2], posMem) || !Entero32(c[3], operando) ||
+            !Entero32(c[4], tipo) || !Entero16(c[5], tipoDatos))
+            return false;
+        gMarcasRupt->Add(tipo, posMem, comp, operando, tipoDatos, c[0].texto);
+        return true;
+    });
+}
+
+void CuadroErrorApertura(int error) {
+    // Numbers and texts of the runtime's file errors.
+    int numero = 57;
+    const char* descripcion = "Error de E/S en el dispositivo";
+    if (error == ENOENT || error == ENOTDIR) {
+        numero = 53;
+        descripcion = "No se ha encontrado el archivo";
+    } else if (error == EACCES || error == EPERM) {
+        numero = 70;
+        descripcion = "Permiso denegado";
+    } else if (error == EISDIR) {
+        numero = 75;
+        descripcion = "Error de acceso a la ruta o el archivo";
+    }
+    plataforma::MsgBox("Error # " + Str(numero) + " fue generado por Tarvix" + kCR + descripcion,
+                       plataforma::Icono::Ninguno, plataforma::Botones::Aceptar, "Recuperar entorno", 10100);
+}
+
+std::string Entradas(const char* lista, int32_t n) {
+    return std::string("     - ") + lista + ": " + Str(n) + " entradas cargadas" + kCR;
+}
+
+}  // namespace
+
+// --- public ------------------------------------------------------------------------
+
+std::string CabeceraEntorno() {
+    return ">>> Tarvix v" + std::to_string(kVersionMayor) + "." + std::to_string(kVersionMenor);
+}
+
+FechaHora Ahora() {
+    if (gReloj) return gReloj();
+    std::time_t t = std::time(nullptr);
+    std::tm tm{};
+    localtime_r(&t, &tm);
+    FechaHora f;
+    f.anio = tm.tm_year + 1900;
+    f.mes = tm.tm_mon + 1;
+    f.dia = tm.tm_mday;
+    f.diaSemana = (tm.tm_wday + 6) % 7;
+    f.hora = tm.tm_hour;
+    f.minuto = tm.tm_min;
+    f.segundo = tm.tm_sec;
+    return f;
+}
+
+void EstablecerReloj(std::function<FechaHora()> reloj) { gReloj = std::move(reloj); }
+
+std::string TextoFechaHora(const FechaHora& f) {
+    static const char* const kDias[] = {"LUN", "MAR", "MIÉ", "JUE", "VIE", "SÁB", "DOM"};
+    char buf[64];
+    std::snprintf(buf, sizeof buf, "%02d/%02d/%04d-%s  %02d:%02d:%02d", f.dia, f.mes, f.anio,
+                  kDias[((f.diaSemana % 7) + 7) % 7], f.hora, f.minuto, f.segundo);
+    return buf;
+}
+
+std::string CarpetaDatosUsuario() {
+    if (!gCarpetaDatos.empty()) return gCarpetaDatos;
+    if (const char* xdg = std::getenv("XDG_DATA_HOME"); xdg && *xdg) return (fs::path(xdg) / "Tarvix").string();
+    if (const char* home = std::getenv("HOME"); home && *home)
+        return (fs::path(home) / ".local" / "share" / "Tarvix").string();
+    std::error_code ec;
+    return (fs::temp_directory_path(ec) / "Tarvix").string();
+}
+
+void EstablecerCarpetaDatosUsuario(const std::string& carpeta) { gCarpetaDatos = carpeta; }
+
+bool EsLineaRefOSect(const std::string& linea) {
+    if (linea.size() < 9 || linea[0] != '>') return false;
+    return linea.compare(5, 4, "ref ") == 0 || linea.compare(5, 5, "sect ") == 0;
+}
+
+std::optional<std::vector<std::string>> LineasListado(const std::string& ruta) {
+    std::string contenido;
+    if (ruta.empty() || LeerFichero(ruta, contenido) != 0) return std::nullopt;
+    std::vector<std::string> lineas;
+    for (std::string& l : PartirLineas(contenido))
+        if (!EsLineaRefOSect(l)) lineas.push_back(std::move(l));
+    return lineas;
+}
+
+bool SalvarEntorno(const std::string& ruta) {
+    // Written beside the target first, so that a failure leaves the old file.
+    fs::path temporal = fs::path(ruta);
+    temporal += ".tmp~";
+    std::ofstream fichero(temporal, std::ios::binary | std::ios::trunc);
+    if (!fichero) {
+        CuadroErrorEscritura(ruta);
+        return false;
+    }
+
+    Salida s;
+    Estado("Almacenando cabecera ... (0%)");
+    EscribirCabecera(s);
+    if (Registros) {
+        Estado("Almacenando Registros ... (10%)");
+        s.Linea("[REGISTROS]");
+        EscribirRegistros(s);
+        s.Blancas(2);
+    }
+    if (Memoria) {
+        Estado("Almacenando Secciones de Memoria (20%)");
+        s.Linea("[MEMORIA]");
+        EscribirMemoria(s);
+        s.Blancas(2);
+    }
+    if (DASM && ExisteFichero(gFichDSK)) {
+        Estado("50% - Almacenando Código Desensamblado");
+        s.Linea("[CODIGO DESENSAMBLADO]");
+        for (const std::string& l : LineasListado(gFichDSK).value_or(std::vector<std::string>{})) s.Linea(l);
+        s.Linea("[END]");
+        s.Blancas(2);
+    }
+    if (TablaRef) {
+        Estado("60% - Almacenando Tabla de Referencia ...");
+        s.Linea("[TABLA DE REFERENCIA]");
+        s.Registro(gTablaRef->count());
+        for (const ClassTablaRef& t : *gTablaRef) s.Registro(t.Identificador(), t.Dir_able(), t.Tipo(), t.Contenido());
+        s.Blancas(3);
+    }
+    if (TablaSect) {
+        Estado("70% - Almacenando Tabla de Sección ...");
+        s.Linea("[TABLA DE SECCIONES]");
+        s.Registro(gTablaSect->count());
+        for (const ClassTablaSect& t : *gTablaSect) s.Registro(t.Identificador(), t.Ini(), t.Fin(), t.Longitud());
+        s.Blancas(2);
+    }
+    if (ListaMarcasRupt) {
+        Estado("80% - Almacenando Lista de Marcas de Ruptura ...");
+        s.Linea("[LISTA DE MARCAS DE RUPTURA]");
+        s.Registro(gMarcasRupt->count());
+        for (const ClassMarcaRupt& m : *gMarcasRupt)
+            s.Registro(m.Identificador(), m.Comp(), m.PosMem(), m.Operando(), m.Tipo(), m.TipoDatos());
+        s.Blancas(1);
+    }
+    if (ListaPuntosRupt) {
+        Estado("90% - Almacenando Lista de Puntos de Ruptura ...");
+        s.Linea("[LISTA DE PUNTOS DE RUPTURA]");
+        s.Registro(gPuntosRupt->count());
+        for (const ClassPuntoRupt& p : *gPuntosRupt) s.Registro(p.Identificador(), p.PosMem());
+        s.Blancas(3);
+    }
+
+    fichero.write(s.Texto().data(), static_cast<std::streamsize>(s.Texto().size()));
+    fichero.close();
+    std::error_code ec;
+    if (fichero.fail() || (fs::rename(temporal, ruta, ec), ec)) {
+        fs::remove(temporal, ec);
+        CuadroErrorEscritura(ruta);
+        return false;
+    }
+    Estado("100% - Entorno Salvado.");
+    return true;
+}
+
+void RecuperarEntorno(const std::string& ruta) {
+    std::string contenido;
+    if (int error = LeerFichero(ruta, contenido); error != 0) {
+        CuadroErrorApertura(error);
+        return;
+    }
+    Lector lector(PartirLineas(contenido));
+    std::string linea;
+    if (!lector.Leer(linea) || linea != CabeceraEntorno()) {
+        plataforma::MsgBox("Fichero ENT dañado o no es un fichero ENT", plataforma::Icono::Ninguno,
+                           plataforma::Botones::Aceptar, "Recuperar entorno", 10110);
+        return;
+    }
+    Estado("Recuperar Entorno");
+    Estado("0% - Recuperando cabecera ...");
+    std::string resultados;
+    while (lector.Leer(linea)) {
+        if (linea.compare(0, 3, ">>>") == 0) resultados += linea + kCR;
+        if (linea == "[REGISTROS]") {
+            Estado("10% - Recuperando Registros ...");
+            resultados += std::string(RecuperarRegistros(lector) ? kRegistrosResumenOk : kRegistrosResumenMal) + kCR;
+        } else if (linea == "[MEMORIA]") {
+            Estado("20% - Recuperando Secciones de Memoria ...");
+            std::string bloques;
+            const int32_t n = RecuperarMemoria(lector, bloques);
+            resultados += "     - Memoria: " + Str(n) + " Secciones Recuperadas: " + kCR + bloques;
+        } else if (linea == "[CODIGO DESENSAMBLADO]") {
+            Estado("50% - Recuperando Código Desensamblado ...");
+            bool escrita = false;
+            std::string copia;
+            if (RecuperarCodigoDSK(lector, escrita, copia) == 0)
+                resultados += std::string("     - Código Desensamblado: carga satisfactoria") + kCR;
+            else if (!escrita)
+                resultados += "     - Código Desensamblado: no se pudo escribir el fichero " + copia + kCR;
+        } else if (linea == "[TABLA DE REFERENCIA]") {
+            Estado("60% - Recuperando Tabla de Referencia ...");
+            resultados += Entradas("Tabla de Referencia", RecuperarTablaRef(lector));
+        } else if (linea == "[TABLA DE SECCIONES]") {
+            Estado("70% - Recuperando Tabla de Sección ...");
+            resultados += Entradas("Tabla de Secciones", RecuperarTablaSect(lector));
+        } else if (linea == "[LISTA DE PUNTOS DE RUPTURA]") {
+            Estado("80% -Recuperando Lista de Puntos de Ruptura ...");
+            resultados += Entradas("Lista de Puntos de Ruptura", RecuperarPuntosRupt(lector));
+        } else if (linea == "[LISTA DE MARCAS DE RUPTURA]") {
+            Estado("90% - Recuperando Lista de Marcas de Ruptura ...");
+            resultados += Entradas("Lista de Marcas de Ruptura", RecuperarMarcasRupt(lector));
+        }
+    }
+    Estado("Entorno recuperado satisfactoriamente");
+    plataforma::MsgBox(resultados, plataforma::Icono::Informacion, plataforma::Botones::Aceptar,
+                       "Recuperar Entorno: Resultados");
+    Estado("Entorno recuperado satisfactoriamente");
+}

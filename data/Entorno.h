@@ -1,0 +1,52 @@
+// The environment file (.ent): a text snapshot of the simulator (registers,
+// chosen memory ranges, a copy of the loaded listing, the reference and
+// section tables, the watch marks and the breakpoints), written by
+// SalvarEntorno and read back by RecuperarEntorno.
+#pragma once
+
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+// The program's version: the environment file's first line carries it and a
+// file of another version is refused. Keep in step with the project version.
+inline constexpr int kVersionMayor = 2;
+inline constexpr int kVersionMenor = 1;
+
+// ">>> Tarvix v2.1"
+std::string CabeceraEntorno();
+
+// Date and time as the environment file and the printed report show them.
+struct FechaHora {
+    int anio = 2000, mes = 1, dia = 1;
+    int diaSemana = 0;  // 0 Monday ... 6 Sunday
+    int hora = 0, minuto = 0, segundo = 0;
+};
+// The local date and time, or what the installed clock gives.
+FechaHora Ahora();
+// Replaces the clock (tests); an empty function puts the system clock back.
+void EstablecerReloj(std::function<FechaHora()> reloj);
+// "dd/mm/yyyy-DDD  hh:mm:ss": fixed day abbreviations, whatever the locale.
+std::string TextoFechaHora(const FechaHora& f);
+
+// Folder where a restored listing is written as "entorno.dsk": the user's own
+// data folder (created when needed). Tests point it elsewhere; "" restores it.
+std::string CarpetaDatosUsuario();
+void EstablecerCarpetaDatosUsuario(const std::string& carpeta);
+
+// True for a listing's reference or section line (">>>> ref ...", ">>>> sect
+// ..."), which the environment file and the report leave out of the listing.
+bool EsLineaRefOSect(const std::string& linea);
+// The lines of a listing file without its reference and section lines;
+// nothing when the file cannot be read.
+std::optional<std::vector<std::string>> LineasListado(const std::string& ruta);
+
+// Writes the environment file with the sections that the "Opciones\Resumen"
+// settings choose. The file is replaced only when it was written whole; on a
+// failure a box says so and the previous file stays. True when written.
+bool SalvarEntorno(const std::string& ruta);
+
+// Restores every section that the file holds, in file order, and shows the
+// results box. A file of another version is refused with nothing changed.
+void RecuperarEntorno(const std::string& ruta);

@@ -1,0 +1,440 @@
+#include "data/Informe.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
+#include <initializer_list>
+#include <string>
+#include <vector>
+
+#include "core/Anfitrion.h"
+#include "core/ClassMemoria.h"
+#include "core/ClassRegistrosCPU.h"
+#include "core/ConversionesNum.h"
+#include "data/DatosPrograma.h"
+#include "data/Entorno.h"
+#include "platform/Cuadros.h"
+#include "platform/Impresora.h"
+
+namespace {
+
+constexpr double kTwipsPorMm = 56.7;
+constexpr double kSeparacionSeccion = 1701;  // 3 cm between sections
+constexpr double kSeparacionDump = 567;      // 1 cm before a memory dump
+constexpr double kSeparacionTabla = 570;     // above a column heading; body top of a continued page
+constexpr double kMargenFila = 1000;         // a dump row ends past this distance from the right edge
+
+const char* const kTituloRegistros = "Registros CPU";
+const char* const kTituloMemoria = "Volcado de Memoria";
+const char* const kTituloCodigo = "Código Desensamblado";
+const char* const kTituloReferencia = "Tabla de Referencia - Lista de Indentificadores";
+const char* const kTituloSecciones = "Tabla de Secciones";
+const char* const kTituloMarcas = "Lista de Marcas de Ruptura";
+const char* const kTituloPuntos = "Lista de Puntos de Ruptura";
+
+void Estado(const std::string& texto) { VentanaPrincipal().InfoBar(texto); }
+
+// Rounded to the nearest twip, halves to even.
+double Redondear(double v) { return std::nearbyint(v); }
+
+size_t Caracteres(const std::string& s) {
+    return static_cast<size_t>(std::count_if(s.begin(), s.end(), [](char c) {
+        return (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+    }));
+}
+std::string Blancos(size_t n) { return std::string(n, ' '); }
+// Padded to w characters (never cut), and right-aligned in w.
+std::string Rellenar(const std::string& s, size_t w) { return s + Blancos(w - std::min(w, Caracteres(s))); }
+std::string AlinearDerecha(const std::string& s, size_t w) { return Blancos(w - std::min(w, Caracteres(s))) + s; }
+// A whole number as the runtime's Str writes it, and as its Print writes one.
+std::string Str(int64_t n) { return (n >= 0 ? " " : "") + std::to_string(n); }
+std::string Numero(int64_t n) { return Str(n) + " "; }
+
+// The printer seen by the report: a page is begun only when something is
+// drawn on it, so a page end that nothing follows leaves no empty page, and a
+// report that draws nothing starts no print job.
+class Hoja {
+public:
+    explicit Hoja(plataforma::IImpresora& imp) : imp_(imp) {}
+
+    double X() const { return pendiente_ ? x_ : imp_.CurrentX(); }
+    void X(double x) {
+        if (pendiente_) x_ = x; else imp_.CurrentX(x);
+    }
+    double Y() const { return pendiente_ ? y_ : imp_.CurrentY(); }
+    void Y(double y) {
+        if (pendiente_) y_ = y; else imp_.CurrentY(y);
+    }
+    double Ancho() const { return imp_.ScaleWidth(); }
+    double Alto() const { return imp_.ScaleHeight(); }
+    double AnchoTexto(const std::string& s) const { return imp_.TextWidth(s); }
+    double AltoTexto(const std::string& s) const { return imp_.TextHeight(s); }
+    void Negrita(bool b) { imp_.FontBold(b); }
+    int Pagina() const { return imp_.Page() + (pendiente_ ? 1 : 0); }
+
+    void Print(const std::string& s, bool finLinea) {
+        Salida();
+        imp_.Print(s, finLinea);
+    }
+    void Linea(double x1, double y1, double x2, double y2) {
+        Salida();
+        imp_.Line(x1, y1, x2, y2);
+    }
+    void NuevaPagina() {
+        pendiente_ = true;
+        x_ = y_ = 0;
+    }
+    void FinDocumento() {
+        if (trabajo_) imp_.EndDoc();
+    }
+    // The current page holds something but not yet its header and footer.
+    bool SinCabecera() const { return sinCabecera_; }
+    void CabeceraHecha() { sinCabecera_ = false; }
+
+private:
+    void Salida() {
+        trabajo_ = true;
+        sinCabecera_ = true;
+        if (!pendiente_) return;
+        pendiente_ = false;
+        imp_.NewPage();
+        imp_.CurrentX(x_);
+        imp_.CurrentY(y_);
+    }
+
+    plataforma::IImpresora& imp_;
+    bool pendiente_ = false;  // a new page was asked for and nothing drawn on it yet
+    double x_ = 0, y_ = 0;    // its print position meanwhile
+    bool trabajo_ = false;
+    bool sinCabecera_ = false;
+};
+
+class Informe {
+public:
+    explicit Informe(plataforma::IImpresora& imp)
+        : imp_(imp),
+          h_(imp),
+          izq_(Twips(MgIzq)),
+          der_(Twips(MgDer)),
+          inf_(Twips(MgInf)),
+          sup_(Twips(MgSup)),
+          pie_(Twips(MgPie)),
+          cab_(Twips(MgCab)) {}
+
+    // Whether the margins leave room for a section opening and some rows.
+    bool HayCuerpo() const {
+        const double alto = h_.AltoTexto("X");
+        const double filaDump = h_.AnchoTexto("00000000  ");
+        return std::min({izq_, der_, inf_, sup_, pie_, cab_}) >= 0 &&
+               Limite() - CuerpoSup() > kSeparacionSeccion + 3 * alto &&
+               h_.Ancho() - der_ - kMargenFila > izq_ + filaDump;
+    }
+
+    // False when the printer failed or the user cancelled the job.
+    bool Imprimir() {
+        using Paso = void (Informe::*)();
+        for (Paso paso : {&Informe::SeccionRegistros, &Informe::SeccionMemoria, &Informe::SeccionCodigo,
+                          &Informe::SeccionReferencias, &Informe::InicioPaginasCompartidas,
+                          &Informe::SeccionSecciones, &Informe::SeccionMarcas, &Informe::SeccionPuntos}) {
+            (this->*paso)();
+            if (imp_.Estado() != plataforma::EstadoImpresion::Correcto) return false;
+        }
+        // Every page begun gets its header and footer, the last one too.
+        if (h_.SinCabecera()) Cabecera(titulo_);
+        return imp_.Estado() == plataforma::EstadoImpresion::Correcto;
+    }
+
+    void Terminar() { h_.FinDocumento(); }
+
+private:
+    static double Twips(int16_t mm) { return Redondear(mm * kTwipsPorMm); }
+    double CuerpoSup() const { return sup_ + cab_; }
+    double Limite() const { return h_.Alto() - inf_ - pie_ - kSeparacionTabla; }
+
+    void Regla(double y) { h_.Linea(izq_, y, h_.Ancho() - der_, y); }
+    void Cierre() { Regla(h_.Y() + 10); }
+    void Fila(const std::string& s) {
+        h_.X(izq_);
+        h_.Print(s, true);
+    }
+    void FinPagina(const std::string& titulo) {
+        Cabecera(titulo);
+        h_.NuevaPagina();
+    }
+    void PaginaLlena(const std::string& titulo) {
+        if (Limite() < h_.Y()) {
+            FinPagina(titulo);
+            h_.Y(CuerpoSup() + kSeparacionTabla);
+        }
+    }
+
+    // A section opens 3 cm below the body top, or, chained, 3 cm below where the
+    // previous one ended (on a new page when that is past the page limit).
+    double Inicio(const std::string& titulo, bool encadenado) {
+        titulo_ = titulo;
+        if (!encadenado) return Redondear(CuerpoSup() + kSeparacionSeccion);
+        double y0 = Redondear(h_.Y() + kSeparacionSeccion);
+        if (Limite() < h_.Y()) {
+            FinPagina(titulo);
+            y0 = Redondear(CuerpoSup() + kSeparacionSeccion);
+        }
+        return y0;
+    }
+    // The title between two rules; returns the lower rule's y.
+    double Apertura(double y0, const std::string& titulo) {
+        Regla(y0);
+        h_.X(izq_);
+        h_.Y(y0 + 10);
+        const double y1 = Redondear(y0 + h_.AltoTexto(titulo));
+        h_.Print(titulo, true);
+        Regla(y1);
+        return y1;
+    }
+    void Leyenda(std::initializer_list<const char*> lineas) {
+        for (const char* l : lineas) Fila(l);
+        Regla(h_.Y() + 10);
+    }
+    void Encabezado(const std::string& texto, double base) {
+        const double yh = Redondear(base + kSeparacionTabla);
+        const double yr = Redondear(yh + h_.AltoTexto(texto) + 10);
+        h_.X(izq_);
+        h_.Y(yh);
+        h_.Print(texto, true);
+        Regla(yr);
+        h_.Y(yr + 10);
+    }
+
+    // Header and footer of the current page, at fixed positions.
+    void Cabecera(const std::string& titulo) {
+        const std::string modelo = std::string(ModeloDSP == 0 ? "TMS320C30" : "TMS320C31") +
+                                   (ModoDSP == 0 ? "-MP(" : "-MC(") + std::to_string(Frecuencia_Reloj) + ")";
+        const std::string etiqueta = titulo + ".-" + Str(h_.Pagina());
+        const std::string fecha = TextoFechaHora(Ahora());
+        const double w = h_.Ancho(), alto = h_.Alto();
+
+        h_.Negrita(true);
+        h_.Y(sup_ + cab_ / 2);
+        h_.X((w - h_.AnchoTexto("Tarvix")) / 2);
+        h_.Print("Tarvix", true);
+        Regla(sup_ + cab_);
+        h_.Y(sup_ + cab_ + 10);
+        h_.X(izq_);
+        h_.Negrita(false);
+        h_.Print(gFichDSK, false);
+        h_.X(w - der_ - h_.AnchoTexto(modelo));
+        h_.Print(modelo, false);
+        Regla(sup_ + cab_ + h_.AltoTexto(modelo));
+        h_.Y(alto - inf_ - pie_ + 10);
+        h_.X(izq_);
+        h_.Print(fecha, false);
+        h_.X(w - der_ - h_.AnchoTexto(etiqueta));
+        h_.Print(etiqueta, true);
+        Regla(alto - inf_ - pie_);
+        h_.CabeceraHecha();
+    }
+
+    void FilaRegistro(const std::string& nombre, int32_t valor) {
+        std::string s = Rellenar(nombre, 8);
+        for (int16_t f = 0; f < 5; ++f) s += AlinearDerecha(FormatearValor(valor, f), 14);
+        Fila(s);
+    }
+    void FilaRegistroExt(int16_t i) {
+        std::string s = "R" + std::to_string(i) + Blancos(6);
+        for (int16_t f = 0; f < 5; ++f) s += AlinearDerecha(FormatearValorExt(gRegistros->R(i), f), 14);
+        Fila(s);
+    }
+
+    void SeccionRegistros() {
+        if (!Registros) return;
+        Estado("10% - Imprimiendo Registros");
+        const double y1 = Apertura(Inicio(kTituloRegistros, false), kTituloRegistros);
+        Encabezado("Registro   Hexadecimal P.Fijo(UnSig) P.Fijo(Signo)    P.Flot.TMS  P.Flot. IEEE", y1);
+        const ClassRegistrosCPU& r = *gRegistros;
+        FilaRegistro("PC", r.PC());
+        FilaRegistro("DP", r.DP());
+        Fila("");
+        for (int16_t i = 0; i < 8; ++i) FilaRegistroExt(i);
+        Fila("");
+        for (int16_t i = 0; i < 8; ++i) FilaRegistro("AR" + std::to_string(i), r.AR(i));
+        Fila("");
+        FilaRegistro("IR0", r.IR(0));
+        FilaRegistro("IR1", r.IR(1));
+        Fila("");
+        FilaRegistro("RC", r.RC());
+        FilaRegistro("RS", r.RS());
+        FilaRegistro("RE", r.RE());
+        Fila("");
+        FilaRegistro("BK", r.BK());
+        FilaRegistro("SP", r.SP());
+        Fila("");
+        FilaRegistro("IF", r.IFR());
+        FilaRegistro("IE", r.IE());
+        FilaRegistro("IOF", r.IOF());
+        FilaRegistro("ST", r.ST());
+        Cierre();
+        FinPagina(kTituloRegistros);
+    }
+
+    void SeccionMemoria() {
+        if (!Memoria || gMemoria->NumSecciones() < 1) return;
+        Estado("20% - Imprimiendo Memoria");
+        Apertura(Inicio(kTituloMemoria, false), kTituloMemoria);
+        Encabezado("Ini       Fin       Identificador                    Imp Ini        Fin", h_.Y());
+        for (int32_t i = 1; i <= gMemoria->NumSecciones(); ++i) {
+            const ClassTablaAsig& t = gMemoria->TablaAsig(i);
+            Fila(FormatoHex(t.Ini()) + "  " + FormatoHex(t.Fin()) + "  " + Rellenar(t.Identificador(), 30) +
+                 (t.PrnOK() ? "OK  " : "-   ") + FormatoHex(t.PrnINI()) + "  " + FormatoHex(t.PrnFin()) + "  ");
+        }
+        Cierre();
+        for (int32_t i = 1; i <= gMemoria->NumSecciones(); ++i) {
+            if (!gMemoria->TablaAsig(i).PrnOK()) continue;
+            Estado(Str(int64_t{i} * 5) + "% - Imprimiendo Memoria:");
+            VolcadoMemoria(gMemoria->TablaAsig(i));
+        }
+        FinPagina(kTituloMemoria);
+    }
+
+    // Rows of words, each begun by the address of its first word in bold.
+    void DireccionFila(int64_t dir) {
+        h_.X(izq_);
+        h_.Negrita(true);
+        h_.Print(FormatoHex(static_cast<int32_t>(dir)) + "  ", false);
+        h_.Negrita(false);
+    }
+    void VolcadoMemoria(const ClassTablaAsig& t) {
+        const std::string& nombre = t.Identificador();
+        double y0 = Redondear(h_.Y() + kSeparacionDump);
+        if (Limite() < h_.Y()) {
+            FinPagina(kTituloMemoria);
+            y0 = Redondear(CuerpoSup() + kSeparacionDump);
+        }
+        Apertura(y0, nombre);
+        DireccionFila(t.PrnINI());
+        const bool alineado = MemoriaTipoDatos == 1 || MemoriaTipoDatos == 2;
+        for (int64_t a = t.PrnINI(); a <= t.PrnFin(); ++a) {
+            int32_t palabra = 0;
+            gMemoria->Lee(palabra, static_cast<int32_t>(a));
+            std::string s = FormatearValor(palabra, MemoriaTipoDatos);
+            if (alineado) s = AlinearDerecha(s, 14);
+            h_.Print(s + "  ", false);
+            if (h_.Ancho() - der_ - kMargenFila < h_.X()) {
+                PaginaLlena(nombre);
+                h_.Print("", true);
+                DireccionFila(a + 1);
+            }
+        }
+        h_.Print("", true);
+        Cierre();
+    }
+
+    void SeccionCodigo() {
+        if (!DASM || gFichDSK.empty()) return;
+        // A listing that is gone or unreadable, or holds nothing to print, is left out.
+        const auto lineas = LineasListado(gFichDSK);
+        if (!lineas || lineas->empty()) return;
+        Estado("50% - Imprimiendo Código Desensamblado");
+        Apertura(Inicio(kTituloCodigo, false), kTituloCodigo);
+        for (const std::string& l : *lineas) {
+            Estado(Str(h_.Pagina() + 50) + "% - Imprimiendo Código Desensamblado");
+            Fila(l);
+            PaginaLlena(kTituloCodigo);
+        }
+        Cierre();
+        FinPagina(kTituloCodigo);
+    }
+
+    void SeccionReferencias() {
+        if (!TablaRef || gTablaRef->count() < 1) return;
+        Estado("60% - Imprimiendo Tabla de Referencia");
+        Apertura(Inicio(kTituloReferencia, false), kTituloReferencia);
+        Leyenda({"Leyenda (Tipo):", "   1.- Etiqueta", "   2.- Constante", "   3.- Definido por el usuario"});
+        Encabezado("Tipo     Dir   Contenido   Identificador", h_.Y());
+        for (const ClassTablaRef& r : *gTablaRef) {
+            Fila(Numero(r.Tipo()) + Blancos(6) + Numero(r.Dir_able()) + Blancos(4) + FormatoHex(r.Contenido()) +
+                 Blancos(4) + r.Identificador());
+            PaginaLlena(kTituloReferencia);
+        }
+        Cierre();
+        FinPagina(kTituloReferencia);
+    }
+
+    // Sections 5 to 7 share pages, starting from the body top.
+    void InicioPaginasCompartidas() { h_.Y(CuerpoSup()); }
+
+    void SeccionSecciones() {
+        if (!TablaSect || gTablaSect->count() < 1) return;
+        Estado("70% - Imprimiendo Tabla de secciones");
+        Apertura(Inicio(kTituloSecciones, true), kTituloSecciones);
+        Encabezado("Ini       Fin       Longitud  Seccion", h_.Y());
+        for (const ClassTablaSect& s : *gTablaSect) {
+            Fila(FormatoHex(s.Ini()) + "  " + FormatoHex(s.Fin()) + "  " + FormatoHex(s.Longitud()) + "  " +
+                 s.Identificador());
+            PaginaLlena(kTituloSecciones);
+        }
+        Cierre();
+    }
+
+    void SeccionMarcas() {
+        if (!ListaMarcasRupt || gMarcasRupt->count() < 1) return;
+        Estado("80% - Imprimiendo Marcas de Ruptura");
+        Apertura(Inicio(kTituloMarcas, true), kTituloMarcas);
+        Leyenda({"Leyenda (Tipo):", "   0.- Operando (El operando es un dato inmediato)",
+                 "   1.- Puntero (El operando es una referencia a una celda)"});
+        Encabezado("Tipo     Direccion   Identificador                  Comparacion", h_.Y());
+        for (int32_t i = 1; i <= gMarcasRupt->count(); ++i) {
+            const ClassMarcaRupt& m = gMarcasRupt->Item(i);
+            int32_t posicion = i;
+            Fila(Numero(m.Tipo()) + Blancos(6) + FormatoHex(m.PosMem()) + Blancos(4) + Rellenar(m.Identificador(), 20) +
+                 gMarcasRupt->CadenaInfo(posicion));
+            PaginaLlena(kTituloMarcas);
+        }
+        Cierre();
+    }
+
+    void SeccionPuntos() {
+        if (!ListaPuntosRupt || gPuntosRupt->count() < 1) return;
+        Estado("90% - Imprimiendo Puntos de Ruptura");
+        Apertura(Inicio(kTituloPuntos, true), kTituloPuntos);
+        Encabezado("Dirección   Identificador", h_.Y());
+        for (const ClassPuntoRupt& p : *gPuntosRupt) {
+            Fila(FormatoHex(p.PosMem()) + Blancos(4) + p.Identificador());
+            PaginaLlena(kTituloPuntos);
+        }
+        Cierre();
+        Cabecera(kTituloPuntos);
+    }
+
+    plataforma::IImpresora& imp_;
+    Hoja h_;
+    const double izq_, der_, inf_, sup_, pie_, cab_;
+    std::string titulo_;  // title of the section being printed: the footer of the page it ends
+};
+
+}  // namespace
+
+void ImprimirEntorno() {
+    plataforma::IImpresora* imp = plataforma::Impresora();
+    if (!imp) {
+        plataforma::MsgBox("No hay ninguna impresora instalada.", plataforma::Icono::Exclamacion,
+                           plataforma::Botones::Aceptar, "Imprimir Entorno");
+        return;
+    }
+    Informe informe(*imp);
+    if (!informe.HayCuerpo()) {
+        plataforma::MsgBox("Los márgenes no dejan espacio para el cuerpo de la página: "
+                           "redúzcalos en la página de opciones de impresión.",
+                           plataforma::Icono::Exclamacion, plataforma::Botones::Aceptar, "Imprimir Entorno");
+        return;
+    }
+    if (NumCopias >= 1) imp->Copies(NumCopias);
+    const bool completo = informe.Imprimir();
+    if (completo) Estado("Documento imprimido");
+    informe.Terminar();
+    if (imp->Estado() == plataforma::EstadoImpresion::Cancelado) {
+        Estado("Impresión cancelada");
+    } else if (imp->Estado() == plataforma::EstadoImpresion::Fallo) {
+        Estado("Error de impresión");
+        plataforma::MsgBox("No se ha podido imprimir el documento: " + imp->DescripcionError(),
+                           plataforma::Icono::Exclamacion, plataforma::Botones::Aceptar, "Imprimir Entorno");
+    }
+}

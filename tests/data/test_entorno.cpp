@@ -1,0 +1,406 @@
+// Writing and reading the environment file.
+#include "test_entorno_comun.h"
+
+#include <csignal>
+#include <sys/resource.h>
+
+namespace {
+
+using prueba::EscribirTodo;
+using prueba::EstadoPrueba;
+using prueba::LeerTodo;
+
+class Entorno : public EstadoPrueba {
+protected:
+    std::string Ruta(const char* nombre = "estado.ent") const { return (carpeta / nombre).string(); }
+    // The words of the two ranges that the small state saves (16 and 15 words).
+    static std::vector<int32_t> PalabrasElegidas() {
+        std::vector<int32_t> r;
+        for (int32_t d : {0x809800, 0x809C00})
+            for (int32_t i = 0; i < (d == 0x809800 ? 16 : 15); ++i) {
+                int32_t w = -99;
+                gMemoria->Lee(w, d + i);
+                r.push_back(w);
+            }
+        return r;
+    }
+};
+
+TEST_F(Entorno, SmallStateGivesTheGoldenFileByteForByte) {
+    EstadoPequeno();
+    ASSERT_TRUE(SalvarEntorno(Ruta()));
+    EXPECT_EQ(LeerTodo(Ruta()), LeerTodo(prueba::Fixture("entorno_golden.ent")));
+    EXPECT_TRUE(cuadros.mostrados.empty());
+    const std::vector<std::string> esperados = {
+        "Almacenando cabecera ... (0%)",
+        "Almacenando Registros ... (10%)",
+        "Almacenando Secciones de Memoria (20%)",
+        "50% - Almacenando Código Desensamblado",
+        "60% - Almacenando Tabla de Referencia ...",
+        "70% - Almacenando Tabla de Sección ...",
+        "80% - Almacenando Lista de Marcas de Ruptura ...",
+        "90% - Almacenando Lista de Puntos de Ruptura ...",
+        "100% - Entorno Salvado."};
+    EXPECT_EQ(ventana.estados, esperados);
+    EXPECT_FALSE(std::filesystem::exists(Ruta() + ".tmp~"));
+}
+
+TEST_F(Entorno, EverySectionOffWritesOnlyTheHeader) {
+    EstadoPequeno();
+    Registros = Memoria = DASM = TablaRef = TablaSect = ListaMarcasRupt = ListaPuntosRupt = false;
+    ModeloDSP = 0;
+    ModoDSP = 1;
+    Frecuencia_Reloj = -27;
+    ASSERT_TRUE(SalvarEntorno(Ruta()));
+    EXPECT_EQ(LeerTodo(Ruta()),
+              ">>> Tarvix v2.1\r\n"
+              ">>> Archivo de Entorno\r\n"
+              ">>> Fecha: 10/12/2026-JUE  09:05:07\r\n"
+              ">>> Datos de Procesador Simulado\r\n"
+              ">>>    - Procesador TMS320C30\r\n"
+              ">>>    - Modo MicroControlador\r\n"
+              ">>>    - Frecuencia:-27  MHz\r\n"
+              ">>>\r\n");
+}
+
+TEST_F(Entorno, DayAbbreviationsAreFixed) {
+    const char* dias[] = {"LUN", "MAR", "MIÉ", "JUE", "VIE", "SÁB", "DOM"};
+    for (int d = 0; d < 7; ++d) {
+        FechaHora f{1999, 3, 7, d, 23, 0, 59};
+        EXPECT_EQ(TextoFechaHora(f), std::string("07/03/1999-") + dias[d] + "  23:00:59");
+    }
+}
+
+// Every register, memory word, table row and list entry comes back.
+TEST_F(Entorno, SaveAndRestoreIntoAFreshStateGivesEverythingBack) {
+    EstadoPequeno();
+    DASM = false;  // the listing load is its own test
+    ASSERT_TRUE(SalvarEntorno(Ruta()));
+    const ClassRegistrosCPU antes = *gRegistros;
+    const std::vector<int32_t> palabras = PalabrasElegidas();
+
+    CrearObjetosPrograma();
+    RecuperarEntorno(Ruta());
+
+    for (int32_t n = 0; n < 28; ++n) EXPECT_EQ(gRegistros->RegCPU(n, false).entero, antes.RegCPU(n, false).entero) << n;
+    EXPECT_EQ(gRegistros->PC(), antes.PC());
+    for (int16_t i = 0; i < 8; ++i) EXPECT_EQ(gRegistros->R(i), antes.R(i)) << "R" << i;
+    EXPECT_EQ(PalabrasElegidas(), palabras);
+
+    ASSERT_EQ(gTablaRef->count(), 2);
+    EXPECT_EQ(gTablaRef->Item(1).Identificador(), "inicio");
+    EXPECT_EQ(gTablaRef->Item(1).Contenido(), 0x809800);
+    EXPECT_EQ(gTablaRef->Item(2).Identificador(), "di'go");  // a quote cannot end the field
+    EXPECT_EQ(gTablaRef->Item(2).Contenido(), -7);
+    EXPECT_EQ(gTablaRef->Item(2).Tipo(), 0);
+    EXPECT_EQ(gTablaRef->Item(2).Dir_able(), 2);
+    ASSERT_EQ(gTablaSect->count(), 1);
+    EXPECT_EQ(gTablaSect->Item(1).Identificador(), ".text");
+    EXPECT_EQ(gTablaSect->Item(1).Fin(), 0x809804);
+    EXPECT_EQ(gTablaSect->Item(1).Longitud(), 5);
+    ASSERT_EQ(gMarcasRupt->count(), 2);
+    const ClassMarcaRupt& m1 = gMarcasRupt->Item(1);
+    EXPECT_EQ(m1.Identificador(), "Marca00");
+    EXPECT_EQ(m1.Tipo(), 0);
+    EXPECT_EQ(m1.PosMem(), 0x809805);
+    EXPECT_EQ(m1.Comp(), 2);
+    EXPECT_EQ(m1.Operando(), 44);
+    EXPECT_EQ(m1.TipoDatos(), 2);
+    EXPECT_EQ(gMarcasRupt->Item(2).Identificador(), "celda, otra");
+    EXPECT_EQ(gMarcasRupt->Item(2).Tipo(), 1);
+    ASSERT_EQ(gPuntosRupt->count(), 1);
+    EXPECT_EQ(gPuntosRupt->Item(1).Identificador(), "fin, bucle");
+    EXPECT_EQ(gPuntosRupt->Item(1).PosMem(), 0x809804);
+
+    ASSERT_EQ(cuadros.mostrados.size(), 1u);
+    const auto& r = cuadros.mostrados[0];
+    EXPECT_EQ(r.titulo, "Recuperar Entorno: Resultados");
+    EXPECT_EQ(r.icono, plataforma::Icono::Informacion);
+    EXPECT_FALSE(r.botonAyuda);
+    EXPECT_EQ(r.texto,
+              ">>> Archivo de Entorno\r"
+              ">>> Fecha: 10/12/2026-JUE  09:05:07\r"
+              ">>> Datos de Procesador Simulado\r"
+              ">>>    - Procesador TMS320C31\r"
+              ">>>    - Modo MicroProcesdor \r"
+              ">>>    - Frecuencia: 50  MHz\r"
+              ">>>\r"
+              "     - Registros: carga satisfactoria\r"
+              "     - Memoria:  2 Secciones Recuperadas: \r"
+              "            #RAM Bloque 0:  [ OK  ]\r"
+              "            #RAM Bloque 1:  [ OK  ]\r"
+              "     - Tabla de Referencia:  2 entradas cargadas\r"
+              "     - Tabla de Secciones:  1 entradas cargadas\r"
+              "     - Lista de Marcas de Ruptura:  2 entradas cargadas\r"
+              "     - Lista de Puntos de Ruptura:  1 entradas cargadas\r");
+    EXPECT_EQ(ventana.estados.back(), "Entorno recuperado satisfactoriamente");
+    EXPECT_EQ(gEstadoDSK, -1);  // no code section
+}
+
+TEST_F(Entorno, RestoringTheCodeSectionLoadsTheListingCopy) {
+    EstadoPequeno();
+    gRegistros->PC(0x809802);
+    ASSERT_TRUE(SalvarEntorno(Ruta()));
+    CrearObjetosPrograma();
+    gFichASM = "viejo.asm";
+    RecuperarEntorno(Ruta());
+
+    const std::string copia = (carpeta / "datos" / "entorno.dsk").string();
+    EXPECT_EQ(gFichDSK, copia);
+    EXPECT_EQ(gFichASM, "");
+    EXPECT_EQ(gEstadoDSK, 0);
+    // The listing's entry point and words win over the restored ones.
+    EXPECT_EQ(gRegistros->PC(), 0x809800);
+    int32_t w = 0;
+    gMemoria->Lee(w, 0x809801);
+    EXPECT_EQ(w, 0x08209805);
+    gMemoria->Lee(w, 0x809806);
+    EXPECT_EQ(w, 6 * 1000 - 3);
+    // Code lines whose text holds "ref" or "sect" were kept; the tables come from
+    // the file's own sections.
+    EXPECT_EQ(gDatosFich->count(), 10);
+    const std::string texto = LeerTodo(copia);
+    EXPECT_NE(texto.find("; reference: load the word of the data section\r\n"), std::string::npos);
+    EXPECT_NE(texto.find("(sect data)\r\n"), std::string::npos);
+    EXPECT_EQ(texto.find(">>>> ref"), std::string::npos);
+    EXPECT_EQ(gTablaRef->count(), 2);
+    EXPECT_EQ(gTablaSect->count(), 1);
+    ASSERT_EQ(cuadros.mostrados.size(), 1u);
+    const std::string& r = cuadros.mostrados[0].texto;
+    EXPECT_NE(r.find("     - Código Desensamblado: carga satisfactoria\r"), std::string::npos);
+    EXPECT_EQ(r.find(">>>> "), std::string::npos);  // listing lines are not header lines
+}
+
+TEST_F(Entorno, AListingCopyThatCannotBeWrittenIsReportedAndTheRestIsRead) {
+    EstadoPequeno();
+    ASSERT_TRUE(SalvarEntorno(Ruta()));
+    EscribirTodo(carpeta / "fichero", "");
+    EstablecerCarpetaDatosUsuario((carpeta / "fichero" / "datos").string());
+    CrearObjetosPrograma();
+    gFichDSK = "antes.dsk";
+    RecuperarEntorno(Ruta());
+    EXPECT_EQ(gFichDSK, "antes.dsk");
+    EXPECT_EQ(gEstadoDSK, -1);
+    EXPECT_EQ(gTablaRef->count(), 2);
+    ASSERT_EQ(cuadros.mostrados.size(), 1u);
+    const std::string& r = cuadros.mostrados[0].texto;
+    EXPECT_NE(r.find("     - Código Desensamblado: no se pudo escribir el fichero " +
+                     (carpeta / "fichero" / "datos" / "entorno.dsk").string() + "\r"),
+              std::string::npos);
+    EXPECT_NE(r.find("     - Tabla de Referencia:  2 entradas cargadas\r"), std::string::npos);
+}
+
+TEST_F(Entorno, WithInicializarOffRestoredEntriesFollowTheExistingOnes) {
+    EstadoPequeno();
+    DASM = false;
+    ASSERT_TRUE(SalvarEntorno(Ruta()));
+    Inicializar = false;
+    RecuperarEntorno(Ruta());
+    EXPECT_EQ(gTablaRef->count(), 4);
+    EXPECT_EQ(gPuntosRupt->count(), 2);
+    EXPECT_EQ(gMarcasRupt->Item(3).Identificador(), "Marca00");
+}
+
+TEST_F(Entorno, AFileOfAnotherVersionIsRefusedWithNothingChanged) {
+    for (const char* primera : {">>> Tarvix v2.2", ">>> Tarvix v3.1", ">>> Tarvix v2.1 ", "", "[REGISTROS]"}) {
+        SCOPED_TRACE(primera);
+        EscribirTodo(Ruta(), std::string(primera) + "\r\n[REGISTROS]\r\n\"PC\",77\r\n[LISTA DE PUNTOS DE RUPTURA]\r\n"
+                                                     "1\r\n\"p\",5\r\n");
+        gRegistros->PC(12);
+        cuadros.mostrados.clear();
+        ventana.estados.clear();
+        RecuperarEntorno(Ruta());
+        EXPECT_EQ(gRegistros->PC(), 12);
+        EXPECT_EQ(gPuntosRupt->count(), 0);
+        ASSERT_EQ(cuadros.mostrados.size(), 1u);
+        const auto& c = cuadros.mostrados[0];
+        EXPECT_EQ(c.texto, "Fichero ENT dañado o no es un fichero ENT");
+        EXPECT_EQ(c.titulo, "Recuperar entorno");
+        EXPECT_EQ(c.icono, plataforma::Icono::Ninguno);
+        EXPECT_FALSE(c.botonAyuda);
+        EXPECT_EQ(c.contextoAyuda, 10110);
+        EXPECT_TRUE(ventana.estados.empty());
+    }
+}
+
+TEST_F(Entorno, AMissingFileGivesTheOpenErrorBox) {
+    RecuperarEntorno(Ruta("no_existe.ent"));
+    ASSERT_EQ(cuadros.mostrados.size(), 1u);
+    EXPECT_EQ(cuadros.mostrados[0].texto, "Error #  53 fue generado por Tarvix\rNo se ha encontrado el archivo");
+    EXPECT_EQ(cuadros.mostrados[0].titulo, "Recuperar entorno");
+    EXPECT_EQ(cuadros.mostrados[0].contextoAyuda, 10100);
+}
+
+// Damaged files: each gives its summary, keeps what was read before the damage
+// and loses nothing that follows it.
+struct CasoDanado {
+    const char* nombre;
+    std::string cuerpo;      // the file after its first line
+    std::string resumen;     // the results box
+    void (*comprobar)();
+};
+
+const ClassTablaAsig& Region(int i) { return gMemoria->TablaAsig(i); }
+int32_t Palabra(int32_t dir) {
+    int32_t w = -99;
+    gMemoria->Lee(w, dir);
+    return w;
+}
+
+const CasoDanado kDanados[] = {
+    {"truncado dentro de una lista",
+     "[TABLA DE REFERENCIA]\r\n3\r\n\"a\",1,1,5\r\n\"b\",1,1,",
+     "     - Tabla de Referencia:  1 entradas cargadas\r",
+     [] {
+         ASSERT_EQ(gTablaRef->count(), 1);
+         EXPECT_EQ(gTablaRef->Item(1).Identificador(), "a");
+     }},
+    {"cuenta mayor que sus registros, sin lineas en blanco",
+     "[TABLA DE SECCIONES]\r\n5\r\n\"s\",1,2,2\r\n[LISTA DE PUNTOS DE RUPTURA]\r\n1\r\n\"p\",100\r\n",
+     "     - Tabla de Secciones:  1 entradas cargadas\r"
+     "     - Lista de Puntos de Ruptura:  1 entradas cargadas\r",
+     [] {
+         EXPECT_EQ(gTablaSect->count(), 1);
+         ASSERT_EQ(gPuntosRupt->count(), 1);
+         EXPECT_EQ(gPuntosRupt->Item(1).PosMem(), 100);
+     }},
+    {"cuenta negativa",
+     "[LISTA DE PUNTOS DE RUPTURA]\r\n-4\r\n\"p\",1\r\n",
+     "     - Lista de Puntos de Ruptura:  0 entradas cargadas\r",
+     [] { EXPECT_EQ(gPuntosRupt->count(), 0); }},
+    {"campo de 16 bits fuera de rango",
+     "[LISTA DE MARCAS DE RUPTURA]\r\n2\r\n\"m\",0,1,2,0,3\r\n\"n\",0,1,2,0,40000\r\n",
+     "     - Lista de Marcas de Ruptura:  1 entradas cargadas\r",
+     [] { EXPECT_EQ(gMarcasRupt->count(), 1); }},
+    {"campo de registro erroneo",
+     "[REGISTROS]\r\n\"PC\",12\r\n\"DP\",x1\r\n\"R0\",1,2\r\n\"R1\",-128,0\r\n\"R2\",-128,0\r\n\"R3\",-128,0\r\n"
+     "\"R4\",-128,0\r\n\"R5\",-128,0\r\n\"R6\",-128,0\r\n\"R7\",-128,0\r\n\"AR0\",8\r\n\"AR1\",0\r\n\"AR2\",0\r\n"
+     "\"AR3\",0\r\n\"AR4\",0\r\n\"AR5\",0\r\n\"AR6\",0\r\n\"AR7\",0\r\n\"IR0\",0\r\n\"IR1\",0\r\n\"RC\",0\r\n"
+     "\"RS\",0\r\n\"RE\",0\r\n\"BK\",0\r\n\"SP\",0\r\n\"IOF\",0\r\n\"IE\",0\r\n\"IF\",0\r\n\"ST\",7\r\n",
+     "     - Registros: carga incompleta\r",
+     [] {
+         EXPECT_EQ(gRegistros->PC(), 12);
+         EXPECT_EQ(gRegistros->DP(), 0);
+         EXPECT_EQ(gRegistros->R(0).HI(), 1);
+         EXPECT_EQ(gRegistros->R(0).LO(), 2);
+         EXPECT_EQ(gRegistros->AR(0), 8);
+         EXPECT_EQ(gRegistros->ST(), 7);
+     }},
+    {"registros cortados por la siguiente seccion",
+     "[REGISTROS]\r\n\"PC\",5\r\n\"DP\",6\r\n[LISTA DE PUNTOS DE RUPTURA]\r\n1\r\n\"p\",1\r\n",
+     "     - Registros: carga incompleta\r"
+     "     - Lista de Puntos de Ruptura:  1 entradas cargadas\r",
+     [] {
+         EXPECT_EQ(gRegistros->DP(), 6);
+         EXPECT_EQ(gPuntosRupt->count(), 1);
+     }},
+    {"palabra erronea",
+     "[MEMORIA]\r\n\"[SEC]\",\"RAM Bloque 0\",8427520,8427524\r\n1,2,zz,4,5\r\n"
+     "\"[SEC]\",\"RAM Bloque 1\",8428544,8428544\r\n9\r\n\"[END]\",\"\",0,0\r\n",
+     "     - Memoria:  2 Secciones Recuperadas: \r"
+     "            #RAM Bloque 0:  [FALLO]\r"
+     "            #RAM Bloque 1:  [ OK  ]\r",
+     [] {
+         EXPECT_EQ(Palabra(0x809800), 1);
+         EXPECT_EQ(Palabra(0x809801), 2);
+         EXPECT_EQ(Palabra(0x809802), 0);
+         EXPECT_EQ(Palabra(0x809804), 5);
+         EXPECT_EQ(Palabra(0x809C00), 9);
+     }},
+    {"bloque sin memoria",
+     "[MEMORIA]\r\n\"[SEC]\",\"ROM\",4095,4097\r\n1,2,3\r\n\"[END]\",\"\",0,0\r\n",
+     "     - Memoria:  1 Secciones Recuperadas: \r"
+     "            #ROM:  [FALLO]\r",
+     [] { EXPECT_EQ(Palabra(63), 0); }},
+    {"rango enorme",
+     "[MEMORIA]\r\n\"[SEC]\",\"RAM Bloque 0\",8427520,2147483647\r\n1,2\r\n\"[END]\",\"\",0,0\r\n"
+     "[LISTA DE PUNTOS DE RUPTURA]\r\n1\r\n\"p\",1\r\n",
+     "     - Memoria:  1 Secciones Recuperadas: \r"
+     "            #RAM Bloque 0:  [FALLO]\r"
+     "     - Lista de Puntos de Ruptura:  1 entradas cargadas\r",
+     [] {
+         EXPECT_EQ(Palabra(0x809801), 2);
+         EXPECT_EQ(gPuntosRupt->count(), 1);
+     }},
+    {"bloque cortado por el final del fichero",
+     "[MEMORIA]\r\n\"[SEC]\",\"RAM Bloque 0\",8427520,8427535\r\n1,2,3",
+     "     - Memoria:  1 Secciones Recuperadas: \r"
+     "            #RAM Bloque 0:  [FALLO]\r",
+     [] { EXPECT_EQ(Palabra(0x809802), 3); }},
+    {"rango al reves: ninguna palabra",
+     "[MEMORIA]\r\n\"[SEC]\",\"RAM Bloque 0\",8427522,8427520\r\n\"[END]\",\"\",0,0\r\n",
+     "     - Memoria:  1 Secciones Recuperadas: \r"
+     "            #RAM Bloque 0:  [ OK  ]\r",
+     [] { EXPECT_EQ(Region(2).Identificador(), "RAM Bloque 0"); }},
+};
+
+TEST_F(Entorno, DamagedFilesGiveTheirSummaryAndKeepWhatWasRead) {
+    for (const CasoDanado& caso : kDanados) {
+        SCOPED_TRACE(caso.nombre);
+        CrearObjetosPrograma();
+        cuadros.mostrados.clear();
+        EscribirTodo(Ruta(), CabeceraEntorno() + "\r\n" + caso.cuerpo);
+        RecuperarEntorno(Ruta());
+        ASSERT_EQ(cuadros.mostrados.size(), 1u);
+        EXPECT_EQ(cuadros.mostrados[0].texto, caso.resumen);
+        caso.comprobar();
+    }
+}
+
+TEST_F(Entorno, AFailedWriteShowsTheBoxAndKeepsThePreviousFile) {
+    EstadoPequeno();
+    EscribirTodo(Ruta(), "anterior");
+    // Writes beyond 200 bytes fail, as on a full disk.
+    struct rlimit antes {};
+    getrlimit(RLIMIT_FSIZE, &antes);
+    auto senal = std::signal(SIGXFSZ, SIG_IGN);
+    struct rlimit limite = antes;
+    limite.rlim_cur = 200;
+    setrlimit(RLIMIT_FSIZE, &limite);
+    const bool escrito = SalvarEntorno(Ruta());
+    setrlimit(RLIMIT_FSIZE, &antes);
+    std::signal(SIGXFSZ, senal);
+
+    EXPECT_FALSE(escrito);
+    EXPECT_EQ(LeerTodo(Ruta()), "anterior");
+    EXPECT_FALSE(std::filesystem::exists(Ruta() + ".tmp~"));
+    ASSERT_EQ(cuadros.mostrados.size(), 1u);
+    const auto& c = cuadros.mostrados[0];
+    EXPECT_EQ(c.texto, "Error en el proceso de escritura del entorno en el fichero <" + Ruta() + "> ");
+    EXPECT_EQ(c.titulo, "Salvar Entorno");
+    EXPECT_EQ(c.icono, plataforma::Icono::Exclamacion);
+    EXPECT_TRUE(c.botonAyuda);
+    EXPECT_EQ(c.contextoAyuda, 10110);
+    EXPECT_NE(ventana.estados.back(), "100% - Entorno Salvado.");
+}
+
+TEST_F(Entorno, AFileThatCannotBeCreatedShowsTheBoxAndWritesNothing) {
+    const std::string ruta = (carpeta / "no" / "hay" / "carpeta.ent").string();
+    EXPECT_FALSE(SalvarEntorno(ruta));
+    ASSERT_EQ(cuadros.mostrados.size(), 1u);
+    EXPECT_EQ(cuadros.mostrados[0].titulo, "Salvar Entorno");
+    EXPECT_TRUE(ventana.estados.empty());
+}
+
+TEST_F(Entorno, ListingCopyLeavesOutOnlyReferenceAndSectionLines) {
+    EXPECT_TRUE(EsLineaRefOSect(">>>> ref inicio               0x00809800  1  1"));
+    EXPECT_TRUE(EsLineaRefOSect(">>>> sect .text                0x00809800 0x00809804 0x00000005"));
+    EXPECT_FALSE(EsLineaRefOSect("0x00809801 0x08209805         LDI     @dato,R0        ; reference"));
+    EXPECT_FALSE(EsLineaRefOSect("0x00809803 0x15209805         STI     R0,@dato        ; sect data"));
+    EXPECT_FALSE(EsLineaRefOSect(">>>> ENTRY 0x00809800"));
+    EXPECT_FALSE(EsLineaRefOSect(">>>> references"));
+    EXPECT_FALSE(EsLineaRefOSect(">ref"));
+    EXPECT_FALSE(EsLineaRefOSect(""));
+
+    // An empty listing copies nothing; a missing one writes no section.
+    Registros = Memoria = TablaRef = TablaSect = ListaMarcasRupt = ListaPuntosRupt = false;
+    gFichDSK = (carpeta / "vacio.dsk").string();
+    EscribirTodo(gFichDSK, "");
+    ASSERT_TRUE(SalvarEntorno(Ruta()));
+    EXPECT_NE(LeerTodo(Ruta()).find(">>>\r\n[CODIGO DESENSAMBLADO]\r\n[END]\r\n\r\n\r\n"), std::string::npos);
+    gFichDSK = (carpeta / "no_esta.dsk").string();
+    ASSERT_TRUE(SalvarEntorno(Ruta()));
+    EXPECT_EQ(LeerTodo(Ruta()).find("[CODIGO"), std::string::npos);
+}
+
+}  // namespace

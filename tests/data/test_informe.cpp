@@ -1,0 +1,262 @@
+// The printed report drawn on the recording printer.
+#include "test_entorno_comun.h"
+
+#include <algorithm>
+
+#include "data/Informe.h"
+#include "fakes/ImpresoraFalsa.h"
+
+namespace {
+
+using prueba::ImpresoraFalsa;
+using Tipo = prueba::ImpresoraFalsa::Tipo;
+
+class Informe : public prueba::EstadoPrueba {
+protected:
+    void SoloSecciones(bool registros, bool memoria, bool dasm, bool ref, bool sect, bool marcas, bool puntos) {
+        Registros = registros;
+        Memoria = memoria;
+        DASM = dasm;
+        TablaRef = ref;
+        TablaSect = sect;
+        ListaMarcasRupt = marcas;
+        ListaPuntosRupt = puntos;
+    }
+    int Paginas() const {
+        int n = 0;
+        for (const auto& e : imp.eventos) n = std::max(n, e.pagina);
+        return n;
+    }
+    // The footer's page label: the last text of each page.
+    std::vector<std::string> Pies() const {
+        std::vector<std::string> r;
+        for (int p = 1; p <= Paginas(); ++p) r.push_back(imp.TextosDePagina(p).back());
+        return r;
+    }
+    bool Contiene(int pagina, const std::string& texto) const {
+        const auto t = imp.TextosDePagina(pagina);
+        return std::find(t.begin(), t.end(), texto) != t.end();
+    }
+    bool EmpiezaPor(int pagina, const std::string& prefijo) const {
+        for (const auto& t : imp.TextosDePagina(pagina))
+            if (t.compare(0, prefijo.size(), prefijo) == 0) return true;
+        return false;
+    }
+    double YDe(const std::string& texto) const {
+        for (const auto& e : imp.eventos)
+            if (e.tipo == Tipo::Texto && e.texto == texto) return e.y;
+        return -1;
+    }
+
+    ImpresoraFalsa imp;
+};
+
+TEST_F(Informe, EverySectionOnGivesOnePageChainWithHeadersAndFooters) {
+    EstadoPequeno();
+    NumCopias = 3;
+    ImprimirEntorno();
+
+    const std::vector<std::string> pies = {"Registros CPU.- 1", "Volcado de Memoria.- 2", "Código Desensamblado.- 3",
+                                           "Tabla de Referencia - Lista de Indentificadores.- 4",
+                                           "Lista de Puntos de Ruptura.- 5"};
+    EXPECT_EQ(Pies(), pies);
+    for (int p = 1; p <= 5; ++p) {
+        SCOPED_TRACE(p);
+        const auto t = imp.TextosDePagina(p);
+        EXPECT_EQ(std::count(t.begin(), t.end(), "Tarvix"), 1);
+        EXPECT_TRUE(Contiene(p, gFichDSK));
+        EXPECT_TRUE(Contiene(p, "TMS320C31-MP(50)"));
+        EXPECT_TRUE(Contiene(p, "10/12/2026-JUE  09:05:07"));
+    }
+    // No empty page anywhere, one document, the copies of the settings.
+    EXPECT_EQ(std::count_if(imp.eventos.begin(), imp.eventos.end(),
+                            [](const auto& e) { return e.tipo == Tipo::NuevaPagina; }),
+              4);
+    EXPECT_EQ(imp.eventos.back().tipo, Tipo::FinDocumento);
+    EXPECT_EQ(imp.documentos, 1);
+    EXPECT_EQ(imp.copias, 3);
+
+    // Rows of each section (register rows: the name padded to 8, then each
+    // display format right-aligned in 14; float texts are left out here).
+    struct Fila {
+        int pagina;
+        const char* texto;
+        bool presente;
+    };
+    const Fila filas[] = {
+        {1, "PC            00809800       8427520      +8427520 ", true},
+        {1, "R0          0140000000    1073741824   +1073741824 ", true},
+        {1, "IF            00000005             5            +5 ", true},
+        {2, "00809800  00809BFF  RAM Bloque 0                  OK  00809800  0080980F  ", true},
+        {2, "00000000  0000003F  Vectores de Interrupcion      -   00000000  0000003F  ", true},
+        {3, "0x00809801 0x08209805         LDI     @dato,R0        ; reference: load the word of the data section", true},
+        {3, ">>>> ENTRY 0x00809800", true},
+        {3, ">>>> ref inicio ", false},
+        {4, " 1        1     00809800    inicio", true},
+        {4, " 0        2     FFFFFFF9    di\"go", true},
+        {5, "00809800  00809804  00000005  .text", true},
+        {5, " 1       00809C00    celda, otra         Contenido de $00809C00 = Contenido de $00809C01", true},
+        {5, "00809804    fin, bucle", true},
+    };
+    for (const Fila& f : filas) EXPECT_EQ(EmpiezaPor(f.pagina, f.texto), f.presente) << f.texto;
+
+    const auto& e = ventana.estados;
+    const std::vector<std::string> primeros = {"10% - Imprimiendo Registros", "20% - Imprimiendo Memoria",
+                                               " 10% - Imprimiendo Memoria:", " 15% - Imprimiendo Memoria:",
+                                               "50% - Imprimiendo Código Desensamblado",
+                                               " 53% - Imprimiendo Código Desensamblado"};
+    ASSERT_GE(e.size(), primeros.size());
+    EXPECT_EQ(std::vector<std::string>(e.begin(), e.begin() + 6), primeros);
+    const std::vector<std::string> ultimos = {"60% - Imprimiendo Tabla de Referencia", "70% - Imprimiendo Tabla de secciones",
+                                              "80% - Imprimiendo Marcas de Ruptura", "90% - Imprimiendo Puntos de Ruptura",
+                                              "Documento imprimido"};
+    EXPECT_EQ(std::vector<std::string>(e.end() - 5, e.end()), ultimos);
+}
+
+TEST_F(Informe, SectionsFiveToSevenFollowEachOtherOnOnePage) {
+    EstadoPequeno();
+    SoloSecciones(false, false, false, false, true, true, true);
+    ImprimirEntorno();
+    ASSERT_EQ(Paginas(), 1);
+    EXPECT_EQ(Pies(), std::vector<std::string>{"Lista de Puntos de Ruptura.- 1"});
+    // The first opens 3 cm below the body top, the next 3 cm below where it ended.
+    const double cuerpo = 567 + 567;
+    EXPECT_EQ(YDe("Tabla de Secciones"), cuerpo + 1701 + 10);
+    const double finSecciones = YDe("00809800  00809804  00000005  .text") + ImpresoraFalsa::kAltoLinea;
+    EXPECT_EQ(YDe("Lista de Marcas de Ruptura"), std::nearbyint(finSecciones + 1701) + 10);
+}
+
+TEST_F(Informe, TheLastPageGetsItsHeaderAlsoWithoutTheBreakpointList) {
+    EstadoPequeno();
+    SoloSecciones(false, false, false, false, false, true, false);
+    ImprimirEntorno();
+    ASSERT_EQ(Paginas(), 1);
+    EXPECT_EQ(Pies(), std::vector<std::string>{"Lista de Marcas de Ruptura.- 1"});
+    EXPECT_TRUE(Contiene(1, "Tarvix"));
+    EXPECT_EQ(YDe("Lista de Marcas de Ruptura"), 567 + 567 + 1701 + 10);
+}
+
+TEST_F(Informe, NothingSelectedPrintsNothingAndStartsNoJob) {
+    EstadoPequeno();
+    SoloSecciones(false, false, false, false, false, false, false);
+    ImprimirEntorno();
+    EXPECT_FALSE(imp.TrabajoIniciado());
+    EXPECT_EQ(imp.documentos, 0);
+    EXPECT_EQ(ventana.estados, std::vector<std::string>{"Documento imprimido"});
+
+    // Selected but empty lists and a listing that is gone print nothing either.
+    CrearObjetosPrograma();
+    gFichDSK = (carpeta / "ya_no_esta.dsk").string();
+    SoloSecciones(false, false, true, true, true, true, true);
+    ImprimirEntorno();
+    EXPECT_FALSE(imp.TrabajoIniciado());
+}
+
+// Rows of a dump: each row's bold address followed by its words.
+std::vector<std::vector<std::string>> FilasVolcado(const ImpresoraFalsa& imp, const std::string& region) {
+    std::vector<std::vector<std::string>> filas;
+    bool dentro = false;
+    for (const auto& e : imp.eventos) {
+        if (e.tipo != Tipo::Texto) continue;
+        if (e.texto == region) {
+            dentro = true;
+            continue;
+        }
+        if (!dentro) continue;
+        if (e.texto == "Tarvix") break;
+        if (e.negrita)
+            filas.push_back({e.texto});
+        else if (!e.texto.empty())
+            filas.back().push_back(e.texto);
+    }
+    return filas;
+}
+
+TEST_F(Informe, AMemoryDumpBreaksItsRowsByWidth) {
+    // Rows end once the position passes 1000 twips left of the body's right
+    // edge: with this width three words of format 0 fit a row.
+    imp.ancho = 6000;
+    SoloSecciones(false, true, false, false, false, false, false);
+    gMemoria->TablaAsig(1).PrnOK(false);
+    gMemoria->TablaAsig(3).PrnOK(false);
+    ClassTablaAsig& ram0 = gMemoria->TablaAsig(2);
+    ram0.PrnINI(0x809800);
+    for (int32_t i = 0; i < 7; ++i) gMemoria->Escribe(0x809800 + i, i + 1);
+
+    struct Caso {
+        int32_t fin;
+        int16_t formato;
+        std::vector<std::vector<std::string>> filas;
+    };
+    const Caso casos[] = {
+        {0x809806, 0,
+         {{"00809800  ", "00000001  ", "00000002  ", "00000003  "},
+          {"00809803  ", "00000004  ", "00000005  ", "00000006  "},
+          {"00809806  ", "00000007  "}}},
+        // A row full exactly at the last word: one more row with only the address.
+        {0x809805, 0,
+         {{"00809800  ", "00000001  ", "00000002  ", "00000003  "},
+          {"00809803  ", "00000004  ", "00000005  ", "00000006  "},
+          {"00809806  "}}},
+        {0x809800, 2, {{"00809800  ", "            +1  "}}},
+    };
+    for (const Caso& c : casos) {
+        SCOPED_TRACE(c.fin);
+        imp.eventos.clear();
+        ram0.PrnFin(c.fin);
+        MemoriaTipoDatos = c.formato;
+        ImprimirEntorno();
+        EXPECT_EQ(FilasVolcado(imp, "RAM Bloque 0"), c.filas);
+        EXPECT_EQ(Pies(), std::vector<std::string>{"Volcado de Memoria.- 1"});
+    }
+}
+
+TEST_F(Informe, AListingLongerThanAPageContinuesWithItsHeaderOnEveryPage) {
+    imp.alto = 6000;  // a body of a few lines
+    SoloSecciones(false, false, true, false, false, false, false);
+    gFichDSK = prueba::Programa("entorno.dsk");
+    ImprimirEntorno();
+    ASSERT_GT(Paginas(), 1);
+    for (int p = 1; p <= Paginas(); ++p) {
+        SCOPED_TRACE(p);
+        EXPECT_EQ(imp.TextosDePagina(p).back(), "Código Desensamblado.- " + std::to_string(p));
+        EXPECT_TRUE(Contiene(p, "Tarvix"));
+    }
+    // Continued pages start 570 twips below the body top.
+    const auto& e = imp.eventos;
+    auto primera = std::find_if(e.begin(), e.end(), [](const auto& x) {
+        return x.pagina == 2 && x.tipo == Tipo::Texto && x.texto != "Tarvix";
+    });
+    ASSERT_NE(primera, e.end());
+    EXPECT_EQ(primera->y, 567 + 567 + 570);
+    EXPECT_NE(std::find(ventana.estados.begin(), ventana.estados.end(), " 52% - Imprimiendo Código Desensamblado"),
+              ventana.estados.end());
+}
+
+TEST_F(Informe, MarginsThatLeaveNoBodyAreRefusedBeforePrinting) {
+    EstadoPequeno();
+    MgSup = 200;
+    ImprimirEntorno();
+    EXPECT_FALSE(imp.TrabajoIniciado());
+    ASSERT_EQ(cuadros.mostrados.size(), 1u);
+    EXPECT_EQ(cuadros.mostrados[0].titulo, "Imprimir Entorno");
+    EXPECT_EQ(cuadros.mostrados[0].icono, plataforma::Icono::Exclamacion);
+    EXPECT_TRUE(ventana.estados.empty());
+}
+
+TEST_F(Informe, ACancelledOrFailedJobIsToldAndNotReportedAsPrinted) {
+    EstadoPequeno();
+    imp.estado = plataforma::EstadoImpresion::Cancelado;
+    ImprimirEntorno();
+    EXPECT_TRUE(cuadros.mostrados.empty());
+    EXPECT_EQ(ventana.estados.back(), "Impresión cancelada");
+
+    imp.estado = plataforma::EstadoImpresion::Fallo;
+    imp.descripcionError = "No se puede escribir el fichero /x.pdf";
+    ImprimirEntorno();
+    ASSERT_EQ(cuadros.mostrados.size(), 1u);
+    EXPECT_EQ(cuadros.mostrados[0].texto, "No se ha podido imprimir el documento: No se puede escribir el fichero /x.pdf");
+    EXPECT_EQ(std::count(ventana.estados.begin(), ventana.estados.end(), "Documento imprimido"), 0);
+}
+
+}  // namespace
