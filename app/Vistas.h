@@ -59,6 +59,10 @@ public:
 class IVistaMemoria : public IVista {
 public:
     virtual void BuscarCelda(int32_t& direccion) = 0;  // 0: ask the user
+    // Goes to a cell without asking (a watch-mark break), cell 0 included.
+    virtual void MostrarCelda(int32_t direccion) {
+        if (direccion != 0) BuscarCelda(direccion);
+    }
     virtual void EditarCelda() = 0;
     virtual void EstablecerIdentificador() = 0;
     virtual void AlternarMarca() = 0;

@@ -716,6 +716,10 @@ void frmMain::BuscarCelda(int32_t& direccion) {
     if (IVistaMemoria* v = FrmMemoria(true)) v->BuscarCelda(direccion);
 }
 
+void frmMain::MostrarCelda(int32_t direccion) {
+    if (IVistaMemoria* v = FrmMemoria(true)) v->MostrarCelda(direccion);
+}
+
 void frmMain::mnuMem_Click(const std::string& estado, void (IVistaMemoria::*accion)(), bool actualizarAux) {
     if (!estado.empty()) InfoBar(estado);
     IVistaMemoria* v = FrmMemoria(true);
@@ -773,7 +777,7 @@ void frmMain::TimerRUN_Timer() {
         cicloEnCurso_ = true;
         for (uint32_t n = 1;; ++n) {
             NucleoCicloReloj();
-            if (modo_ != modo || cuadros_->mostrados != cuadros || !timerRUN_->isActive()) break;
+            if (modo_ != modo || cuadros_->mostrados != cuadros) break;
             if ((n & 127) == 0 && reloj.nsecsElapsed() >= 10'000'000) break;
         }
         cicloEnCurso_ = false;

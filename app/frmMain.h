@@ -41,7 +41,9 @@ public:
     int16_t ModoEjecucion() const override { return modo_; }
     void InfoBar(const std::string& texto) override;
     std::string InfoBar() const;
-    void BuscarCelda(int32_t& direccion) override;  // the memory window's, for the core
+    // The memory window's, for the core (created when closed).
+    void BuscarCelda(int32_t& direccion) override;
+    void MostrarCelda(int32_t direccion) override;
 
     void Refrescar();
     void Inicializar();

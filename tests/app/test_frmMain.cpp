@@ -24,84 +24,8 @@
 #include "fakes/AjustesMemoria.h"
 #include "fakes/CuadrosFalsos.h"
 #include "platform/qt/DialogosComunesQt.h"
+#include "VistasFalsas.h"
 
-namespace {
-
-std::vector<std::string> gLlamadas;  // "Registros.Refrescar", "DASM.Inicializar", ...
-
-struct Grabadora {
-    std::string nombre;
-    void Anotar(const char* que) { gLlamadas.push_back(nombre + "." + que); }
-};
-
-class VistaFalsa : public QWidget, public IVista, protected Grabadora {
-public:
-    explicit VistaFalsa(std::string n) { nombre = std::move(n); }
-    QWidget* Widget() override { return this; }
-    void Refrescar() override { Anotar("Refrescar"); }
-    void Inicializar() override { Anotar("Inicializar"); }
-};
-
-class DASMFalso : public QWidget, public IVistaDASM, protected Grabadora {
-public:
-    DASMFalso() { nombre = "DASM"; }
-    QWidget* Widget() override { return this; }
-    void Refrescar() override { Anotar("Refrescar"); }
-    void Inicializar() override { Anotar("Inicializar"); }
-    int32_t PosMemAct() override { return posMem; }
-    int32_t CodInstr() override { return codigo; }
-    void AlternarPuntoRupt() override { Anotar("AlternarPuntoRupt"); }
-    void QuitarPuntosRupt() override { Anotar("QuitarPuntosRupt"); }
-    void BuscarCelda(int32_t&) override { Anotar("BuscarCelda"); }
-    static inline int32_t posMem = -1;
-    static inline int32_t codigo = 0;
-};
-
-class MemoriaFalsa : public QWidget, public IVistaMemoria, protected Grabadora {
-public:
-    MemoriaFalsa() { nombre = "Memoria"; }
-    QWidget* Widget() override { return this; }
-    void Refrescar() override { Anotar("RefrescarCuadro"); }
-    void Inicializar() override { Anotar("Refrescar"); }
-    void BuscarCelda(int32_t& d) override { Anotar(("BuscarCelda " + std::to_string(d)).c_str()); }
-    void EditarCelda() override { Anotar("EditarCelda"); }
-    void EstablecerIdentificador() override { Anotar("EstablecerIdentificador"); }
-    void AlternarMarca() override { Anotar("AlternarMarca"); }
-    void QuitarMarcas() override { Anotar("QuitarMarcas"); }
-    void Copiar() override { Anotar("Copiar"); }
-    void Cortar() override { Anotar("Cortar"); }
-    void Pegar() override { Anotar("Pegar"); }
-};
-
-class AuxFalsa : public QWidget, public IVistaAuxDatos, protected Grabadora {
-public:
-    AuxFalsa() { nombre = "Aux"; }
-    QWidget* Widget() override { return this; }
-    void TipoDatos(int16_t t) override { Anotar(("TipoDatos " + std::to_string(t)).c_str()); }
-    void Actualizar() override { Anotar("Actualizar"); }
-    void Inicializar() override { Anotar("Inicializar"); }
-};
-
-class DialogosFalsos : public plataforma::qt::IDialogosComunes {
-public:
-    std::optional<std::string> Abrir(QWidget*, const plataforma::qt::DialogoAbrir& d) override {
-        pedidos.push_back(d);
-        if (respuestas.empty()) return std::nullopt;
-        auto r = respuestas.front();
-        respuestas.pop_front();
-        return r;
-    }
-    void ConfigurarImpresora(QWidget*) override { ++impresora; }
-    std::vector<plataforma::qt::DialogoAbrir> pedidos;
-    std::deque<std::optional<std::string>> respuestas;
-    int impresora = 0;
-};
-
-int Cuenta(const std::string& llamada) {
-    return int(std::count(gLlamadas.begin(), gLlamadas.end(), llamada));
-}
-
-}  // namespace
 
 class TestFrmMain : public QObject {
     Q_OBJECT
@@ -112,23 +36,11 @@ class TestFrmMain : public QObject {
 
     // A fresh program state; the window is created by each test when its
     // settings are in place.
-    std::unique_ptr<frmMain> Abrir() {
-        LeerOpciones();
-        CrearObjetosPrograma();
-        gLlamadas.clear();
-        return std::make_unique<frmMain>(&dialogos);
-    }
+    std::unique_ptr<frmMain> Abrir() { return VentanaNueva(dialogos); }
     std::string Texto(frmMain& v, const char* panel) { return v.Panel(panel)->text().toStdString(); }
 
 private slots:
-    void initTestCase() {
-        // Registered at run time, after any view's own static registration.
-        RegistrarVista(TipoVista::DASM, [] { return new DASMFalso; });
-        RegistrarVista(TipoVista::Memoria, [] { return new MemoriaFalsa; });
-        RegistrarVista(TipoVista::Registros, [] { return new VistaFalsa("Registros"); });
-        RegistrarVista(TipoVista::PPL, [] { return new VistaFalsa("PPL"); });
-        RegistrarAuxDatos([] { return new AuxFalsa; });
-    }
+    void initTestCase() { RegistrarVistasFalsas(); }
     void init() {
         ajustes = std::make_unique<prueba::AjustesMemoria>();
         cuadros = std::make_unique<prueba::CuadrosFalsos>();

@@ -1,0 +1,132 @@
+// The Qt message and input boxes: buttons, answers, and the Help button that
+// reports the missing help file and leaves the box open.
+#include <QtTest>
+#include <QApplication>
+#include <QDialogButtonBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <functional>
+
+#include "platform/qt/AyudaQt.h"
+#include "platform/qt/CuadrosQt.h"
+
+using namespace plataforma;
+
+namespace {
+
+// Runs the steps one after the other, each once a modal box is up.
+void AlAbrirse(std::vector<std::function<void(QWidget*)>> pasos) {
+    auto resto = std::make_shared<std::vector<std::function<void(QWidget*)>>>(std::move(pasos));
+    auto siguiente = std::make_shared<std::function<void()>>();
+    *siguiente = [resto, siguiente] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (!modal || resto->empty()) {
+            if (!resto->empty()) QTimer::singleShot(10, *siguiente);
+            return;
+        }
+        auto paso = resto->front();
+        resto->erase(resto->begin());
+        QTimer::singleShot(10, *siguiente);
+        paso(modal);
+    };
+    QTimer::singleShot(10, *siguiente);
+}
+
+QPushButton* Boton(QWidget* cuadro, QDialogButtonBox::StandardButton b) {
+    return cuadro->findChild<QDialogButtonBox*>()->button(b);
+}
+
+Cuadro Ejemplo(Botones botones, bool ayuda) {
+    Cuadro c;
+    c.titulo = "Reset DSP";
+    c.texto = "Primera línea\r  - segunda";
+    c.icono = Icono::Informacion;
+    c.botones = botones;
+    c.botonAyuda = ayuda;
+    c.ficheroAyuda = kFicheroAyuda;
+    c.contextoAyuda = 310;
+    return c;
+}
+
+}  // namespace
+
+class TestCuadrosQt : public QObject {
+    Q_OBJECT
+    qt::CuadrosQt servicio;
+
+private slots:
+    void initTestCase() { EstablecerCuadros(&servicio); }
+    void cleanupTestCase() { EstablecerCuadros(nullptr); }
+
+    void aceptarYCancelar() {
+        QString titulo, texto;
+        bool hayCancelar = true, hayAyuda = true;
+        AlAbrirse({[&](QWidget* m) {
+            titulo = m->windowTitle();
+            texto = m->findChild<QLabel*>("texto")->text();
+            hayCancelar = Boton(m, QDialogButtonBox::Cancel) != nullptr;
+            hayAyuda = Boton(m, QDialogButtonBox::Help) != nullptr;
+            Boton(m, QDialogButtonBox::Ok)->click();
+        }});
+        QCOMPARE(servicio.MsgBox(Ejemplo(Botones::Aceptar, false)), Respuesta::Aceptar);
+        QCOMPARE(titulo, QString("Reset DSP"));
+        QCOMPARE(texto, QString("Primera línea\n  - segunda"));
+        QVERIFY(!hayCancelar && !hayAyuda);
+
+        AlAbrirse({[](QWidget* m) { Boton(m, QDialogButtonBox::Cancel)->click(); }});
+        QCOMPARE(servicio.MsgBox(Ejemplo(Botones::AceptarCancelar, false)), Respuesta::Cancelar);
+        // Closing the box counts as Cancel.
+        AlAbrirse({[](QWidget* m) { m->close(); }});
+        QCOMPARE(servicio.MsgBox(Ejemplo(Botones::AceptarCancelar, false)), Respuesta::Cancelar);
+    }
+
+    void ayudaNoCierraElCuadro() {
+        QString textoAyuda;
+        bool sigueAbierto = false;
+        QWidget* primero = nullptr;
+        AlAbrirse({
+            [&](QWidget* m) {
+                primero = m;
+                Boton(m, QDialogButtonBox::Help)->click();  // opens the help box on top
+            },
+            [&](QWidget* ayuda) {
+                textoAyuda = ayuda->findChild<QLabel*>("texto")->text();
+                Boton(ayuda, QDialogButtonBox::Ok)->click();
+            },
+            [&](QWidget* m) {
+                sigueAbierto = m == primero && m->isVisible();
+                Boton(m, QDialogButtonBox::Ok)->click();
+            },
+        });
+        QCOMPARE(servicio.MsgBox(Ejemplo(Botones::AceptarCancelar, true)), Respuesta::Aceptar);
+        QCOMPARE(textoAyuda, QString::fromStdString(qt::TextoAyudaNoIniciada(kFicheroAyuda)));
+        QVERIFY(sigueAbierto);
+    }
+
+    void cuadroDeEntrada() {
+        CuadroEntrada e;
+        e.titulo = "Búsqueda";
+        e.mensaje = "Dirección:";
+        e.porDefecto = "809800";
+        QString inicial;
+        AlAbrirse({[&](QWidget* m) {
+            inicial = m->findChild<QLineEdit*>()->text();
+            m->findChild<QLineEdit*>()->setText("ABC");
+            Boton(m, QDialogButtonBox::Ok)->click();
+        }});
+        QCOMPARE(servicio.InputBox(e), std::optional<std::string>("ABC"));
+        QCOMPARE(inicial, QString("809800"));
+        // An empty text is an answer; Cancel is none.
+        AlAbrirse({[](QWidget* m) {
+            m->findChild<QLineEdit*>()->clear();
+            Boton(m, QDialogButtonBox::Ok)->click();
+        }});
+        QCOMPARE(servicio.InputBox(e), std::optional<std::string>(""));
+        AlAbrirse({[](QWidget* m) { Boton(m, QDialogButtonBox::Cancel)->click(); }});
+        QCOMPARE(servicio.InputBox(e), std::nullopt);
+    }
+};
+
+QTEST_MAIN(TestCuadrosQt)
+#include "test_cuadros_qt.moc"

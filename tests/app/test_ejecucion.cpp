@@ -1,0 +1,268 @@
+// The main window with the real core: loading listings and their reports, the
+// order of a timer tick, runs that stop in the core, and the resets.
+#include <QtTest>
+#include <QLabel>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <functional>
+#include <memory>
+
+#include "app/frmMain.h"
+#include "core/ClassRegistrosCPU.h"
+#include "data/DatosPrograma.h"
+#include "fakes/AjustesMemoria.h"
+#include "fakes/CuadrosFalsos.h"
+#include "VistasFalsas.h"
+
+namespace {
+
+const std::string kProgramas = std::string(TARVIX_SOURCE_DIR) + "/tests/programs/";
+
+// A box service whose boxes run code while they are open, as the events that
+// a real box's own event loop delivers.
+class CuadrosConEventos final : public plataforma::IServicioCuadros {
+public:
+    CuadrosConEventos() { plataforma::EstablecerCuadros(this); }
+    ~CuadrosConEventos() override { plataforma::EstablecerCuadros(nullptr); }
+    plataforma::Respuesta MsgBox(const plataforma::Cuadro& c) override {
+        mostrados.push_back(c);
+        if (mientras) mientras();
+        return plataforma::Respuesta::Aceptar;
+    }
+    std::optional<std::string> InputBox(const plataforma::CuadroEntrada&) override { return std::nullopt; }
+    std::vector<plataforma::Cuadro> mostrados;
+    std::function<void()> mientras;
+};
+
+}  // namespace
+
+class TestEjecucion : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<prueba::AjustesMemoria> ajustes;
+    DialogosFalsos dialogos;
+    QTemporaryDir carpeta;
+
+    std::unique_ptr<frmMain> Abrir() { return VentanaNueva(dialogos); }
+    std::string Fichero(const char* nombre, const std::string& contenido) {
+        const QString ruta = carpeta.filePath(nombre);
+        QFile f(ruta);
+        f.open(QIODevice::WriteOnly);
+        f.write(contenido.data(), qint64(contenido.size()));
+        return ruta.toStdString();
+    }
+    // Ticks until the run stops (or a bound is reached); the timer itself is
+    // not left to fire, so the test decides when each tick runs.
+    static int HastaParar(frmMain& v, int maximo = 1000) {
+        int n = 0;
+        while (v.ModoEjecucion() != 0 && n < maximo) {
+            v.TimerRUN_Timer();
+            ++n;
+        }
+        return n;
+    }
+
+private slots:
+    void initTestCase() {
+        RegistrarVistasFalsas();
+        QVERIFY(carpeta.isValid());
+    }
+    void init() {
+        ajustes = std::make_unique<prueba::AjustesMemoria>();
+        dialogos = DialogosFalsos();
+    }
+    void cleanup() { ajustes.reset(); }
+
+    void cargaDeListados_data() {
+        QTest::addColumn<QString>("contenido");
+        QTest::addColumn<int>("resultado");
+        QTest::addColumn<QString>("estado");
+        QTest::addColumn<QString>("cuadro");  // "%1" is the file's path
+        QTest::addColumn<int>("ayuda");
+        const QString h = ">>>> DSK3A C3x\r\n0x00809800 0x0C800000         NOP\r\n";
+        QTest::newRow("no es un listado") << "solo texto\r\n" << -1 << "El fichero %1 está dañado"
+                                          << "El fichero <%1> esta dañado" << 11090;
+        QTest::newRow("correcto") << h << 0 << "Leido el fichero DSK: %1" << "" << 0;
+        QTest::newRow("errores") << h + "> ERROR 1\r\n    e\r\n" << 1
+                                 << "Errores de ensamblado en el fichero DSK leido"
+                                 << "Hay Errores en el fichero %1" << 11070;
+        QTest::newRow("avisos") << h + "> ERROR 0\r\n    w\r\n" << 2 << "Avisos(Warnings) en el fichero DSK leido"
+                                << "Hay Warnings en el fichero %1" << 11080;
+        QTest::newRow("memoria") << h + "0x00500000 0x0C800000         NOP\r\n" << 3
+                                 << "Errores de carga en alguna seccion de memoria"
+                                 << "Errores de carga en memoria%1" << 11080;
+    }
+    void cargaDeListados() {
+        QFETCH(QString, contenido);
+        QFETCH(int, resultado);
+        QFETCH(QString, estado);
+        QFETCH(QString, cuadro);
+        QFETCH(int, ayuda);
+        prueba::CuadrosFalsos cuadros;
+        auto v = Abrir();
+        const std::string ruta = Fichero("prueba.DSK", contenido.toStdString());
+        const QString r = QString::fromStdString(ruta);
+        gLlamadas.clear();
+        v->CargaFichDSK(ruta);
+        QCOMPARE(int(gEstadoDSK), resultado);
+        QCOMPARE(gFichDSK, ruta);
+        QCOMPARE(gFichASM, ruta.substr(0, ruta.size() - 4) + ".asm");
+        QCOMPARE(QString::fromStdString(v->InfoBar()), QString(estado).replace("%1", r));
+        if (cuadro.isEmpty()) {
+            QVERIFY(cuadros.mostrados.empty());
+        } else {
+            QCOMPARE(cuadros.mostrados.size(), size_t(1));
+            QCOMPARE(QString::fromStdString(cuadros.mostrados[0].texto), QString(cuadro).replace("%1", r));
+            QCOMPARE(cuadros.mostrados[0].titulo, std::string("Carga de fichero ensamblado DSK"));
+            QCOMPARE(cuadros.mostrados[0].contextoAyuda, ayuda);
+            QVERIFY(cuadros.mostrados[0].icono == plataforma::Icono::Exclamacion && cuadros.mostrados[0].botonAyuda);
+        }
+        QCOMPARE(v->Accion("mnuVerAuxDat1")->isEnabled(), resultado > 0);
+        QCOMPARE(MRU[1], ruta);  // also a file that is not a listing
+        QCOMPARE(v->Accion("mnuFileMRU1")->text(), r);
+        QCOMPARE(v->Panel("Fichero")->text(), r);
+        QCOMPARE(Cuenta("DASM.Inicializar"), 1);
+        QCOMPARE(Cuenta("Memoria.Refrescar"), 1);
+    }
+
+    void abrirConReinicio() {
+        prueba::CuadrosFalsos cuadros;
+        auto v = Abrir();
+        gRegistros->AR(3, 77);
+        gCiclos = 40;
+        dialogos.respuestas.push_back(kProgramas + "factorial.dsk");
+        v->EjecutarComando("mnuFileOpen");
+        QCOMPARE(gEstadoDSK, int16_t(0));
+        QCOMPARE(gCiclos, 0);
+        QCOMPARE(gRegistros->AR(3), 0);
+        QCOMPARE(gRegistros->PC(), 0x809800);
+        QVERIFY(cuadros.mostrados.empty());
+    }
+
+    void ordenDelTic() {
+        prueba::CuadrosFalsos cuadros;
+        auto v = Abrir();
+        ModoPPL = 0;
+        v->CargaFichDSK(kProgramas + "bench_loop.dsk");
+        // Timed run: one cycle, then everything refreshed.
+        v->ModoEjecucion(3);
+        v->TimerRUN()->stop();
+        gLlamadas.clear();
+        v->TimerRUN_Timer();
+        QCOMPARE(gCiclos, 1);
+        QCOMPARE(Cuenta("Registros.Refrescar"), 1);
+        QCOMPARE(v->Panel("Ciclo")->text(), QString("1"));
+        // Normal run: a batch of cycles; the panels show the count before it and
+        // the views stay as they were.
+        v->ModoEjecucion(1);
+        v->TimerRUN()->stop();
+        gLlamadas.clear();
+        v->TimerRUN_Timer();
+        QVERIFY(gCiclos > 100);
+        QCOMPARE(v->Panel("Ciclo")->text(), QString("1"));
+        QVERIFY(gLlamadas.empty());
+        QCOMPARE(v->ModoEjecucion(), int16_t(1));
+        v->EjecutarComando("mnuExeStop");
+        QCOMPARE(v->Panel("Ciclo")->text(), QString::number(gCiclos));
+        ModoPPL = 1;
+    }
+
+    void rupturaSinCiclosAnidados() {
+        CuadrosConEventos cuadros;
+        auto v = Abrir();
+        InfoPuntosRupt = true;
+        v->CargaFichDSK(kProgramas + "factorial.dsk");
+        gPuntosRupt->Add(0x809805, "antes de la llamada");
+        int ciclosEnElCuadro = -1;
+        int16_t animacionEnElCuadro = -1;
+        cuadros.mientras = [&] {
+            // A tick and a step arrive while the core's box is open.
+            const int antes = gCiclos;
+            const int16_t anim = v->AnimacionMostrada();
+            v->TimerRUN_Timer();
+            v->EjecutarComando("mnuDepStep");
+            ciclosEnElCuadro = gCiclos - antes;
+            animacionEnElCuadro = int16_t(v->AnimacionMostrada() - anim);
+        };
+        v->EjecutarComando("mnuExeRun");
+        v->TimerRUN()->stop();
+        HastaParar(*v);
+        QCOMPARE(cuadros.mostrados.size(), size_t(1));
+        QCOMPARE(cuadros.mostrados[0].titulo, std::string("Puntos de Ruptura"));
+        QCOMPARE(ciclosEnElCuadro, 0);
+        QCOMPARE(animacionEnElCuadro, int16_t(0));
+        QCOMPARE(gRegistros->PC(), 0x809805);
+        QVERIFY(!v->TimerRUN()->isActive() && v->Accion("mnuExeRun")->isEnabled());
+        QCOMPARE(v->AnimacionMostrada(), int16_t(0));
+        InfoPuntosRupt = false;
+    }
+
+    void pasoSobreUnaLlamada() {
+        prueba::CuadrosFalsos cuadros;
+        auto v = Abrir();
+        v->CargaFichDSK(kProgramas + "factorial.dsk");
+        // Without the pipeline each step is one instruction: five to the CALL.
+        for (int i = 0; i < 5; ++i) v->EjecutarComando("mnuDepStep");
+        QCOMPARE(gRegistros->PC(), 0x809805);
+        v->EjecutarComando("mnuDepStepFunc");
+        QCOMPARE(v->ModoEjecucion(), int16_t(2));
+        QCOMPARE(gDirParada, 0x809806);
+        v->TimerRUN()->stop();
+        HastaParar(*v);
+        QCOMPARE(v->ModoEjecucion(), int16_t(0));
+        QCOMPARE(gRegistros->PC(), 0x809806);
+        QCOMPARE(gRegistros->R(1).LO(), 3628800);  // the whole recursion ran
+        QCOMPARE(gDirParada, -1);
+        QVERIFY(gPasoSobre);  // until the next single step
+        // A normal run started now does not turn into a step-over run.
+        v->EjecutarComando("mnuExeRun");
+        QVERIFY(!gPasoSobre);
+        v->EjecutarComando("mnuExeStop");
+    }
+
+    void ejecutarHastaElCursor() {
+        prueba::CuadrosFalsos cuadros;
+        auto v = Abrir();
+        v->CargaFichDSK(kProgramas + "factorial.dsk");
+        DASMFalso::posMem = 0x809807;  // fin
+        v->EjecutarComando("mnuDepCursor");
+        v->TimerRUN()->stop();
+        HastaParar(*v);
+        QCOMPARE(v->ModoEjecucion(), int16_t(0));
+        QCOMPARE(gRegistros->PC(), 0x809807);
+        QCOMPARE(gDirParada, -1);
+        QVERIFY(cuadros.mostrados.empty());
+    }
+
+    void reinicioDelModuloDSK() {
+        prueba::CuadrosFalsos cuadros;
+        auto v = Abrir();
+        TipoReset = 0;
+        v->CargaFichDSK(kProgramas + "factorial.dsk");
+        for (int i = 0; i < 3; ++i) v->EjecutarComando("mnuDepStep");
+        gPuntosRupt->Add(0x809805, "bp");
+        gLlamadas.clear();
+        v->EjecutarComando("mnuExeInicializar");
+        QCOMPARE(gRegistros->PC(), 0x809800);
+        QCOMPARE(gCiclos, 0);
+        QCOMPARE(gPuntosRupt->count(), 0);
+        QCOMPARE(gEstadoDSK, int16_t(0));
+        QCOMPARE(cuadros.mostrados.size(), size_t(1));
+        QCOMPARE(cuadros.mostrados[0].texto, std::string("Se ha realizado un reset al procesador DSP.\r"
+                                                         "  - Tipo: Modulo DSK.\r  - PC: Cargado <ENTRY> [$00809800]"));
+        QCOMPARE(cuadros.mostrados[0].contextoAyuda, 320);
+        QCOMPARE(v->InfoBar(), "Leido el fichero DSK: " + kProgramas + "factorial.dsk");
+        QCOMPARE(Cuenta("DASM.Inicializar"), 2);  // by the load and by the reset
+    }
+
+    void vaciarPipeline() {
+        prueba::CuadrosFalsos cuadros;
+        auto v = Abrir();
+        v->EjecutarComando("mnuExeResetPPL");
+        QCOMPARE(v->InfoBar(), std::string("Estrucctura Pipeline vaciada. Los datos han sido eliminados"));
+        QCOMPARE(Cuenta("PPL.Refrescar"), 2);  // once by the stopped mode at creation
+    }
+};
+
+QTEST_MAIN(TestEjecucion)
+#include "test_ejecucion.moc"
