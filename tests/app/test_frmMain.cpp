@@ -495,6 +495,8 @@ private slots:
 
     void animacionDeLaBarra() {
         auto v = Abrir();
+        v->CargaFichDSK(std::string(TARVIX_SOURCE_DIR) + "/tests/programs/bench_loop.dsk");  // never stops
+        gPasoSobre = false;
         v->ModoEjecucion(2);
         v->TimerRUN()->stop();
         std::vector<int> vistas;
