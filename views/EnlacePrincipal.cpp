@@ -1,16 +1,37 @@
 #include "views/EnlacePrincipal.h"
 
+#include <QMdiArea>
+
+#include "app/frmMain.h"
+
 namespace {
 int16_t gResultadoSinPrincipal = 0;
 }
 
 namespace enlace {
 
-QMenu* Menu(const char*) { return nullptr; }
-QAction* Accion(const char*) { return nullptr; }
-int16_t ResultadoPopUpMenu() { return gResultadoSinPrincipal; }
-void ResultadoPopUpMenu(int16_t valor) { gResultadoSinPrincipal = valor; }
-bool Refrescar() { return false; }
-QSize AreaCliente() { return {1024, 700}; }
+QMenu* Menu(const char* nombre) { return VentanaMain() ? VentanaMain()->Menu(nombre) : nullptr; }
+QAction* Accion(const char* nombre) { return VentanaMain() ? VentanaMain()->Accion(nombre) : nullptr; }
+
+int16_t ResultadoPopUpMenu() {
+    return VentanaMain() ? VentanaMain()->ResultadoPopUpMenu() : gResultadoSinPrincipal;
+}
+
+void ResultadoPopUpMenu(int16_t valor) {
+    if (VentanaMain())
+        VentanaMain()->ResultadoPopUpMenu(valor);
+    else
+        gResultadoSinPrincipal = valor;
+}
+
+bool Refrescar() {
+    if (!VentanaMain()) return false;
+    VentanaMain()->Refrescar();
+    return true;
+}
+
+QSize AreaCliente() {
+    return VentanaMain() && VentanaMain()->AreaCliente() ? VentanaMain()->AreaCliente()->size() : QSize(1024, 700);
+}
 
 }  // namespace enlace

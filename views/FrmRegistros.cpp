@@ -23,6 +23,8 @@ namespace {
 
 constexpr const char* kSeccion = "RegistrosSettings";
 
+const bool registrada = RegistrarVista(TipoVista::Registros, [] { return new FrmRegistros; });
+
 int Px(int32_t twips) { return twips / 15; }
 double Tw(int px) { return px * 15.0; }
 QRect Rectangulo(const disposicion::Rect& r) { return {Px(r.left), Px(r.top), Px(r.width), Px(r.height)}; }
@@ -145,7 +147,6 @@ void CajaRegistro::keyPressEvent(QKeyEvent* e) {
 
 FrmRegistros::FrmRegistros(QWidget* padre) : QWidget(padre) {
     setWindowTitle("Registros DSP");
-    setAttribute(Qt::WA_DeleteOnClose);
     const QFont courier = Fuente("Courier New"), tahoma = Fuente("Tahoma"), negrita = Fuente("Tahoma", true);
     auto crearCaja = [&](L::Arreglo a, int i, const disposicion::Rect& rb, const disposicion::Rect& rc) {
         auto* b = new QPushButton(QString::fromStdString(L::Boton(a, i)), this);

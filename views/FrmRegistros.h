@@ -8,6 +8,7 @@
 #include <array>
 #include <vector>
 
+#include "app/Vistas.h"
 #include "views/LogicaRegistros.h"
 
 class QCheckBox;
@@ -34,14 +35,16 @@ private:
     int indice_;
 };
 
-class FrmRegistros : public QWidget {
+class FrmRegistros : public QWidget, public IVista {
     Q_OBJECT
 public:
     explicit FrmRegistros(QWidget* padre = nullptr);
 
-    void Refrescar();   // RefrescarTxtReg, then PresMod
+    QWidget* Widget() override { return this; }
+    void Refrescar() override;   // RefrescarTxtReg, then PresMod
+    void Inicializar() override { Refrescar(); }
     void PresMod();
-    void Cargar(QMdiSubWindow* marco);
+    void Cargar(QMdiSubWindow* marco) override;
 
     LogicaRegistros& Logica() { return logica_; }
     CajaRegistro* Caja(LogicaRegistros::Arreglo a, int i) const { return cajas_[a][size_t(i)]; }

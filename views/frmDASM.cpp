@@ -14,6 +14,8 @@ namespace {
 
 constexpr const char* kSeccion = "DASMSettings";
 
+const bool registrada = RegistrarVista(TipoVista::DASM, [] { return new frmDASM; });
+
 int Px(double twips) { return int(twips / 15.0); }
 double Tw(int px) { return px * 15.0; }
 
@@ -49,7 +51,6 @@ QIcon frmDASM::ImagenEtapa(int16_t imagen) { return Dibujar(imagen); }
 
 frmDASM::frmDASM(QWidget* padre) : QWidget(padre) {
     setWindowTitle("Codigo Desensamblado");
-    setAttribute(Qt::WA_DeleteOnClose);
     QFont tahoma("Tahoma");
     tahoma.setPointSizeF(8.25);
     cmbTipo_ = new QComboBox(this);

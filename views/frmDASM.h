@@ -5,29 +5,31 @@
 
 #include <QWidget>
 
+#include "app/Vistas.h"
 #include "views/LogicaDASM.h"
 #include "views/VistaGrid.h"
 
 class QComboBox;
 class QMdiSubWindow;
 
-class frmDASM : public QWidget {
+class frmDASM : public QWidget, public IVistaDASM {
     Q_OBJECT
 public:
     explicit frmDASM(QWidget* padre = nullptr);
 
     // Public operations of the window (each shows its result at once).
-    void Refrescar();
-    void AlternarPuntoRupt();
-    void Inicializar();
-    void QuitarPuntosRupt();
-    void BuscarCelda(int32_t& direccion);
-    int32_t PosMemAct();
-    int32_t CodInstr();
+    QWidget* Widget() override { return this; }
+    void Refrescar() override;
+    void AlternarPuntoRupt() override;
+    void Inicializar() override;
+    void QuitarPuntosRupt() override;
+    void BuscarCelda(int32_t& direccion) override;
+    int32_t PosMemAct() override;
+    int32_t CodInstr() override;
     void SituarPC();
     // Load: the stored place and state applied to the MDI child, then the
     // "Fichero" view.
-    void Cargar(QMdiSubWindow* marco);
+    void Cargar(QMdiSubWindow* marco) override;
 
     LogicaDASM& Logica() { return logica_; }
     QComboBox* CmbTipoDASM() const { return cmbTipo_; }

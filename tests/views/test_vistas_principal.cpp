@@ -1,0 +1,144 @@
+// The listing and register windows inside the main window with a real
+// program: loading, stepping, the borrowed pop-up menus. With TARVIX_MOSTRAR
+// set, the main window stays on screen that many seconds.
+#include <QApplication>
+#include <QComboBox>
+#include <QToolButton>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QPushButton>
+#include <QTimer>
+#include <QtTest>
+
+#include "app/frmMain.h"
+#include "core/ClassRegistrosCPU.h"
+#include "core/ConversionesNum.h"
+#include "data/DatosPrograma.h"
+#include "fakes/AjustesMemoria.h"
+#include "fakes/CuadrosFalsos.h"
+#include "views/FrmRegistros.h"
+#include "views/frmDASM.h"
+
+using L = LogicaRegistros;
+
+class TestVistasPrincipal : public QObject {
+    Q_OBJECT
+    std::unique_ptr<prueba::AjustesMemoria> ajustes_;
+    std::unique_ptr<prueba::CuadrosFalsos> cuadros_;
+    std::unique_ptr<frmMain> main_;
+
+    frmDASM* DASM() { return dynamic_cast<frmDASM*>(main_->frmDASM()); }
+    FrmRegistros* Regs() { return dynamic_cast<FrmRegistros*>(main_->Vista(TipoVista::Registros)); }
+    // Runs `accion`, and picks item `k` of the pop-up menu it opens (-1 closes it).
+    static QString ElegirEnMenu(const std::function<void()>& accion, int k) {
+        QString titulo;
+        QTimer::singleShot(50, [&] {
+            auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+            if (!menu) return;
+            titulo = menu->title();
+            if (k >= 0) menu->actions().at(k)->trigger();
+            menu->close();
+        });
+        accion();
+        return titulo;
+    }
+
+private slots:
+    void init() {
+        ajustes_ = std::make_unique<prueba::AjustesMemoria>();
+        cuadros_ = std::make_unique<prueba::CuadrosFalsos>();
+        ajustes_->Poner("Opciones\\Entorno", "ModoPPL", "0");
+        LeerOpciones();
+        CrearObjetosPrograma();
+        main_ = std::make_unique<frmMain>();
+        main_->resize(1100, 750);
+        main_->show();
+        QVERIFY(QTest::qWaitForWindowExposed(main_.get()));
+        main_->CargaFichDSK(TARVIX_SOURCE_DIR "/tests/programs/factorial.dsk");
+        QVERIFY(DASM());
+        QVERIFY(Regs());
+    }
+    void cleanup() {
+        main_.reset();
+        cuadros_.reset();
+        ajustes_.reset();
+    }
+
+    void loadShowsTheListingAtTheEntry() {
+        QCOMPARE(gEstadoDSK, int16_t(0));
+        const EstadoGrid& g = DASM()->Logica().Grid();
+        QCOMPARE(DASM()->CmbTipoDASM()->currentText(), QString("Fichero"));
+        QCOMPARE(g.Texto(6, 3), std::string("inicio: LDP     pila"));
+        QCOMPARE(DASM()->Logica().FilaPC(), 6);
+        QCOMPARE(Regs()->Caja(L::kTxtReg, 0)->text(), QString("00809800"));
+    }
+
+    // Steps with the pipeline: the PC row and the stage icons follow, and the
+    // register window marks what the steps changed, never PC.
+    void steppingMovesThePCRowAndMarksRegisters() {
+        for (int i = 0; i < 8; ++i) main_->EjecutarComando("mnuDepStep");
+        const EstadoGrid& g = DASM()->Logica().Grid();
+        const int32_t pc = gRegistros->PC();
+        QCOMPARE(g.Texto(DASM()->Logica().FilaPC(), 1), FormatoHex(pc));
+        QCOMPARE(g.ColorFondo(DASM()->Logica().FilaPC(), 1), LogicaDASM::kFondoPC);
+        QVERIFY(DASM()->Logica().FilaEtapa(0) > 0);
+        QCOMPARE(Regs()->Caja(L::kTxtReg, 0)->text().toStdString(), FormatoHex(pc));
+        QVERIFY(!Regs()->Caja(L::kTxtReg, 0)->font().italic());
+    }
+
+    // The step that loads R0 marks it; the next step, which leaves R0 alone,
+    // clears the mark.
+    void theStepThatChangesR0MarksIt() {
+        for (int i = 0; i < 40 && gRegistros->R(0).LO() == 0; ++i) main_->EjecutarComando("mnuDepStep");
+        QCOMPARE(gRegistros->R(0).LO(), 10);
+        QVERIFY(Regs()->Caja(L::kTxtRegEXT, 0)->font().italic());
+        main_->EjecutarComando("mnuDepStep");
+        QCOMPARE(gRegistros->R(0).LO(), 10);
+        QVERIFY(!Regs()->Caja(L::kTxtRegEXT, 0)->font().italic());
+    }
+
+    void rightClickShowsTheDebugMenu() {
+        VistaGrid* grid = DASM()->GridDASM();
+        const QPoint p = grid->visualRect(grid->model()->index(6, 3)).center();
+        const QString titulo = ElegirEnMenu([&] { QTest::mouseClick(grid->viewport(), Qt::RightButton, {}, p); }, -1);
+        QCOMPARE(titulo, main_->Menu("mnuDep")->title());
+    }
+
+    void formatButtonUsesTheMainWindowsMenu() {
+        gRegistros->AR(2, -7);
+        main_->Refrescar();
+        ElegirEnMenu([&] { QTest::mouseClick(Regs()->BotonFormato(L::kTxtReg, 4), Qt::LeftButton); }, 2);
+        QCOMPARE(Regs()->Caja(L::kTxtReg, 4)->text(), QString("-7"));
+        QCOMPARE(main_->ResultadoPopUpMenu(), int16_t(2));
+        QVERIFY(main_->Accion("mnuFormato4")->isEnabled());
+        // PC allows hexadecimal only.
+        ElegirEnMenu([&] { QTest::mouseClick(Regs()->BotonFormato(L::kTxtReg, 0), Qt::LeftButton); }, -1);
+        QVERIFY(main_->Accion("mnuFormato0")->isEnabled());
+        QVERIFY(!main_->Accion("mnuFormato1")->isEnabled());
+        QCOMPARE(Regs()->Logica().CajaDe(L::kTxtReg, 0).formato, int16_t(0));
+    }
+
+    void newPCRefreshesEveryView() {
+        QLineEdit* caja = Regs()->Caja(L::kTxtReg, 0);
+        QTest::mouseClick(caja, Qt::LeftButton);
+        QTRY_VERIFY(caja->hasFocus());
+        caja->selectAll();
+        QTest::keyClicks(caja, "80980C");
+        QTest::keyClick(caja, Qt::Key_Return);
+        QCOMPARE(gRegistros->PC(), 0x80980C);
+        QCOMPARE(DASM()->Logica().Grid().Texto(DASM()->Logica().FilaPC(), 1), std::string("0080980C"));
+    }
+
+    void staysOnScreenWhenAsked() {
+        const int segundos = qEnvironmentVariableIntValue("TARVIX_MOSTRAR");
+        if (segundos <= 0) QSKIP("only for a screenshot");
+        main_->Marco(TipoVista::DASM)->setGeometry(0, 0, 800, 520);
+        main_->Marco(TipoVista::Registros)->move(805, 0);
+        for (int i = 0; i < 12; ++i) main_->EjecutarComando("mnuDepStep");
+        QTest::mouseClick(Regs()->CmdMasInfo(0), Qt::LeftButton);
+        QTest::qWait(segundos * 1000);
+    }
+};
+
+QTEST_MAIN(TestVistasPrincipal)
+#include "test_vistas_principal.moc"
