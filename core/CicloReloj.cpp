@@ -27,7 +27,8 @@ int32_t DireccionRuptura(ClassPPL& ppl) {
     }
 }
 
-void RupturaPorMarca(int32_t i) {
+// The stops and their boxes are kept out of the cycle's hot path.
+[[gnu::cold, gnu::noinline]] void RupturaPorMarca(int32_t i) {
     VentanaPrincipal().ModoEjecucion(0);
     if (!InfoMarcasRupt) return;
     const int32_t celda = gMarcasRupt->Item(i).PosMem();
@@ -39,7 +40,7 @@ void RupturaPorMarca(int32_t i) {
     if (IVentanaMemoria* memoria = VentanaMemoria()) memoria->MostrarCelda(celda);
 }
 
-void RupturaPorPunto(int32_t a) {
+[[gnu::cold, gnu::noinline]] void RupturaPorPunto(int32_t a) {
     VentanaPrincipal().ModoEjecucion(0);
     if (!InfoPuntosRupt) return;
     plataforma::MsgBox("Se ha produccido una Ruptura por Punto en la celda $" + FormatoHex(a) + ".",

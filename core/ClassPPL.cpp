@@ -31,6 +31,9 @@ static_assert(std::size(kGrupo0) == 55 && std::size(kGrupo1) == 17 &&
 
 constexpr std::string_view kErr = " <ERR>";
 
+// Fresh records are copied from this one: cheaper than building a temporary.
+const ClassUnitData kRegistroNuevo{};
+
 template <std::size_t N>
 std::string_view Fila(const std::string_view (&tabla)[N], int32_t fila) {
     return (fila >= 0 && static_cast<std::size_t>(fila) < N) ? tabla[fila] : kErr;
@@ -54,7 +57,7 @@ std::string_view ClassPPL::Nemonico(int32_t grupo, int32_t fila) {
 void ClassUnitData::lCodigoInstr(int32_t fila) {
     lCodigoInstr_ = fila;
     std::string_view t = ClassPPL::Nemonico(LTipoIntr, fila);
-    if (t == kErr)
+    if (t.data() == kErr.data())  // Nemonico hands out kErr itself for a missing row
         lCodigoInstr_ = -1;
     else
         iTipoDatos_ = t[0] == '*' ? 1 : 0;
@@ -68,13 +71,13 @@ ClassPPL::ClassPPL() {
 
 void ClassPPL::Distintos() {
     for (int i = 0; i < 4; ++i) {
-        registros_[i] = ClassUnitData{};
+        registros_[i] = kRegistroNuevo;
         etapas_[i] = &registros_[i];
     }
 }
 
 void ClassPPL::Compartido() {
-    registros_[0] = ClassUnitData{};
+    registros_[0] = kRegistroNuevo;
     etapas_.fill(&registros_[0]);
 }
 
@@ -86,7 +89,7 @@ void ClassPPL::Actualizar(int16_t modo) {
             etapas_[3] = etapas_[2];
             etapas_[2] = etapas_[1];
             etapas_[1] = etapas_[0];
-            *libre = ClassUnitData{};
+            *libre = kRegistroNuevo;
             etapas_[0] = libre;
         } else {
             Distintos();

@@ -8,7 +8,7 @@
 
 namespace {
 
-void AvisarPCNoValido() {
+[[gnu::cold, gnu::noinline]] void AvisarPCNoValido() {
     plataforma::MsgBox(
         "El Contador de Programa (PC) ha alcanzado una posición de memoria no valida.\n"
         "La unidad de Busqueda no puede cargar el código de instrucción.\n\n"

@@ -20,7 +20,7 @@ int32_t Resta32(int32_t a, int32_t b) {
 }
 
 // OK stops the run; Cancel lets the word pass as an instruction that does nothing.
-bool PararEnCodigoInvalido(int32_t palabra) {
+[[gnu::cold, gnu::noinline]] bool PararEnCodigoInvalido(int32_t palabra) {
     return plataforma::MsgBox("El codigo de instruccion [$" + FormatoHex(palabra) +
                                   "] no es un código de operacion válido.",
                               plataforma::Icono::Pregunta, plataforma::Botones::AceptarCancelar,
@@ -109,20 +109,25 @@ void UnidadDecodificacion(int16_t& err) {
     }
 
     ClassRegistrosCPU& reg = *gRegistros;
-    int32_t dir1 = 0, delta1 = 0, dir2 = 0, delta2 = 0;
-    CalcularDirIndirecta(dir1, delta1, d.lModoArn1, static_cast<int16_t>(d.lIndArn1), d.lDisp);
-    CalcularDirIndirecta(dir2, delta2, d.lModoArn2, static_cast<int16_t>(d.lIndArn2), 1);
-    d.lAddrArn1 = dir1;
-    d.lAddrArn2 = dir2;
-    const auto modificar = [&reg](int32_t arn, int32_t delta) {
-        if (arn >= 0 && arn < 8)
-            reg.AR(static_cast<int16_t>(arn), Suma32(reg.AR(static_cast<int16_t>(arn)), delta));
-    };
-    if (d.lIndArn1 == d.lIndArn2 && d.lIndArn1 >= 0) {
-        modificar(d.lIndArn1, delta1 != 0 ? delta1 : delta2);
+    if (d.lIndArn1 < 0 && d.lIndArn2 < 0) {
+        d.lAddrArn1 = 0;  // no indirect operand (the usual case)
+        d.lAddrArn2 = 0;
     } else {
-        modificar(d.lIndArn1, delta1);
-        modificar(d.lIndArn2, delta2);
+        int32_t dir1 = 0, delta1 = 0, dir2 = 0, delta2 = 0;
+        CalcularDirIndirecta(dir1, delta1, d.lModoArn1, static_cast<int16_t>(d.lIndArn1), d.lDisp);
+        CalcularDirIndirecta(dir2, delta2, d.lModoArn2, static_cast<int16_t>(d.lIndArn2), 1);
+        d.lAddrArn1 = dir1;
+        d.lAddrArn2 = dir2;
+        const auto modificar = [&reg](int32_t arn, int32_t delta) {
+            if (arn >= 0 && arn < 8)
+                reg.AR(static_cast<int16_t>(arn), Suma32(reg.AR(static_cast<int16_t>(arn)), delta));
+        };
+        if (d.lIndArn1 == d.lIndArn2) {
+            modificar(d.lIndArn1, delta1 != 0 ? delta1 : delta2);
+        } else {
+            modificar(d.lIndArn1, delta1);
+            modificar(d.lIndArn2, delta2);
+        }
     }
 
     if (d.iFlagSP == 1) {
