@@ -1,6 +1,6 @@
-; Every indirect addressing code (0-25) on AR0, which starts at tabla + 20
+; Every indirect addressing code (0-25) on AR0, which starts at tabla + 15
 ; each time (word i of tabla holds i). IR0 3, IR1 7,
-; BK 8, so the circular codes wrap in the block of 8 that holds tabla + 20.
+; BK 8; the low four bits of tabla + 15 are 5, index 5 of its block of 8.
 ; For code k, res[2k] is the word read and res[2k+1] AR0 afterwards.
 ; With the pipeline nothing interlocks: a register or DP loaded by an
 ; instruction is seen by the instructions two (DP) or three (AR, SP) after it,
@@ -171,7 +171,7 @@ inicio: LDP     dtabla
 fin:    BR      fin
         .data
 dtabla: .word   tabla
-dbase:  .word   tabla+20
+dbase:  .word   tabla+15
 dres:   .word   res
 tabla:  .word   0,1,2,3,4,5,6,7,8,9,10,11,12,13,14,15,16,17,18,19,20,21,22,23,24,25,26,27,28,29,30,31
         .word   32,33,34,35,36,37,38,39,40,41,42,43,44,45,46,47,48,49,50,51,52,53,54,55,56,57,58,59,60,61,62,63
