@@ -4,9 +4,6 @@
 class QWidget;
 class frmMain;
 
-inline constexpr int kVersionMayor = 2;
-inline constexpr int kVersionMenor = 1;
-
 // Keeps the window in its place and size, above the windows that are not kept
 // above; a window already shown is shown again with the new flag.
 void PonerVentanaEncima(QWidget* ventana);

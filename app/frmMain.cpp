@@ -1,10 +1,6 @@
 #include "app/frmMain.h"
 
 #include <QAction>
-#include <algorithm>
-#include <cstdio>
-#include <cstdlib>
-#include <span>
 #include <QApplication>
 #include <QClipboard>
 #include <QCloseEvent>
@@ -20,7 +16,10 @@
 #include <QStatusBar>
 #include <QTimer>
 #include <QToolBar>
-#include <QWindowStateChangeEvent>
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <span>
 
 #include "app/ArbolMenus.h"
 #include "app/BarraHerramientas.h"
@@ -28,13 +27,16 @@
 #include "app/Imagenes.h"
 #include "app/LogicaPrincipal.h"
 #include "app/ModPrograma.h"
-#include "app/Nucleo.h"
 #include "app/TablaModos.h"
 #include "app/frmTip.h"
+#include "core/CicloReloj.h"
 #include "core/ClassMemoria.h"
+#include "core/ClassPPL.h"
 #include "core/ClassRegistrosCPU.h"
 #include "core/ConversionesNum.h"
 #include "data/DatosPrograma.h"
+#include "data/Entorno.h"
+#include "data/LeerFichDSK.h"
 #include "platform/Ajustes.h"
 #include "platform/Cuadros.h"
 #include "platform/qt/AyudaQt.h"
@@ -295,7 +297,6 @@ void frmMain::CrearMenus() {
             a->setProperty("contextoAyuda", el.ayuda);
             if (!el.atajo.empty()) {
                 a->setShortcut(QKeySequence(QString::fromStdString(el.atajo)));
-                a->setShortcutContext(Qt::ApplicationShortcut);
             }
             a->setCheckable(el.estado & ElementoMenu::Marcable);
             a->setChecked(el.estado & ElementoMenu::Marcado);
@@ -403,14 +404,7 @@ void frmMain::AplicarDisponibilidad() {
     const bool dasm = bool(FabricaDeVista(TipoVista::DASM));
     const bool mem = bool(FabricaDeVista(TipoVista::Memoria));
     const bool aux = bool(FabricaDeAuxDatos());
-    const bool ciclo = NucleoDisponible(Servicio::Ciclo);
     auto falta = [&](const std::string& n) {
-        if (!ciclo && (n == "mnuExeRun" || n == "mnuExeRunTempo" || n == "mnuDepStep" || n == "mnuDepStepFunc" ||
-                       n == "mnuDepCursor" || n == "mnuExeInicializar"))
-            return true;
-        if (!NucleoDisponible(Servicio::Listados) && (n == "mnuFileOpen" || n.starts_with("mnuFileMRU")))
-            return true;
-        if (!NucleoDisponible(Servicio::Entorno) && n == "mnuFileRecEnt") return true;
         if (n.starts_with("mnuDepBP") || n.starts_with("mnuDepQuitarBP") || n == "mnuDepCursor" ||
             n == "mnuDepEstablecerPC" || n.starts_with("mnuDepCopiar") || n == "mnuWindowDASM")
             return !dasm;
@@ -761,7 +755,7 @@ void frmMain::ModoEjecucion(int16_t modo) {
 
 void frmMain::CicloProtegido() {
     cicloEnCurso_ = true;
-    NucleoCicloReloj();
+    CicloReloj();
     cicloEnCurso_ = false;
 }
 
@@ -776,7 +770,7 @@ void frmMain::TimerRUN_Timer() {
         const uint64_t cuadros = cuadros_->mostrados;
         cicloEnCurso_ = true;
         for (uint32_t n = 1;; ++n) {
-            NucleoCicloReloj();
+            CicloReloj();
             if (modo_ != modo || cuadros_->mostrados != cuadros) break;
             if ((n & 127) == 0 && reloj.nsecsElapsed() >= 10'000'000) break;
         }
@@ -843,7 +837,7 @@ void frmMain::mnuDepStepFunc_Click() {
 
 void frmMain::mnuExeResetPPL_Click() {
     InfoBar("Estrucctura Pipeline vaciada. Los datos han sido eliminados");
-    NucleoVaciarPPL();
+    gPPL->VaciarPPL();
     Refrescar();
 }
 
@@ -865,7 +859,7 @@ void frmMain::mnuExeInicializar_Click() {
         return;
     }
     if (!ExisteFichero(gFichDSK)) return;
-    NucleoReiniciarProcesador();
+    ReiniciarProcesador();
     const std::string fichero = gFichDSK;
     CargaFichDSK(fichero);
     Inicializar();
@@ -879,7 +873,7 @@ void frmMain::mnuExeInicializar_Click() {
 // Listings, recent files and environment
 
 void frmMain::CargaFichDSK(const std::string& fichero) {
-    gEstadoDSK = NucleoLeerFichDSK(fichero);
+    gEstadoDSK = LeerFichDSK(fichero);
     gFichDSK = fichero;
     gFichASM = NombreFuente(fichero);
     const MensajeCarga m = MensajeDeCarga(gEstadoDSK, fichero);
@@ -915,7 +909,7 @@ void frmMain::AbrirListado(const std::string& fichero) {
             CuadroAyuda(TextoNoSeEncuentra(fichero), kTituloCarga, Icono::Exclamacion, 10060));
         return;
     }
-    if (ResetDSK) NucleoReiniciarProcesador();
+    if (ResetDSK) ReiniciarProcesador();
     CargaFichDSK(fichero);
 }
 
@@ -939,7 +933,7 @@ void frmMain::mnuFileRecEnt_Click() {
         this, {"Recuperar Entorno", "Ficheros de entorno (*.ent)|*.ent|Todos los archivos (*.*)|*.*", true});
     if (!fichero || fichero->empty()) return;
     gEstadoDSK = -1;
-    NucleoRecuperarEntorno(*fichero);
+    RecuperarEntorno(*fichero);
     Inicializar();
 }
 
@@ -985,7 +979,7 @@ void frmMain::mnuDepEstablecerPC_Click() {
                                                  "Establecer Instrucción siguiente", Icono::Exclamacion, 10070));
         return;
     }
-    NucleoVaciarPPL();
+    gPPL->VaciarPPL();
     gRegistros->PC(a);
     ModoEjecucion(0);
     gDirParada = -1;

@@ -6,6 +6,7 @@
 
 #include "app/Imagenes.h"
 #include "app/ModPrograma.h"
+#include "data/Entorno.h"
 
 frmSplash::frmSplash(QWidget* padre, int intervalo)
     : QDialog(padre, Qt::SplashScreen | Qt::FramelessWindowHint),

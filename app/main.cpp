@@ -3,6 +3,7 @@
 #include <memory>
 
 #include "app/ModPrograma.h"
+#include "data/Entorno.h"
 #include "platform/Ajustes.h"
 #include "platform/Cuadros.h"
 #include "platform/Impresora.h"

@@ -10,6 +10,7 @@
 #include "app/frmMain.h"
 #include "core/ClassRegistrosCPU.h"
 #include "data/DatosPrograma.h"
+#include "data/Entorno.h"
 #include "fakes/AjustesMemoria.h"
 #include "fakes/CuadrosFalsos.h"
 #include "VistasFalsas.h"
@@ -253,6 +254,35 @@ private slots:
         QCOMPARE(cuadros.mostrados[0].contextoAyuda, 320);
         QCOMPARE(v->InfoBar(), "Leido el fichero DSK: " + kProgramas + "factorial.dsk");
         QCOMPARE(Cuenta("DASM.Inicializar"), 2);  // by the load and by the reset
+    }
+
+    void recuperarEntorno() {
+        prueba::CuadrosFalsos cuadros;
+        auto v = Abrir();
+        v->CargaFichDSK(kProgramas + "factorial.dsk");
+        for (int i = 0; i < 4; ++i) v->EjecutarComando("mnuDepStep");
+        QCOMPARE(gRegistros->SP(), 0x809F00);
+        const std::string ent = carpeta.filePath("estado.ent").toStdString();
+        QVERIFY(SalvarEntorno(ent));
+        gRegistros->SP(0x1234);
+        gEstadoDSK = 0;
+        dialogos.respuestas.push_back(std::nullopt);
+        v->EjecutarComando("mnuFileRecEnt");
+        QCOMPARE(v->InfoBar(), std::string("Dialogo de solicitud de fichero de entorno"));
+        QCOMPARE(gEstadoDSK, int16_t(0));  // cancelled: nothing changes
+        QCOMPARE(dialogos.pedidos.at(0).titulo, std::string("Recuperar Entorno"));
+        QCOMPARE(dialogos.pedidos.at(0).filtro,
+                 std::string("Ficheros de entorno (*.ent)|*.ent|Todos los archivos (*.*)|*.*"));
+        QVERIFY(dialogos.pedidos.at(0).debeExistir);
+        dialogos.respuestas.push_back(ent);
+        gLlamadas.clear();
+        cuadros.mostrados.clear();
+        const std::string mru1 = MRU[1];
+        v->EjecutarComando("mnuFileRecEnt");
+        QCOMPARE(gRegistros->SP(), 0x809F00);
+        QCOMPARE(cuadros.mostrados.back().titulo, std::string("Recuperar Entorno: Resultados"));
+        QVERIFY(Cuenta("DASM.Inicializar") >= 1);
+        QCOMPARE(MRU[1], mru1);  // the command itself leaves the recent files alone
     }
 
     void vaciarPipeline() {

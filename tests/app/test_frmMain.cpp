@@ -10,6 +10,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QStatusBar>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <QToolBar>
 #include <deque>
@@ -23,6 +24,7 @@
 #include "data/DatosPrograma.h"
 #include "fakes/AjustesMemoria.h"
 #include "fakes/CuadrosFalsos.h"
+#include "platform/qt/AjustesQt.h"
 #include "platform/qt/DialogosComunesQt.h"
 #include "VistasFalsas.h"
 
@@ -507,6 +509,48 @@ private slots:
         QCOMPARE(vistas, (std::vector<int>{9, 10, 11, 12, 9}));
         v->ModoEjecucion(0);
         QCOMPARE(v->AnimacionMostrada(), int16_t(0));
+    }
+
+    void minimizarOcultaLasTablas() {
+        auto v = Abrir();
+        v->show();
+        v->EjecutarComando("mnuVerAuxDat3");
+        QWidget* aux = v->FrmAuxDatos()->Widget();
+        QVERIFY(aux->isVisible());
+        QVERIFY(aux->windowFlags() & Qt::WindowStaysOnTopHint);
+        v->setWindowState(Qt::WindowMinimized);
+        QTRY_VERIFY(!aux->isVisible());
+        v->setWindowState(Qt::WindowNoState);
+        QTRY_VERIFY(aux->isVisible());
+        // Closing the main window unloads the table window.
+        v->close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(!v->FrmAuxDatos_LOAD());
+    }
+
+    void reinicioConElAlmacenQt() {
+        cuadros.reset();
+        ajustes.reset();
+        QTemporaryDir carpeta;
+        plataforma::AjustesQt almacen(carpeta.path().toStdString());
+        plataforma::EstablecerAjustes(&almacen);
+        prueba::CuadrosFalsos silencio;
+        {
+            auto v = Abrir();
+            v->AplicarDisposicionBarra({"Run", "-", "Stop"});
+            v->GuardarBarraHerramientas();
+            v->EjecutarComando("mnuWindowPPL");  // hidden, so stored as not visible
+            NumMRUFiles = 4;
+            v->ActualizarMRUFiles("/p/a.dsk");
+            v->close();
+        }
+        auto v = Abrir();
+        QCOMPARE(v->DisposicionBarra(), (std::vector<std::string>{"Run", "-", "Stop"}));
+        QVERIFY(!v->VistaAbierta(TipoVista::PPL) && !v->Boton("PPL")->isChecked());
+        QVERIFY(v->VistaAbierta(TipoVista::Registros));
+        QCOMPARE(v->Accion("mnuFileMRU1")->text(), QString("/p/a.dsk"));
+        v.reset();
+        plataforma::EstablecerAjustes(nullptr);
     }
 
     void configurarImpresora() {
