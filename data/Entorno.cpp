@@ -9,6 +9,7 @@
 #include <filesystem>
 #include <fstream>
 #include <optional>
+#include <unistd.h>
 #include <vector>
 
 #include "core/Anfitrion.h"
@@ -563,8 +564,12 @@ bool SalvarEntorno(const std::string& ruta) {
     // Written beside the target first, so that a failure leaves the old file.
     fs::path temporal = fs::path(ruta);
     temporal += ".tmp~";
-    std::ofstream fichero(temporal, std::ios::binary | std::ios::trunc);
-    if (!fichero) {
+    // A file the user may not write is not replaced either.
+    std::error_code ec;
+    const bool protegido = fs::exists(ruta, ec) && access(ruta.c_str(), W_OK) != 0;
+    std::ofstream fichero;
+    if (!protegido) fichero.open(temporal, std::ios::binary | std::ios::trunc);
+    if (!fichero.is_open()) {
         CuadroErrorEscritura(ruta);
         return false;
     }
@@ -623,7 +628,6 @@ bool SalvarEntorno(const std::string& ruta) {
 
     fichero.write(s.Texto().data(), static_cast<std::streamsize>(s.Texto().size()));
     fichero.close();
-    std::error_code ec;
     if (fichero.fail() || (fs::rename(temporal, ruta, ec), ec)) {
         fs::remove(temporal, ec);
         CuadroErrorEscritura(ruta);

@@ -3,6 +3,7 @@
 
 #include <csignal>
 #include <sys/resource.h>
+#include <unistd.h>
 
 namespace {
 
@@ -380,6 +381,16 @@ TEST_F(Entorno, AFileThatCannotBeCreatedShowsTheBoxAndWritesNothing) {
     ASSERT_EQ(cuadros.mostrados.size(), 1u);
     EXPECT_EQ(cuadros.mostrados[0].titulo, "Salvar Entorno");
     EXPECT_TRUE(ventana.estados.empty());
+}
+
+TEST_F(Entorno, AFileTheUserMayNotWriteIsNotReplaced) {
+    if (geteuid() == 0) GTEST_SKIP() << "root may write any file";
+    EscribirTodo(Ruta(), "anterior");
+    std::filesystem::permissions(Ruta(), std::filesystem::perms::owner_read);
+    EXPECT_FALSE(SalvarEntorno(Ruta()));
+    EXPECT_EQ(LeerTodo(Ruta()), "anterior");
+    ASSERT_EQ(cuadros.mostrados.size(), 1u);
+    EXPECT_EQ(cuadros.mostrados[0].titulo, "Salvar Entorno");
 }
 
 TEST_F(Entorno, ListingCopyLeavesOutOnlyReferenceAndSectionLines) {
