@@ -1,6 +1,7 @@
 #include "views/VistaGrid.h"
 
 #include <QColor>
+#include <QEvent>
 #include <QHeaderView>
 #include <QItemSelectionModel>
 #include <QMouseEvent>
@@ -84,6 +85,7 @@ VistaGrid::VistaGrid(EstadoGrid& estado, QWidget* padre)
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setWordWrap(false);
     setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
+    AjustarAltoFila();
     connect(verticalScrollBar(), &QScrollBar::valueChanged, this, &VistaGrid::AlDesplazar);
     connect(selectionModel(), &QItemSelectionModel::selectionChanged, this, &VistaGrid::SeleccionCambiada);
 }
@@ -93,7 +95,6 @@ void VistaGrid::Sincronizar() {
     sincronizando_ = true;
     modelo_.Aplicar(cambios);
     if (cambios.estructura) {
-        verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 2);
         for (int c = 0; c < estado_.Columnas(); ++c) setColumnWidth(c, Pixeles(estado_.AnchoColumna(c)));
     }
     if (cambios.estructura || cambios.posicion) {
@@ -122,6 +123,20 @@ void VistaGrid::Sincronizar() {
 void VistaGrid::CalcularFilasVisibles() {
     const int alto = std::max(1, verticalHeader()->defaultSectionSize());
     estado_.FilasVisibles(std::max(1, viewport()->height() / alto));
+}
+
+// One fixed row height, from the grid's font.
+void VistaGrid::AjustarAltoFila() {
+    verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 2);
+    CalcularFilasVisibles();
+}
+
+void VistaGrid::changeEvent(QEvent* e) {
+    QTableView::changeEvent(e);
+    if (e->type() == QEvent::FontChange) {
+        AjustarAltoFila();
+        emit Redimensionado();
+    }
 }
 
 void VistaGrid::resizeEvent(QResizeEvent* e) {

@@ -49,12 +49,14 @@ signals:
 
 protected:
     void resizeEvent(QResizeEvent* e) override;
+    void changeEvent(QEvent* e) override;
     void mousePressEvent(QMouseEvent* e) override;
     void mouseReleaseEvent(QMouseEvent* e) override;
     void currentChanged(const QModelIndex& actual, const QModelIndex& previo) override;
 
 private:
     void CalcularFilasVisibles();
+    void AjustarAltoFila();
     void AlDesplazar(int valor);
     void SeleccionCambiada();
 
