@@ -73,6 +73,24 @@ private slots:
         QCOMPARE(Regs()->Caja(L::kTxtReg, 0)->text(), QString("00809800"));
     }
 
+    // The sections of the loaded listing, each exactly its range of words.
+    void sectionsOfTheLoadedListing() {
+        QComboBox* tipo = DASM()->CmbTipoDASM();
+        tipo->setFocus();
+        QTest::keyClick(tipo, Qt::Key_Up);
+        QCOMPARE(DASM()->CmbSecDASM()->count(), 2);
+        QCOMPARE(DASM()->CmbSecDASM()->itemText(1), QString(".data"));
+        const EstadoGrid& g = DASM()->Logica().Grid();
+        QCOMPARE(g.Filas(), 0x12 + 1);
+        QCOMPARE(DASM()->Logica().FilaPC(), 1);
+        DASM()->Logica().Grid().FilaSuperior(0x12);
+        DASM()->Logica().RefrescarLineas();
+        QCOMPARE(g.Texto(0x12, 3), std::string("        RETSU"));
+        QTest::keyClick(DASM()->CmbSecDASM(), Qt::Key_Down);
+        QCOMPARE(g.Filas(), 3);
+        QCOMPARE(g.Texto(2, 1), std::string("00809813"));
+    }
+
     // Steps with the pipeline: the PC row and the stage icons follow, and the
     // register window marks what the steps changed, never PC.
     void steppingMovesThePCRowAndMarksRegisters() {
