@@ -4,6 +4,7 @@
 #pragma once
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
@@ -73,7 +74,8 @@ protected:
         EstablecerReloj(FechaFija);
         const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
         carpeta = std::filesystem::temp_directory_path() /
-                  ("tarvix_" + std::string(info->test_suite_name()) + "_" + info->name());
+                  ("tarvix_" + std::string(info->test_suite_name()) + "_" + info->name() + "_" +
+                   std::to_string(getpid()));
         std::filesystem::remove_all(carpeta);
         std::filesystem::create_directories(carpeta);
         EstablecerCarpetaDatosUsuario((carpeta / "datos").string());

@@ -12,12 +12,9 @@
 #include "core/CicloReloj.h"
 #include "core/ClassRegistrosCPU.h"
 #include "data/DatosPrograma.h"
+#include "data/Entorno.h"
 #include "data/LeerFichDSK.h"
 #include "platform/Cuadros.h"
-#if __has_include("data/Entorno.h")
-#include "data/Entorno.h"
-#define TARVIX_BATCH_ENTORNO 1
-#endif
 
 namespace {
 
@@ -239,12 +236,12 @@ int main(int argc, char** argv) {
     ImprimirEstado(parada);
 
     if (!o.entorno.empty()) {
-#ifdef TARVIX_BATCH_ENTORNO
-        if (!SalvarEntorno(o.entorno))
+        // The whole state: every section, every region (all chosen after the map is built).
+        Registros = Memoria = DASM = TablaRef = TablaSect = ListaMarcasRupt = ListaPuntosRupt = true;
+        if (!SalvarEntorno(o.entorno)) {
             std::fprintf(stderr, "tarvix-batch: no se pudo escribir %s\n", o.entorno.c_str());
-#else
-        std::fprintf(stderr, "tarvix-batch: --ent no disponible en esta version\n");
-#endif
+            return 3;
+        }
     }
     return 0;
 }
