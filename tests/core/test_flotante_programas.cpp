@@ -1,0 +1,148 @@
+// Floating-point, three-operand and parallel programs from tests/programs run
+// cycle by cycle, with and without the pipeline, until their closing
+// `fin: BR fin` has executed; registers and memory are checked against the
+// values worked out by hand in each source.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <string>
+#include <vector>
+
+#include "MaquinaPrueba.h"
+
+namespace {
+
+using prueba::Maquina;
+
+enum : int32_t {
+    R0, R1, R2, R3, R4, R5, R6, R7, AR0, AR1, AR2, AR3, AR4, AR5, AR6, AR7,
+    DP, IR0, IR1, BK, SP, ST, IE, IF, IOF, RS, RE, RC,
+};
+
+// One expected value: a register or a memory word, as its raw 32 bits or as
+// the number it holds (an extended register, a short floating-point word).
+struct Esperado {
+    bool memoria;
+    bool numero;
+    int32_t clave;
+    double valor;
+};
+Esperado RI(int32_t n, uint32_t v) { return {false, false, n, static_cast<double>(v)}; }
+Esperado RF(int32_t n, double v) { return {false, true, n, v}; }
+Esperado MI(int32_t dir, uint32_t v) { return {true, false, dir, static_cast<double>(v)}; }
+Esperado MF(int32_t dir, double v) { return {true, true, dir, v}; }
+
+// Words from dir on, as raw words or as numbers.
+void Palabras(std::vector<Esperado>& e, int32_t dir, std::initializer_list<uint32_t> v) {
+    for (uint32_t w : v) e.push_back(MI(dir++, w));
+}
+void Numeros(std::vector<Esperado>& e, int32_t dir, std::initializer_list<double> v) {
+    for (double d : v) e.push_back(MF(dir++, d));
+}
+
+struct Programa {
+    const char* nombre;
+    int32_t fin;  // address of `fin: BR fin` in the listing
+    std::vector<Esperado> valores;
+};
+
+std::vector<Programa> Programas() {
+    const double maxF = std::ldexp(2.0 - std::ldexp(1.0, -31), 127);
+    std::vector<Programa> p;
+
+    p.push_back({"producto_punto", 0x80980B,
+                 {RF(R2, 1.5), RF(R0, 6.0), RI(AR0, 0x809813), RI(AR1, 0x809818),
+                  MI(0x809818, 0x00400000), RI(ST, 0)}});
+
+    p.push_back({"fir_circular", 0x809812,
+                 {RF(R2, 2.25), RF(R0, 0.25), RF(R3, 0.5), RI(AR0, 0x809828), RI(AR1, 0x809832),
+                  RI(AR3, 0x809823), RI(AR4, 0x00FFFFFF), RI(RC, 0xFFFFFFFF), RI(ST, 0)}});
+    Palabras(p.back().valores, 0x80981D,
+             {0xFF000000, 0x00200000, 0xFE800000, 0xFE800000, 0x02380000, 0x01100000});
+    Numeros(p.back().valores, 0x809830, {4.0, 0.5, 0.0, -1.0});
+
+    p.push_back({"paralelo_cargas", 0x809817,
+                 {RI(R0, 93), RF(R1, -4.0), RF(R2, -0.25), RI(R3, 2), RI(R4, 12), RF(R5, 8.0),
+                  RI(R6, 0xFFFFFFFD), RF(R7, -5.0), MF(0x809827, 1.5), MF(0x809828, -2.0),
+                  MI(0x809829, 7), MI(0x80982A, 7), MF(0x80982B, 1.5), MI(0x80982C, 0xFFFFFFF7),
+                  MI(0x80982D, 2), MI(0x80982E, 0xDEAD), RI(ST, 0)}});
+    Numeros(p.back().valores, 0x80982F, {-2.0, 1.5, 0.5, -2.0});
+
+    p.push_back({"fix_float", 0x809816,
+                 {RF(R1, 2147483647.0), RI(R2, 0x7FFFFFFF), RF(R3, -2147483648.0),
+                  RI(R4, 0x80000000), MI(0x809830, 0x2A), RI(ST, 0x28)}});
+    Palabras(p.back().valores, 0x809824,
+             {2, 0xFFFFFFFD, 0xFFFFFFFF, 0, 0x7FFFFF80, 0x7FFFFFFF, 0x80000000, 0x80000000});
+    Palabras(p.back().valores, 0x80982C, {0x1E7FFFFF, 0x1E800000, 0x80000000, 0xFF800000});
+
+    p.push_back({"norm_rnd", 0x809820,
+                 {RF(R1, 4.0), RF(R2, std::ldexp(4097.0, -31)), RF(R3, -std::ldexp(1.0, -19)),
+                  RF(R5, 1.0 + std::ldexp(1.0, -23)), RF(R6, -1.0), RF(R7, 0.0),
+                  MI(0x80982F, 0x04), MI(0x809830, 0x50), RI(ST, 0x62)}});
+    Palabras(p.back().valores, 0x809829,
+             {0x02000000, 0xED000800, 0xEC800000, 0x00000001, 0xFF800000, 0x7F7FFFFF});
+
+    p.push_back({"desborde_flotante", 0x809814,
+                 {RF(R0, maxF), RF(R1, -std::ldexp(1.0, 128)), RF(R2, 0.0), RF(R3, 0.0),
+                  RF(R4, 1.0), RI(ST, 0x60)}});
+    Palabras(p.back().valores, 0x80981A,
+             {0x7F7FFFFF, 0x7F800000, 0x80000000, 0x80000000, 0x22, 0x2A, 0x74, 0x7C});
+
+    p.push_back({"bit_invertido", 0x80980F,
+                 {RI(AR0, 0x80981C), RI(AR1, 0x809828), RI(AR2, 0x809824), RI(AR3, 0x809830),
+                  RF(R0, 7.0), RI(R1, 17)}});
+    Numeros(p.back().valores, 0x809828, {0.0, 4.0, 2.0, 6.0, 1.0, 5.0, 3.0, 7.0});
+    Palabras(p.back().valores, 0x809830, {10, 14, 12, 16, 11, 15, 13, 17});
+    return p;
+}
+
+const std::vector<Programa>& Lista() {
+    static const std::vector<Programa> p = Programas();
+    return p;
+}
+
+bool FinEjecutado(int32_t fin) {
+    const ClassUnitData& e = gPPL->Ejecucion();
+    return e.lCanal == canal::kLeido && e.LTipoIntr == 3 && e.lPosMem == fin;
+}
+
+double Leido(const Esperado& v, const Maquina& m) {
+    if (!v.memoria)
+        return v.numero ? gRegistros->RegCPU(v.clave, true).ComoDoble()
+                        : static_cast<double>(static_cast<uint32_t>(
+                              gRegistros->RegCPU(v.clave, false).ComoEntero()));
+    if (!v.numero) return static_cast<double>(static_cast<uint32_t>(m.Palabra(v.clave)));
+    Valor d;
+    gMemoria->LeeDatoDSP(d, v.clave, true);
+    return d.ComoDoble();
+}
+
+class ProgramaFlotante : public ::testing::TestWithParam<std::tuple<std::size_t, int16_t>> {};
+
+std::string Nombre(const ::testing::TestParamInfo<std::tuple<std::size_t, int16_t>>& info) {
+    return std::string(Lista()[std::get<0>(info.param)].nombre) +
+           (std::get<1>(info.param) == 0 ? "_conPipeline" : "_sinPipeline");
+}
+
+}  // namespace
+
+TEST_P(ProgramaFlotante, LlegaAFinConLosValoresCalculados) {
+    const Programa& p = Lista()[std::get<0>(GetParam())];
+    Maquina m(std::get<1>(GetParam()));
+    m.Cargar(p.nombre);
+    int ciclos = 0;
+    while (!FinEjecutado(p.fin) && ciclos < 100000) {
+        CicloReloj();
+        ++ciclos;
+    }
+    ASSERT_TRUE(FinEjecutado(p.fin)) << "PC " << std::hex << gRegistros->PC();
+    EXPECT_TRUE(m.cuadros.mostrados.empty());
+    for (const Esperado& v : p.valores)
+        EXPECT_EQ(Leido(v, m), v.valor)
+            << (v.memoria ? "word 0x" : "register ") << std::hex << v.clave;
+}
+
+INSTANTIATE_TEST_SUITE_P(Programas, ProgramaFlotante,
+                         ::testing::Combine(::testing::Range(std::size_t{0}, Lista().size()),
+                                            ::testing::Values(int16_t{0}, int16_t{1})),
+                         Nombre);
