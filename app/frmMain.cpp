@@ -8,6 +8,7 @@
 #include <QGuiApplication>
 #include <QKeySequence>
 #include <QLabel>
+#include <QLayout>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
@@ -184,10 +185,11 @@ void frmMain::Form_Load() {
     for (QScreen* s : QGuiApplication::screens()) enPantalla = enPantalla || s->availableGeometry().intersects(r);
     if (!enPantalla || r.width() < 100 || r.height() < 100)
         r = QRect(pantalla.topLeft(), pantalla.size() * 0.9);
-    setGeometry(r);
     const double estado = LeerNumero(kSeccionMain, "Status", 2);
-    if (estado == 2) setWindowState(Qt::WindowMaximized);
-    else if (estado == 1) setWindowState(Qt::WindowMinimized);
+    // The views place themselves in the client area as they load: lay the
+    // window out at the size it will have once shown.
+    setGeometry(estado == 2 ? pantalla : r);
+    layout()->activate();
 
     // 2. Recent-file menu from the stored list.
     for (int i = 1; i <= std::clamp<int>(NumMRUFiles, 1, 10); ++i) {
@@ -215,6 +217,10 @@ void frmMain::Form_Load() {
         if (visible && FabricaDeVista(t)) CrearVista(t, true);
         else PulsarBoton(Datos(t).boton, false);
     }
+
+    setGeometry(r);
+    if (estado == 2) setWindowState(Qt::WindowMaximized);
+    else if (estado == 1) setWindowState(Qt::WindowMinimized);
 
     // 6. The layout again, as the views pressed their buttons.
     AplicarDisposicionBarra(LeerDisposicion(Leer("ToolBar", "Defecto", "")));
@@ -649,7 +655,7 @@ IVista* frmMain::CrearVista(TipoVista tipo, bool mostrar) {
     if (tipo == TipoVista::DASM) Menu("mnuDep")->setEnabled(true);
     if (tipo == TipoVista::Memoria) Menu("mnuEdit")->setEnabled(true), Menu("PopMnuMem")->setEnabled(true);
     v->Cargar(marco);
-    if (mostrar) marco->show();
+    if (mostrar && !marco->isVisible()) marco->show();
     return v;
 }
 

@@ -2,6 +2,8 @@
 // window's tests: every call a view gets is noted in gLlamadas.
 #pragma once
 
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QWidget>
 #include <algorithm>
 #include <deque>
@@ -43,6 +45,8 @@ public:
     void AlternarPuntoRupt() override { Anotar("AlternarPuntoRupt"); }
     void QuitarPuntosRupt() override { Anotar("QuitarPuntosRupt"); }
     void BuscarCelda(int32_t&) override { Anotar("BuscarCelda"); }
+    void Cargar(QMdiSubWindow* marco) override { areaAlCargar = marco->mdiArea()->size(); }
+    static inline QSize areaAlCargar;
     static inline int32_t posMem = -1;
     static inline int32_t codigo = 0;
 };

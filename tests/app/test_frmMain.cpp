@@ -63,6 +63,10 @@ private slots:
         // The views come back in this order, then the stopped mode refreshes them.
         QCOMPARE(gLlamadas, (std::vector<std::string>{"Registros.Refrescar", "Memoria.RefrescarCuadro",
                                                       "DASM.Refrescar", "PPL.Refrescar"}));
+        // The views placed themselves in a client area of the maximised size.
+        const QSize pantalla = QGuiApplication::primaryScreen()->availableGeometry().size();
+        QVERIFY(DASMFalso::areaAlCargar.width() > pantalla.width() / 2);
+        QVERIFY(DASMFalso::areaAlCargar.height() > pantalla.height() / 2);
         QCOMPARE(Texto(*v, "Estado"), std::string("Estado"));
         QCOMPARE(Texto(*v, "Fichero"), std::string(""));
         QCOMPARE(Texto(*v, "ProcesadorDSP"), std::string("C31 - MP "));
