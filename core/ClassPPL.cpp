@@ -31,33 +31,42 @@ static_assert(std::size(kGrupo0) == 55 && std::size(kGrupo1) == 17 &&
 
 constexpr std::string_view kErr = " <ERR>";
 
+// Every (group, row) of groups 0-7 and rows 0-63 (all that the decoders can
+// extract) resolved once, so a look-up is a single index.
+struct TablaNemonicos {
+    std::string_view filas[8][64];
+    constexpr TablaNemonicos() : filas{} {
+        for (auto& grupo : filas)
+            for (auto& fila : grupo) fila = kErr;
+        Copiar(0, 0, kGrupo0);
+        Copiar(1, 0, kGrupo1);
+        Copiar(2, 4, kGrupo2);
+        Copiar(3, 0, kGrupo3);
+        Copiar(4, 0, kGrupo4);
+        Copiar(6, 0, kGrupo67);
+        Copiar(7, 0, kGrupo67);
+    }
+    template <std::size_t N>
+    constexpr void Copiar(int grupo, int primera, const std::string_view (&tabla)[N]) {
+        for (std::size_t i = 0; i < N; ++i) filas[grupo][primera + i] = tabla[i];
+    }
+};
+constexpr TablaNemonicos kNemonicos{};
+
 // Fresh records are copied from this one: cheaper than building a temporary.
 const ClassUnitData kRegistroNuevo{};
-
-template <std::size_t N>
-std::string_view Fila(const std::string_view (&tabla)[N], int32_t fila) {
-    return (fila >= 0 && static_cast<std::size_t>(fila) < N) ? tabla[fila] : kErr;
-}
 
 }  // namespace
 
 std::string_view ClassPPL::Nemonico(int32_t grupo, int32_t fila) {
-    switch (grupo) {
-    case 0: return Fila(kGrupo0, fila);
-    case 1: return Fila(kGrupo1, fila);
-    case 2: return Fila(kGrupo2, fila - 4);
-    case 3: return Fila(kGrupo3, fila);
-    case 4: return Fila(kGrupo4, fila);
-    case 6:
-    case 7: return Fila(kGrupo67, fila);
-    default: return kErr;
-    }
+    if (static_cast<uint32_t>(grupo) >= 8 || static_cast<uint32_t>(fila) >= 64) return kErr;
+    return kNemonicos.filas[grupo][fila];
 }
 
 void ClassUnitData::lCodigoInstr(int32_t fila) {
     lCodigoInstr_ = fila;
     std::string_view t = ClassPPL::Nemonico(LTipoIntr, fila);
-    if (t.data() == kErr.data())  // Nemonico hands out kErr itself for a missing row
+    if (t.data() == kErr.data())  // a missing row is always the one kErr text
         lCodigoInstr_ = -1;
     else
         iTipoDatos_ = t[0] == '*' ? 1 : 0;

@@ -136,19 +136,24 @@ void FlagsEnteros(bool desborde, bool negativo, int32_t resultado) {
 }  // namespace
 
 void ActualizarFlagsST() {
-    ClassRegistrosCPU& r = *gRegistros;
+    // One read and one write of ST: bits to set and bits to clear. V also
+    // latches LV, UF also latches LUF; a slot other than 0 or 1 keeps its bit.
     const FlagsPendientes& f = FlagsPendientesST;
-    const auto poner = [&r](int16_t pendiente, int32_t bit) {
-        if (pendiente == 0 || pendiente == 1) r.BIT_ST(bit, pendiente == 1);
+    uint32_t poner = 0, quitar = 0;
+    const auto pendiente = [&](int16_t valor, int32_t bit, uint32_t latch) {
+        if (valor == 1)
+            poner |= (1u << bit) | latch;
+        else if (valor == 0)
+            quitar |= 1u << bit;
     };
-    poner(f.V, bitst::V);
-    if (f.V == 1) r.BIT_ST(bitst::LV, true);
-    poner(f.C, bitst::C);
-    poner(f.UF, bitst::UF);
-    if (f.UF == 1) r.BIT_ST(bitst::LUF, true);
-    poner(f.OVM, bitst::OVM);
-    poner(f.N, bitst::N);
-    poner(f.Z, bitst::Z);
+    pendiente(f.V, bitst::V, 1u << bitst::LV);
+    pendiente(f.C, bitst::C, 0);
+    pendiente(f.UF, bitst::UF, 1u << bitst::LUF);
+    pendiente(f.OVM, bitst::OVM, 0);
+    pendiente(f.N, bitst::N, 0);
+    pendiente(f.Z, bitst::Z, 0);
+    ClassRegistrosCPU& r = *gRegistros;
+    r.ST(static_cast<int32_t>((static_cast<uint32_t>(r.ST()) & ~quitar) | poner));
 }
 
 int32_t ComprobarDesbordamiento(int64_t x) {
@@ -210,10 +215,10 @@ double LimitarFlotante(double x) {
 }
 
 bool EvaluarCondicion(int32_t cond) {
-    const ClassRegistrosCPU& r = *gRegistros;
-    const bool c = r.BIT_ST(bitst::C), v = r.BIT_ST(bitst::V), z = r.BIT_ST(bitst::Z),
-               n = r.BIT_ST(bitst::N), uf = r.BIT_ST(bitst::UF), lv = r.BIT_ST(bitst::LV),
-               luf = r.BIT_ST(bitst::LUF);
+    const uint32_t st = static_cast<uint32_t>(gRegistros->ST());
+    const auto bit = [st](int32_t b) { return ((st >> b) & 1u) != 0; };
+    const bool c = bit(bitst::C), v = bit(bitst::V), z = bit(bitst::Z), n = bit(bitst::N),
+               uf = bit(bitst::UF), lv = bit(bitst::LV), luf = bit(bitst::LUF);
     switch (cond) {
     case 0: return true;
     case 1: return c;

@@ -205,28 +205,51 @@ TEST(Ciclo, MarcaEnLaCeldaCeroLaMuestraSinPreguntar) {
     EXPECT_TRUE(m.cuadros.entradas.empty());
 }
 
-TEST(Ciclo, PuntoDeRupturaSoloEnEjecucionContinua) {
-    for (int16_t local : {int16_t{0}, int16_t{4}}) {
-        Maquina m(0);
-        LocalRuptura = local;
+TEST(Ciclo, PuntoDeRupturaSegunLocalRuptura) {
+    // A breakpoint at the fourth word. With the pipeline the break address is
+    // PC (next to fetch, cycle 3) or the record of the chosen stage (fetch 4,
+    // decode 5, read 6, execute 7); without it every stage holds the
+    // instruction just executed (cycle 16), PC the next one (cycle 12).
+    struct Caso { int16_t modo, local; int32_t ciclos; };
+    const Caso casos[] = {{0, 0, 3}, {0, 1, 4}, {0, 2, 5}, {0, 3, 6}, {0, 4, 7},
+                          {1, 0, 12}, {1, 1, 16}, {1, 4, 16}};
+    for (const Caso& c : casos) {
+        Maquina m(c.modo);
+        LocalRuptura = c.local;
         Llenar(kRam0, 16, kNop);
         Reg().PC(kRam0);
         gPuntosRupt->Add(kRam0 + 3, "");
-        m.Ciclos(12);  // single steps: never taken
-        EXPECT_TRUE(m.principal.modos.empty());
-
-        Maquina n(0);
-        LocalRuptura = local;
-        Llenar(kRam0, 16, kNop);
-        Reg().PC(kRam0);
-        gPuntosRupt->Add(kRam0 + 3, "");
-        n.Correr(100);
-        EXPECT_EQ(n.principal.ModoEjecucion(), 0);
-        EXPECT_TRUE(n.cuadros.mostrados.empty());  // InfoPuntosRupt is off by default
-        // PC: after the cycle that makes it the next address to fetch; execute
-        // stage: in the cycle in which it was executed, three cycles later.
-        EXPECT_EQ(gCiclos, local == 0 ? 3 : 7) << local;
+        m.Correr(100);
+        EXPECT_EQ(m.principal.ModoEjecucion(), 0);
+        EXPECT_TRUE(m.cuadros.mostrados.empty());  // InfoPuntosRupt is off by default
+        EXPECT_EQ(gCiclos, c.ciclos) << c.modo << " " << c.local;
     }
+}
+
+TEST(Ciclo, PuntoDeRupturaNoEnPasoAPaso) {
+    Maquina m(0);
+    Llenar(kRam0, 16, kNop);
+    Reg().PC(kRam0);
+    gPuntosRupt->Add(kRam0 + 3, "");
+    InfoPuntosRupt = true;
+    m.Ciclos(12);
+    EXPECT_TRUE(m.principal.modos.empty());
+    EXPECT_TRUE(m.cuadros.mostrados.empty());
+}
+
+TEST(Ciclo, PuntoDeRupturaConAviso) {
+    Maquina m;
+    Llenar(kRam0, 16, kNop);
+    Reg().PC(kRam0);
+    gPuntosRupt->Add(kRam0 + 2, "");
+    InfoPuntosRupt = true;
+    m.Correr(100);
+    ASSERT_EQ(m.cuadros.mostrados.size(), 1u);
+    const plataforma::Cuadro& c = m.cuadros.mostrados[0];
+    EXPECT_EQ(c.titulo, "Puntos de Ruptura");
+    EXPECT_EQ(c.texto, "Se ha produccido una Ruptura por Punto en la celda $00809802.");
+    EXPECT_EQ(c.icono, plataforma::Icono::Informacion);
+    EXPECT_EQ(c.contextoAyuda, 11040);
 }
 
 TEST(Ciclo, DireccionDeParadaSeAlcanzaEnSilencio) {

@@ -164,3 +164,25 @@ TEST(Programas, PasoSobreUnaLlamadaConLlamadaInterior) {
         EXPECT_EQ(Reg().PC(), 0x809806) << modo;  // stopped at the return address
     }
 }
+
+TEST(Programas, IdleEsperaLaInterrupcionYSigueDetras) {
+    for (int16_t modo : kModos) {
+        Maquina m(modo);
+        m.Cargar("maq_idle");
+        m.Correr(400);
+        ASSERT_EQ(m.cuadros.mostrados.size(), 1u) << modo;
+        EXPECT_EQ(LO(3), 55) << modo;
+        EXPECT_EQ(LO(4), 9) << modo;  // the routine returned past the IDLE
+        EXPECT_EQ(Reg().SP(), 0x809F00);
+
+        // Declined, the program idles on: the IDLE is fetched again and again.
+        Maquina n(modo);
+        n.Cargar("maq_idle");
+        n.cuadros.respuestaPorDefecto = Respuesta::Cancelar;
+        n.Correr(400);
+        EXPECT_EQ(LO(3), 0);
+        EXPECT_EQ(LO(4), 0);
+        EXPECT_LE(Reg().PC(), 0x80980A) << modo;
+        EXPECT_EQ(Reg().IFR(), 1);
+    }
+}
