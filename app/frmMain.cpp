@@ -296,6 +296,8 @@ void frmMain::CrearMenus() {
         menu->setObjectName(QString::fromStdString(m.nombre));
         menu->menuAction()->setProperty("contextoAyuda", m.ayuda);
         menus_[m.nombre] = menu;
+        if (m.nombre == "mnuWindow") connect(menu, &QMenu::aboutToShow, this, &frmMain::ListaVentanas);
+        if (m.nombre == "mnuHelp") connect(menu, &QMenu::aboutToShow, this, &frmMain::mnuHelp_Click);
         for (const ElementoMenu& el : m.elementos) {
             QAction* a = el.Separador() ? menu->addSeparator()
                                         : menu->addAction(QString::fromStdString(el.titulo));
@@ -318,6 +320,36 @@ void frmMain::CrearMenus() {
             });
         }
     }
+}
+
+// The Window menu ends with the list of the child windows shown, as an MDI
+// frame's does; choosing one activates it.
+void frmMain::ListaVentanas() {
+    QMenu* menu = Menu("mnuWindow");
+    for (QAction* a : listaVentanas_) {
+        menu->removeAction(a);
+        delete a;
+    }
+    listaVentanas_.clear();
+    int n = 0;
+    for (QMdiSubWindow* sw : area_->subWindowList()) {
+        if (!sw->isVisible()) continue;
+        if (n == 0) listaVentanas_.push_back(menu->addSeparator());
+        QAction* a = menu->addAction(QString("&%1 %2").arg(++n).arg(sw->windowTitle()));
+        a->setCheckable(true);
+        a->setChecked(sw == area_->activeSubWindow());
+        connect(a, &QAction::triggered, this, [this, marco = QPointer<QMdiSubWindow>(sw)] {
+            if (marco) area_->setActiveSubWindow(marco);
+        });
+        listaVentanas_.push_back(a);
+    }
+}
+
+// Opening the Help menu names the active child window in the context-help item.
+void frmMain::mnuHelp_Click() {
+    QMdiSubWindow* activa = area_->activeSubWindow();
+    Accion("mnuHelpContex")->setText(activa ? "Ayuda contextual: " + activa->windowTitle() + "    F1"
+                                            : QString("&Ayuda Contextual"));
 }
 
 void frmMain::CrearManejadores() {

@@ -120,6 +120,8 @@ private:
     void ActualizarBarraCiclos();
     void MostrarAnimacion(int16_t imagen);
     void MenuMRU();
+    void ListaVentanas();
+    void mnuHelp_Click();
 
     bool Marcado(const std::string& nombre) const;
     void Marcar(const std::string& nombre, bool marcado);
@@ -172,6 +174,7 @@ private:
     std::map<std::string, QLabel*> paneles_;
     std::map<std::string, std::function<void()>> manejadores_;
     std::vector<std::string> disposicion_;
+    std::vector<QAction*> listaVentanas_;
 
     std::array<IVista*, kNumVistas> vistas_{};
     std::array<QPointer<QMdiSubWindow>, kNumVistas> marcos_{};

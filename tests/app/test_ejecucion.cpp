@@ -198,6 +198,24 @@ private slots:
         InfoPuntosRupt = false;
     }
 
+    void unCuadroTerminaElLote() {
+        prueba::CuadrosFalsos cuadros;
+        cuadros.respuestas.push_back(plataforma::Respuesta::Cancelar);  // let the word pass
+        auto v = Abrir();
+        v->CargaFichDSK(kProgramas + "maq_invalido.dsk");
+        v->EjecutarComando("mnuExeRun");
+        v->TimerRUN()->stop();
+        v->TimerRUN_Timer();
+        QCOMPARE(cuadros.mostrados.size(), size_t(1));
+        QCOMPARE(cuadros.mostrados[0].titulo, std::string("Unidad de Decodificación"));
+        QCOMPARE(v->ModoEjecucion(), int16_t(1));
+        QVERIFY(gCiclos < 100);  // the tick ended at the question, not after 10 ms
+        v->TimerRUN_Timer();
+        QCOMPARE(gRegistros->R(1).LO(), 2);
+        QCOMPARE(gRegistros->PC(), 0x809803);
+        v->EjecutarComando("mnuExeStop");
+    }
+
     void pasoSobreUnaLlamada() {
         prueba::CuadrosFalsos cuadros;
         auto v = Abrir();

@@ -187,6 +187,27 @@ private slots:
         QCOMPARE(v->Menu("PopMnuFormato")->actions().size(), 5);
     }
 
+    void listaDeVentanasYAyudaContextual() {
+        auto v = Abrir();
+        v->show();
+        v->Marco(TipoVista::Registros)->setWindowTitle("Registros DSP");
+        v->AreaCliente()->setActiveSubWindow(v->Marco(TipoVista::Registros));
+        auto lista = [&] {
+            QStringList l;
+            for (QAction* a : v->Menu("mnuWindow")->actions())
+                if (a->text().startsWith('&') && a->text().at(1).isDigit())
+                    l << a->text().mid(3) + (a->isChecked() ? "*" : "");
+            return l;
+        };
+        emit v->Menu("mnuWindow")->aboutToShow();
+        QCOMPARE(lista().size(), 4);
+        QCOMPARE(lista().filter("Registros DSP"), QStringList{"Registros DSP*"});
+        emit v->Menu("mnuWindow")->aboutToShow();  // rebuilt, not appended twice
+        QCOMPARE(lista().size(), 4);
+        emit v->Menu("mnuHelp")->aboutToShow();
+        QCOMPARE(v->Accion("mnuHelpContex")->text(), QString("Ayuda contextual: Registros DSP    F1"));
+    }
+
     void menuDeFormatos() {
         auto v = Abrir();
         v->ResultadoPopUpMenu(3);
