@@ -211,6 +211,22 @@ TEST_F(Informe, AMemoryDumpBreaksItsRowsByWidth) {
     }
 }
 
+// A dump that ends past the page limit sends the next one to a new page, 1 cm
+// below the body top, and the page it leaves gets "Volcado de Memoria".
+TEST_F(Informe, ADumpBelowThePageLimitStartsOnTheNextPage) {
+    imp.ancho = 6000;  // three words a row
+    imp.alto = 7500;   // page limit 5796: the first dump ends at 5932
+    SoloSecciones(false, true, false, false, false, false, false);
+    gMemoria->TablaAsig(1).PrnOK(false);
+    gMemoria->TablaAsig(2).PrnFin(0x809802);
+    gMemoria->TablaAsig(3).PrnFin(0x809C00);
+    ImprimirEntorno();
+    EXPECT_EQ(Pies(), (std::vector<std::string>{"Volcado de Memoria.- 1", "Volcado de Memoria.- 2"}));
+    EXPECT_TRUE(Contiene(1, "RAM Bloque 0"));
+    EXPECT_TRUE(Contiene(2, "RAM Bloque 1"));
+    EXPECT_EQ(YDe("RAM Bloque 1"), 567 + 567 + 567 + 10);
+}
+
 TEST_F(Informe, AListingLongerThanAPageContinuesWithItsHeaderOnEveryPage) {
     imp.alto = 6000;  // a body of a few lines
     SoloSecciones(false, false, true, false, false, false, false);
