@@ -54,7 +54,7 @@ double Normalizar(const ClassRegistrosRn& r) {
     if (e == -128) {
         FlagsPendientesST.V = 0;
         FlagsPendientesST.UF = 1;
-        FlagsPendientesST.N = alu::F(lo < 0);
+        FlagsPendientesST.N = 0;
         FlagsPendientesST.Z = 0;
         return 0.0;
     }

@@ -202,7 +202,8 @@ double LimitarFlotante(double x) {
     } else if (x > kMaxFlotante) {
         r = kMaxFlotante;
         f.V = 1;
-    } else if (x >= -kFlotanteDiminuto && x <= kFlotanteDiminuto) {
+    } else if (x >= -0x1p-127 && x <= kFlotanteDiminuto) {
+        // Exponent -128 or below: -2^-127 too, whose mantissa -2 needs exponent -128.
         r = 0;
         f.UF = 1;
     } else if (x < kMinFlotante) {
@@ -210,7 +211,7 @@ double LimitarFlotante(double x) {
         f.V = 1;
     }
     f.Z = r == 0 ? 1 : 0;
-    f.N = x < 0 ? 1 : 0;
+    f.N = r < 0 ? 1 : 0;  // an underflow's zero is not negative
     return r;
 }
 

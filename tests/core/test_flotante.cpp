@@ -55,7 +55,7 @@ INSTANTIATE_TEST_SUITE_P(
         CasoArit{ADDF, 1.5, 2.25, 3.75, "-----"}, CasoArit{ADDF, 1.5, -1.5, 0.0, "--Z--"},
         CasoArit{ADDF, 3E+38, 3E+38, kMaxF, "-V---"},
         CasoArit{ADDF, -3E+38, -3E+38, -std::ldexp(1.0, 128), "-V-N-"},
-        CasoArit{MPYF, 1E-20, 1E-20, 0.0, "--Z-U"}, CasoArit{MPYF, -1E-20, 1E-20, 0.0, "--ZNU"},
+        CasoArit{MPYF, 1E-20, 1E-20, 0.0, "--Z-U"}, CasoArit{MPYF, -1E-20, 1E-20, 0.0, "--Z-U"},
         CasoArit{MPYF, -3.0, 0.5, -1.5, "---N-"}, CasoArit{MPYF, 1E+20, 1E+20, kMaxF, "-V---"},
         CasoArit{SUBF, 1.0, 3.0, -2.0, "---N-"}, CasoArit{SUBRF, 1.0, 3.0, 2.0, "-----"},
         CasoArit{NEGF, 7.0, 2.0, -2.0, "---N-"}, CasoArit{LDF, 7.0, -0.75, -0.75, "---N-"},
@@ -194,6 +194,7 @@ INSTANTIATE_TEST_SUITE_P(
                  "---N-"},                                       // -2^-31
         CasoNorm{7, 0, -128, 0, "--Z--"},                        // zero mantissa
         CasoNorm{128, 5, -128, 0, "----U"},                      // exponent -128: UF, not Z
+        CasoNorm{128, -5, -128, 0, "----U"},
         CasoNorm{-120, 0x00000001, -128, 0, "--Z-U"}));          // 2^-151 underflows
 
 TEST_F(FlotanteDosOp, NormDeUnValorNormalizadoQuitaElBitImplicito) {

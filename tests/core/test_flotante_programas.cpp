@@ -86,7 +86,7 @@ std::vector<Programa> Programas() {
                  {RF(R0, maxF), RF(R1, -std::ldexp(1.0, 128)), RF(R2, 0.0), RF(R3, 0.0),
                   RF(R4, 1.0), RI(ST, 0x60)}});
     Palabras(p.back().valores, 0x80981A,
-             {0x7F7FFFFF, 0x7F800000, 0x80000000, 0x80000000, 0x22, 0x2A, 0x74, 0x7C});
+             {0x7F7FFFFF, 0x7F800000, 0x80000000, 0x80000000, 0x22, 0x2A, 0x74, 0x74});
 
     p.push_back({"bit_invertido", 0x80980F,
                  {RI(AR0, 0x80981C), RI(AR1, 0x809828), RI(AR2, 0x809824), RI(AR3, 0x809830),

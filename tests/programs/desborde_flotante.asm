@@ -3,7 +3,7 @@
 ; magnitude becomes zero with UF. LV and LUF stay set afterwards.
 ; Expected at fin: R0 (2 - 2^-31) x 2^127, R1 -2^128, R2 0.0, R3 0.0, R4 1.0;
 ; res: 0x7F7FFFFF, 0x7F800000, 0x80000000, 0x80000000;
-; st1 0x22, st2 0x2A, st3 0x74, st4 0x7C; ST 0x60.
+; st1 0x22, st2 0x2A, st3 0x74, st4 0x74; ST 0x60.
         .text
 inicio: LDP     dres
         NOP
@@ -21,8 +21,8 @@ inicio: LDP     dres
         STI     ST,@st3         ; UF, Z, LV, LUF
         STF     R2,*AR0++
         LDF     @minimo,R3      ; 2^-127
-        ADDF    @menos,R3       ; 2^-127 - 1.5 x 2^-127 = -2^-128 underflows
-        STI     ST,@st4         ; UF, Z, N (the value was negative), LV, LUF
+        ADDF    @menos,R3       ; 2^-127 - 2^-126 = -2^-127: its mantissa -2 needs
+        STI     ST,@st4         ; the exponent -128, so it underflows: UF, Z, LV, LUF
         STF     R3,*AR0++
         LDF     1.0,R4          ; clears V, UF, N and Z; the latches stay
 fin:    BR      fin
@@ -31,7 +31,7 @@ dres:   .word   res
 grande: .word   07F400000h
 diminuto: .word 09C000000h
 minimo: .word   081000000h
-menos:  .word   081C00000h
+menos:  .word   081800000h      ; -2^-126
 res:    .word   0DEADh, 0DEADh, 0DEADh, 0DEADh
 st1:    .word   0DEADh
 st2:    .word   0DEADh
