@@ -17,13 +17,17 @@ namespace {
         true);
 }
 
+void DecrementarRC(ClassRegistrosCPU& r) {
+    r.RC(static_cast<int32_t>(static_cast<uint32_t>(r.RC()) - 1));  // wraps, never overflows
+}
+
 // PC after a fetch, with the single-instruction (RPTS) and block (RPTB) repeats.
 void AvanzarPC(ClassRegistrosCPU& r) {
     const uint32_t pc = static_cast<uint32_t>(r.PC());
     if (!r.BIT_ST(bitst::RM)) {
         r.PC(static_cast<int32_t>(pc + 1));
     } else if (r.BIT_S()) {
-        r.RC(r.RC() - 1);
+        DecrementarRC(r);
         if (r.RC() < 0) {
             r.BIT_ST(bitst::RM, false);
             r.BIT_S(false);
@@ -32,7 +36,7 @@ void AvanzarPC(ClassRegistrosCPU& r) {
     } else {
         r.PC(static_cast<int32_t>(pc + 1));
         if (r.PC() == static_cast<int32_t>(static_cast<uint32_t>(r.RE()) + 1)) {
-            r.RC(r.RC() - 1);
+            DecrementarRC(r);
             if (r.RC() >= 0) {
                 r.PC(r.RS());
             } else {
