@@ -66,6 +66,37 @@ constexpr DatosVista kDatosVista[kNumVistas] = {
 };
 const DatosVista& Datos(TipoVista t) { return kDatosVista[static_cast<int>(t)]; }
 
+// The commands that act on a view or on the table window, which stay disabled
+// while no window of that kind exists.
+struct Requisito {
+    const char* comando;
+    TipoVista vista;
+    bool auxDatos;
+};
+constexpr Requisito kRequisitos[] = {
+    {"mnuDepBP", TipoVista::DASM, false},          {"mnuDepQuitarBP", TipoVista::DASM, false},
+    {"mnuDepCursor", TipoVista::DASM, false},      {"mnuDepEstablecerPC", TipoVista::DASM, false},
+    {"mnuDepCopiarMemPos", TipoVista::DASM, false}, {"mnuDepCopiarCodigo", TipoVista::DASM, false},
+    {"mnuWindowDASM", TipoVista::DASM, false},     {"mnuWindowMemoria", TipoVista::Memoria, false},
+    {"mnuWindowRegistros", TipoVista::Registros, false}, {"mnuWindowPPL", TipoVista::PPL, false},
+    {"mnuEditCut", TipoVista::Memoria, false},     {"mnuEditCopy", TipoVista::Memoria, false},
+    {"mnuEditPaste", TipoVista::Memoria, false},   {"mnuMemMarca", TipoVista::Memoria, false},
+    {"mnuMemMarcaQuitar", TipoVista::Memoria, false}, {"mnuMemEstablecerIdentif", TipoVista::Memoria, false},
+    {"mnuMemBusqueda", TipoVista::Memoria, false}, {"mnuMemEditarCelda", TipoVista::Memoria, false},
+    {"mnuMemCopiarCelda", TipoVista::Memoria, false}, {"mnuMemCortarCelda", TipoVista::Memoria, false},
+    {"mnuMemPegar", TipoVista::Memoria, false},    {"mnuMemMarcaLista", TipoVista::DASM, true},
+    {"mnuMemVerIdentf", TipoVista::DASM, true},    {"mnuDepListBP", TipoVista::DASM, true},
+    {"mnuVerAuxDat1", TipoVista::DASM, true},      {"mnuVerAuxDat2", TipoVista::DASM, true},
+    {"mnuVerAuxDat3", TipoVista::DASM, true},      {"mnuVerAuxDat4", TipoVista::DASM, true},
+    {"mnuVerAuxDat5", TipoVista::DASM, true},
+};
+
+const Requisito* RequisitoDe(const std::string& comando) {
+    for (const Requisito& r : kRequisitos)
+        if (comando == r.comando) return &r;
+    return nullptr;
+}
+
 std::string Leer(const std::string& seccion, const std::string& clave, const std::string& defecto) {
     return plataforma::Ajustes().Leer(plataforma::kAplicacion, seccion, clave, defecto);
 }
@@ -439,34 +470,23 @@ bool frmMain::ComandoDisponible(const std::string& nombre) const {
 // (save environment, print, tools, options, about and the window arrangements
 // come with their own windows and are plugged in with EstablecerComando).
 void frmMain::AplicarDisponibilidad() {
-    const bool dasm = bool(FabricaDeVista(TipoVista::DASM));
-    const bool mem = bool(FabricaDeVista(TipoVista::Memoria));
-    const bool aux = bool(FabricaDeAuxDatos());
-    auto falta = [&](const std::string& n) {
-        if (n.starts_with("mnuDepBP") || n.starts_with("mnuDepQuitarBP") || n == "mnuDepCursor" ||
-            n == "mnuDepEstablecerPC" || n.starts_with("mnuDepCopiar") || n == "mnuWindowDASM")
-            return !dasm;
-        if (n.starts_with("mnuEdit") || n == "mnuWindowMemoria" || n == "mnuMemBusqueda" ||
-            n == "mnuMemMarca" || n == "mnuMemMarcaQuitar" || n == "mnuMemEstablecerIdentif" ||
-            n == "mnuMemEditarCelda" || n.ends_with("Celda") || n == "mnuMemPegar")
-            return !mem;
-        if (n.starts_with("mnuVerAuxDat") || n == "mnuDepListBP" || n == "mnuMemMarcaLista" ||
-            n == "mnuMemVerIdentf")
-            return !aux;
-        if (n == "mnuWindowRegistros") return !FabricaDeVista(TipoVista::Registros);
-        if (n == "mnuWindowPPL") return !FabricaDeVista(TipoVista::PPL);
-        return !ComandoDisponible(n);
+    auto falta = [](const std::string& n) {
+        if (const Requisito* r = RequisitoDe(n))
+            return r->auxDatos ? !FabricaDeAuxDatos() : !FabricaDeVista(r->vista);
+        return false;
     };
+    auto faltaComando = [&](const std::string& n) { return falta(n) || !ComandoDisponible(n); };
     for (auto& [nombre, a] : acciones_) {
         if (a->isSeparator() || nombre.starts_with("mnuFormato")) continue;
-        if (falta(nombre)) a->setEnabled(false);
+        const bool pendiente = faltaComando(nombre);
+        if (pendiente) a->setEnabled(false);
         else if (a->property("pendiente").toBool()) a->setEnabled(nombre != "mnuVerAuxDat1");
-        a->setProperty("pendiente", falta(nombre));
+        a->setProperty("pendiente", pendiente);
     }
     for (const BotonBarra& b : BotonesBarra()) {
         QAction* boton = Boton(b.clave);
         if (!boton) continue;
-        const bool sinComando = b.comando.empty() || falta(b.comando);
+        const bool sinComando = b.comando.empty() || faltaComando(b.comando);
         if (sinComando) boton->setEnabled(false);
         else if (boton->property("pendiente").toBool()) boton->setEnabled(true);
         boton->setProperty("pendiente", sinComando);

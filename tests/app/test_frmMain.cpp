@@ -208,6 +208,26 @@ private slots:
         QCOMPARE(v->Accion("mnuHelpContex")->text(), QString("Ayuda contextual: Registros DSP    F1"));
     }
 
+    void sinVistaNiManejadorNoHayComando() {
+        RegistrarVista(TipoVista::Memoria, {});
+        RegistrarAuxDatos({});
+        auto v = Abrir();
+        for (const char* m : {"mnuMemMarca", "mnuEditCopy", "mnuWindowMemoria", "mnuVerAuxDat2", "mnuDepListBP",
+                              "mnuToolsOpciones", "mnuFileSalvEnt", "mnuFilePrint", "mnuHelpAbout"})
+            QVERIFY2(!v->Accion(m)->isEnabled(), m);
+        for (const char* b : {"MarcaRupt", "Memoria", "TablaRef", "Opciones", "AyudaConten"})
+            QVERIFY2(!v->Boton(b)->isEnabled(), b);
+        QVERIFY(!v->Boton("Memoria")->isChecked());
+        QVERIFY(v->Accion("mnuDepBP")->isEnabled());
+        // A window that comes later plugs its command in.
+        bool abierto = false;
+        v->EstablecerComando("mnuToolsOpciones", [&] { abierto = true; });
+        QVERIFY(v->Accion("mnuToolsOpciones")->isEnabled() && v->Boton("Opciones")->isEnabled());
+        v->Boton("Opciones")->trigger();
+        QVERIFY(abierto);
+        RegistrarVistasFalsas();
+    }
+
     void menuDeFormatos() {
         auto v = Abrir();
         v->ResultadoPopUpMenu(3);
