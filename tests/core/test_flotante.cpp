@@ -150,6 +150,13 @@ TEST_F(FlotanteDosOp, LDECambiaSoloElExponenteSinTocarST) {
     EXPECT_EQ(gRegistros->ST(), 0);
 }
 
+TEST_F(FlotanteDosOp, LDEConservaLaMantisaDeUnDestinoDeExponenteMenos128) {
+    gRegistros->R(0).HI(128);
+    gRegistros->R(0).LO(0x40000000);  // reads as 0, but its mantissa word is 1.5
+    ConValor(LDE, 4.0);
+    EXPECT_EQ(F(0), 6.0);
+}
+
 TEST_F(FlotanteDosOp, LDMCambiaSoloLaMantisa) {
     gRegistros->ST(0);
     PonF(0, 4.0);
