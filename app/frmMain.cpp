@@ -179,6 +179,11 @@ frmMain::frmMain(plataforma::qt::IDialogosComunes* dialogos) : dialogos_(dialogo
 
     CrearManejadores();
     CrearMenus();
+    auto* f1 = new QAction(this);
+    f1->setShortcut(QKeySequence::HelpContents);
+    f1->setShortcutContext(Qt::ApplicationShortcut);
+    connect(f1, &QAction::triggered, this, &frmMain::AyudaContextual);
+    addAction(f1);
     CrearBarra();
     CrearBarraEstado();
     AplicarDisponibilidad();
@@ -374,6 +379,17 @@ void frmMain::ListaVentanas() {
         });
         listaVentanas_.push_back(a);
     }
+}
+
+// F1: help at the context of the highlighted menu item, else of the menu bar's
+// open menu; the help file is not shipped, so the help service says so.
+void frmMain::AyudaContextual() {
+    int contexto = 0;
+    if (auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())) {
+        QAction* a = menu->activeAction();
+        contexto = (a ? a : menu->menuAction())->property("contextoAyuda").toInt();
+    }
+    plataforma::qt::AbrirAyuda(this, plataforma::kFicheroAyuda, contexto);
 }
 
 // Opening the Help menu names the active child window in the context-help item.

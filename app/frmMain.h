@@ -122,6 +122,7 @@ private:
     void MenuMRU();
     void ListaVentanas();
     void mnuHelp_Click();
+    void AyudaContextual();
 
     bool Marcado(const std::string& nombre) const;
     void Marcar(const std::string& nombre, bool marcado);

@@ -25,6 +25,7 @@
 #include "fakes/AjustesMemoria.h"
 #include "fakes/CuadrosFalsos.h"
 #include "platform/qt/AjustesQt.h"
+#include "platform/qt/AyudaQt.h"
 #include "platform/qt/DialogosComunesQt.h"
 #include "VistasFalsas.h"
 
@@ -226,6 +227,18 @@ private slots:
         v->Boton("Opciones")->trigger();
         QVERIFY(abierto);
         RegistrarVistasFalsas();
+    }
+
+    void teclaDeAyuda() {
+        auto v = Abrir();
+        v->show();
+        QVERIFY(QTest::qWaitForWindowExposed(v.get()));
+        QTest::keyClick(v.get(), Qt::Key_F1);
+        QCOMPARE(cuadros->mostrados.size(), size_t(1));
+        QCOMPARE(cuadros->mostrados[0].texto, plataforma::qt::TextoAyudaNoIniciada("TMS320C3X.chm"));
+        v->EjecutarComando("mnuHelpContents");
+        QCOMPARE(cuadros->mostrados.back().texto, std::string(plataforma::qt::kTextoSinAyuda));
+        QCOMPARE(cuadros->mostrados.back().titulo, std::string("Tarvix"));
     }
 
     void menuDeFormatos() {
