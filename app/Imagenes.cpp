@@ -2,6 +2,7 @@
 
 #include <QLinearGradient>
 #include <algorithm>
+#include <array>
 #include <QPainter>
 #include <QStyle>
 #include <map>
@@ -63,11 +64,13 @@ QIcon IconoBoton(const std::string& clave, QStyle* estilo) {
     return Ficha(Qt::gray, "?");
 }
 
-QPixmap ImagenAnimacion(int numero) {
-    // A wheel whose bright quarter turns one step per frame, coloured by group.
+namespace {
+
+// A wheel whose bright quarter turns one step per frame, coloured by group.
+QPixmap DibujarAnimacion(int numero) {
     static const QColor colores[4] = {QColor(0, 150, 0), QColor(220, 130, 0), QColor(0, 90, 200),
                                       QColor(150, 0, 170)};
-    const int grupo = std::clamp((numero - 1) / 4, 0, 3);
+    const int grupo = (numero - 1) / 4;
     const int paso = (numero - 1) % 4;
     QPixmap p(16, 16);
     p.fill(Qt::transparent);
@@ -79,6 +82,18 @@ QPixmap ImagenAnimacion(int numero) {
         g.drawPie(QRectF(1, 1, 14, 14), (90 - q * 90) * 16, -90 * 16);
     }
     return p;
+}
+
+}  // namespace
+
+QPixmap ImagenAnimacion(int numero) {
+    // Drawn once: a run shows a frame on every tick.
+    static const std::array<QPixmap, 16> imagenes = [] {
+        std::array<QPixmap, 16> a;
+        for (int i = 0; i < 16; ++i) a[size_t(i)] = DibujarAnimacion(i + 1);
+        return a;
+    }();
+    return imagenes[size_t(std::clamp(numero, 1, 16) - 1)];
 }
 
 QPixmap ImagenSplash(const QSize& tamano) {
