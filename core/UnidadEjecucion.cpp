@@ -104,7 +104,7 @@ void EjecutarGrupo67(ClassUnitData& e) {
         EjecutarParaleloCargaAlmac(e);
         Escribir(e, e.lIndDst1, e.vDst1);
         Escribir(e, e.lIndDst2, e.vDst2);
-    } else {  // operation || store (and a code without a row)
+    } else {  // operation || store
         Leer(e, e.vSrc3, e.lIndSrc3);
         Leer(e, e.vSrc1, e.lIndSrc1);
         Leer(e, e.vDst1, e.lIndDst1);
@@ -263,6 +263,9 @@ void UnidadEjecucion(int16_t& err) {
     ClassUnitData& e = gPPL->Ejecucion();
     if (e.lCanal != canal::kLeido || err != 0) return;
     if (e.LTipoIntr < 0) return;
+    // A code without a row in its group's table passes as a bubble: it must
+    // not write back operands it never formed.
+    if (e.lCodigoInstr() < 0) return;
     FlagsPendientesST = FlagsPendientes{};
     switch (e.LTipoIntr) {
     case 0:
