@@ -16,7 +16,19 @@ FabricaAuxDatos& FabricaAux() {
     return fabrica;
 }
 
+std::map<std::string, ManejadorComando>& Comandos() {
+    static std::map<std::string, ManejadorComando> comandos;
+    return comandos;
+}
+
 }  // namespace
+
+bool RegistrarComando(const std::string& nombre, ManejadorComando manejador) {
+    Comandos()[nombre] = std::move(manejador);
+    return true;
+}
+
+const std::map<std::string, ManejadorComando>& ComandosRegistrados() { return Comandos(); }
 
 bool RegistrarVista(TipoVista tipo, FabricaVista fabrica) {
     Fabricas()[static_cast<size_t>(tipo)] = std::move(fabrica);

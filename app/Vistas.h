@@ -22,9 +22,12 @@
 
 #include <cstdint>
 #include <functional>
+#include <map>
+#include <string>
 
 class QWidget;
 class QMdiSubWindow;
+class frmMain;
 
 enum class TipoVista : int8_t { DASM = 0, Memoria = 1, Registros = 2, PPL = 3 };
 inline constexpr int kNumVistas = 4;
@@ -96,3 +99,14 @@ bool RegistrarAuxDatos(FabricaAuxDatos fabrica);
 // The registered factories (empty std::function when none).
 const FabricaVista& FabricaDeVista(TipoVista tipo);
 const FabricaAuxDatos& FabricaDeAuxDatos();
+
+// Commands that other windows provide (options, about, tools, arrangements),
+// registered like the views from a static initialiser of their own file:
+//
+//     static const bool r = RegistrarComando("mnuAbout", [](frmMain& f) { ... });
+//
+// The main window installs every registered handler with EstablecerComando when
+// it is created, so the command's item becomes available.
+using ManejadorComando = std::function<void(frmMain&)>;
+bool RegistrarComando(const std::string& nombre, ManejadorComando manejador);
+const std::map<std::string, ManejadorComando>& ComandosRegistrados();

@@ -178,6 +178,8 @@ frmMain::frmMain(plataforma::qt::IDialogosComunes* dialogos) : dialogos_(dialogo
     connect(timerRUN_, &QTimer::timeout, this, &frmMain::TimerRUN_Timer);
 
     CrearManejadores();
+    for (const auto& [nombre, manejador] : ComandosRegistrados())
+        if (manejador) manejadores_[nombre] = [this, m = manejador] { m(*this); };
     CrearMenus();
     auto* f1 = new QAction(this);
     f1->setShortcut(QKeySequence::HelpContents);

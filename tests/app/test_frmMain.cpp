@@ -611,6 +611,19 @@ private slots:
         plataforma::EstablecerAjustes(nullptr);
     }
 
+    void comandoRegistradoQuedaDisponible() {
+        int llamadas = 0;
+        frmMain* recibida = nullptr;
+        RegistrarComando("mnuHelpAbout", [&](frmMain& f) { ++llamadas; recibida = &f; });
+        auto v = Abrir();
+        QVERIFY(v->ComandoDisponible("mnuHelpAbout"));
+        v->EjecutarComando("mnuHelpAbout");
+        QCOMPARE(llamadas, 1);
+        QCOMPARE(recibida, v.get());
+        RegistrarComando("mnuHelpAbout", nullptr);
+        QVERIFY(!Abrir()->ComandoDisponible("mnuHelpAbout"));
+    }
+
     void configurarImpresora() {
         gHayImpresora = true;
         auto v = std::make_unique<frmMain>(&dialogos);
