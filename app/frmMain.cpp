@@ -462,9 +462,6 @@ void frmMain::CrearManejadores() {
     m["mnuWindowRegistros"] = [this] { AlternarVista(TipoVista::Registros); };
     m["mnuWindowPPL"] = [this] { AlternarVista(TipoVista::PPL); };
     m["mnuWindowRefrescar"] = [this] { Refrescar(); };
-    m["mnuHelpContents"] = [this] { mnuHelpContents_Click(); };
-    m["mnuHelpSearch"] = [this] { mnuHelpContents_Click(); };
-    m["mnuHelpContex"] = [this] { mnuHelpContents_Click(); };
     m["mnuHelpTipOfDay"] = [this] { mnuHelpTipOfDay_Click(); };
     for (int i = 0; i <= 4; ++i) m["mnuFormato" + std::to_string(i)] = [this, i] { resultadoPopUp_ = int16_t(i); };
 }
@@ -1077,19 +1074,6 @@ void frmMain::mnuDepCopiarCodigo_Click() {
 
 // ---------------------------------------------------------------------------
 // Help and tips
-
-void frmMain::mnuHelpContents_Click() {
-    // There is no help for this program: the file the boxes name is not shipped.
-    if (plataforma::qt::AyudaDisponible(plataforma::kFicheroAyuda)) {
-        plataforma::qt::AbrirAyuda(this, plataforma::kFicheroAyuda, 0);
-        return;
-    }
-    plataforma::Cuadro c;
-    c.texto = plataforma::qt::kTextoSinAyuda;
-    c.titulo = windowTitle().toStdString();
-    c.icono = Icono::Informacion;
-    plataforma::Cuadros().MsgBox(c);
-}
 
 void frmMain::mnuHelpTipOfDay_Click() {
     frmTip tip(this);

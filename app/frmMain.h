@@ -72,6 +72,8 @@ public:
     // Menu items by name ("mnuFormato0".."mnuFormato4", "mnuFileMRU1", ...).
     QAction* Accion(const std::string& nombre) const;
     QMdiArea* AreaCliente() const { return area_; }
+    // The common dialogs (open file, printer set-up) the window was given.
+    plataforma::qt::IDialogosComunes& DialogosComunes() const { return *dialogos_; }
 
     // --- Menus and toolbar ---------------------------------------------------------
     // Runs a menu item's click handler, as a click on the item would.
@@ -157,7 +159,6 @@ private:
     void mnuDepCopiarCodigo_Click();
     void mnuMem_Click(const std::string& estado, void (IVistaMemoria::*accion)(), bool actualizarAux);
     void mnuView_Click(const std::string& item, QWidget* objetivo);
-    void mnuHelpContents_Click();
     void mnuHelpTipOfDay_Click();
     void AbrirListado(const std::string& fichero);
     void CicloProtegido();

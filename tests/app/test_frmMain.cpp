@@ -236,9 +236,9 @@ private slots:
         QTest::keyClick(v.get(), Qt::Key_F1);
         QCOMPARE(cuadros->mostrados.size(), size_t(1));
         QCOMPARE(cuadros->mostrados[0].texto, plataforma::qt::TextoAyudaNoIniciada("TMS320C3X.chm"));
-        v->EjecutarComando("mnuHelpContents");
-        QCOMPARE(cuadros->mostrados.back().texto, std::string(plataforma::qt::kTextoSinAyuda));
-        QCOMPARE(cuadros->mostrados.back().titulo, std::string("Tarvix"));
+        v->EjecutarComando("mnuHelpContents");  // the help viewer finds no file either
+        QCOMPARE(cuadros->mostrados.size(), size_t(2));
+        QCOMPARE(cuadros->mostrados.back().texto, plataforma::qt::TextoAyudaNoIniciada("TMS320C3X.chm"));
     }
 
     void menuDeFormatos() {
