@@ -1,5 +1,6 @@
 #include "data/Entorno.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <charconv>
 #include <cstdint>
@@ -309,8 +310,10 @@ bool RecuperarRegistros(Lector& lector) {
     orden.push_back({"IF", -1, ClassRegistrosCPU::kNumIF});
     orden.push_back({"ST", -1, ClassRegistrosCPU::kNumST});
 
-    size_t asignados = 0;
-    for (const Destino& d : orden) {
+    // Each record goes to the register its name gives, so a record that is
+    // missing or damaged costs only its own register.
+    std::vector<bool> asignado(orden.size(), false);
+    for (size_t leidos = 0; leidos < orden.size(); ++leidos) {
         std::string linea;
         std::vector<Campo> c;
         if (!lector.Leer(linea)) break;
@@ -320,9 +323,10 @@ bool RecuperarRegistros(Lector& lector) {
             lector.Devolver();
             break;
         }
-        // A damaged record leaves its register as it was; a record of another
-        // register is not taken for this one.
-        if (c[0].texto != d.nombre) continue;
+        size_t k = 0;
+        while (k < orden.size() && orden[k].nombre != c[0].texto) ++k;
+        if (k == orden.size()) continue;
+        const Destino& d = orden[k];
         int32_t a = 0, b = 0;
         if (d.rn >= 0) {
             if (c.size() != 3 || !Entero32(c[1], a) || !Entero32(c[2], b)) continue;
@@ -335,9 +339,9 @@ bool RecuperarRegistros(Lector& lector) {
             else
                 r.RegCPU(d.numero, false, Valor::Entero(a));
         }
-        ++asignados;
+        asignado[k] = true;
     }
-    return asignados == orden.size();
+    return std::count(asignado.begin(), asignado.end(), true) == static_cast<std::ptrdiff_t>(orden.size());
 }
 
 // Reads the memory blocks up to the end record; returns the blocks met and

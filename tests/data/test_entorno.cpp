@@ -287,6 +287,19 @@ const CasoDanado kDanados[] = {
          EXPECT_EQ(gRegistros->AR(0), 8);
          EXPECT_EQ(gRegistros->ST(), 7);
      }},
+    {"registro que falta: los demas van a su sitio",
+     "[REGISTROS]\r\n\"PC\",12\r\n\"R0\",1,2\r\n\"R1\",-128,0\r\n\"R2\",-128,0\r\n\"R3\",-128,0\r\n"
+     "\"R4\",-128,0\r\n\"R5\",-128,0\r\n\"R6\",-128,0\r\n\"R7\",-128,0\r\n\"AR0\",8\r\n\"AR1\",0\r\n\"AR2\",0\r\n"
+     "\"AR3\",0\r\n\"AR4\",0\r\n\"AR5\",0\r\n\"AR6\",0\r\n\"AR7\",0\r\n\"IR0\",0\r\n\"IR1\",0\r\n\"RC\",0\r\n"
+     "\"RS\",0\r\n\"RE\",0\r\n\"BK\",0\r\n\"SP\",0\r\n\"IOF\",0\r\n\"IE\",0\r\n\"IF\",3\r\n\"ST\",7\r\n\r\n",
+     "     - Registros: carga incompleta\r",
+     [] {
+         EXPECT_EQ(gRegistros->PC(), 12);
+         EXPECT_EQ(gRegistros->R(0).LO(), 2);
+         EXPECT_EQ(gRegistros->AR(0), 8);
+         EXPECT_EQ(gRegistros->IFR(), 3);
+         EXPECT_EQ(gRegistros->ST(), 7);
+     }},
     {"registros cortados por la siguiente seccion",
      "[REGISTROS]\r\n\"PC\",5\r\n\"DP\",6\r\n[LISTA DE PUNTOS DE RUPTURA]\r\n1\r\n\"p\",1\r\n",
      "     - Registros: carga incompleta\r"
