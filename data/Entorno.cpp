@@ -10,6 +10,7 @@
 #include <filesystem>
 #include <fstream>
 #include <optional>
+#include <string_view>
 #include <unistd.h>
 #include <vector>
 
@@ -18,6 +19,7 @@
 #include "core/ClassRegistrosCPU.h"
 #include "data/DatosPrograma.h"
 #include "data/LeerFichDSK.h"
+#include "data/TextoUtf8.h"
 #include "platform/Cuadros.h"
 
 namespace fs = std::filesystem;
@@ -110,7 +112,8 @@ bool PartirRegistro(const std::string& linea, std::vector<Campo>& campos) {
         if (i < n && linea[i] == '"') {
             const size_t cierre = linea.find('"', i + 1);
             if (cierre == std::string::npos) return false;
-            c.texto = linea.substr(i + 1, cierre - i - 1);
+            // A name typed into the file in an 8-bit editor is kept as UTF-8.
+            c.texto = TextoUtf8(std::string_view(linea).substr(i + 1, cierre - i - 1));
             c.comillas = true;
             i = cierre + 1;
             while (i < n && linea[i] == ' ') ++i;

@@ -13,6 +13,7 @@
 #include "core/ConversionesNum.h"
 #include "data/DatosPrograma.h"
 #include "data/Entorno.h"
+#include "data/TextoUtf8.h"
 #include "platform/Cuadros.h"
 #include "platform/Impresora.h"
 
@@ -336,7 +337,7 @@ private:
         Apertura(Inicio(kTituloCodigo, false), kTituloCodigo);
         for (const std::string& l : *lineas) {
             Estado(Str(h_.Pagina() + 50) + "% - Imprimiendo Código Desensamblado");
-            Fila(l);
+            Fila(TextoUtf8(l));
             PaginaLlena(kTituloCodigo);
         }
         Cierre();

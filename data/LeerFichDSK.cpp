@@ -11,6 +11,7 @@
 #include "core/ClassMemoria.h"
 #include "core/ClassRegistrosCPU.h"
 #include "data/DatosPrograma.h"
+#include "data/TextoUtf8.h"
 
 namespace {
 
@@ -150,42 +151,6 @@ std::optional<std::string> LeerTodo(const std::string& ruta) {
     return texto;
 }
 
-// Whether the bytes are well-formed UTF-8 (lead and continuation bytes).
-bool EsUtf8(string_view s) {
-    for (std::size_t i = 0; i < s.size();) {
-        const auto c = static_cast<unsigned char>(s[i]);
-        std::size_t n;
-        if (c < 0x80) n = 0;
-        else if (c >= 0xC2 && c <= 0xDF) n = 1;
-        else if (c >= 0xE0 && c <= 0xEF) n = 2;
-        else if (c >= 0xF0 && c <= 0xF4) n = 3;
-        else return false;
-        if (s.size() - i - 1 < n) return false;
-        for (std::size_t k = 1; k <= n; ++k)
-            if ((static_cast<unsigned char>(s[i + k]) & 0xC0) != 0x80) return false;
-        i += n + 1;
-    }
-    return true;
-}
-
-// The program keeps text as UTF-8; a listing written in the older 8-bit
-// encoding (Latin-1) has its accented letters converted.
-std::string Texto(string_view s) {
-    if (EsUtf8(s)) return std::string(s);
-    std::string t;
-    t.reserve(s.size() + s.size() / 4);
-    for (char ch : s) {
-        const auto c = static_cast<unsigned char>(ch);
-        if (c < 0x80) {
-            t += ch;
-        } else {
-            t += static_cast<char>(0xC0 | (c >> 6));
-            t += static_cast<char>(0x80 | (c & 0x3F));
-        }
-    }
-    return t;
-}
-
 struct Mensaje {
     int32_t linea;
     int32_t tipo;
@@ -219,7 +184,7 @@ std::optional<Referencia> LeerReferencia(string_view s) {
     const std::size_t s1 = Buscar(s, " ", p + 2);
     const std::size_t s2 = s1 ? Buscar(s, " ", s1 + 3) : 0;
     if (s2 == 0) return std::nullopt;
-    return Referencia{Texto(SinBlancos(Columnas(s, 9, p - 1))), *contenido,
+    return Referencia{TextoUtf8(SinBlancos(Columnas(s, 9, p - 1))), *contenido,
                       EnteroInicial<int16_t>(Columnas(s, s1, s2 - 1)), EnteroInicial<int16_t>(DesdeColumna(s, s2))};
 }
 
@@ -232,7 +197,7 @@ std::optional<Seccion> LeerSeccion(string_view s) {
     const auto fin = Hex(Columnas(s, q + 2, r - 1));
     const auto longitud = Hex(DesdeColumna(s, r + 2));
     if (!ini || !fin || !longitud) return std::nullopt;
-    return Seccion{Texto(SinBlancos(Columnas(s, 10, p - 1))), *ini, *fin, *longitud};
+    return Seccion{TextoUtf8(SinBlancos(Columnas(s, 10, p - 1))), *ini, *fin, *longitud};
 }
 
 // Reads the lines after the first; false when a word line is damaged.
@@ -255,7 +220,7 @@ bool Analizar(const std::vector<string_view>& lineas, Carga& c) {
             // The next line is the message; the later tests run on it.
             s = (i + 1 < lineas.size()) ? lineas[++i] : string_view{};
             const int32_t tipo = error ? (pasada == 1 ? 1 : 3) : (pasada == 1 ? 2 : 4);
-            c.mensajes.push_back({numLinea, tipo, Texto(SinBlancos(DesdeColumna(s, 5)))});
+            c.mensajes.push_back({numLinea, tipo, TextoUtf8(SinBlancos(DesdeColumna(s, 5)))});
         }
         if (Buscar(s, "PASS")) pasada = 2;
         if (Buscar(s, "ENTRY")) {
@@ -289,9 +254,9 @@ int16_t LeerFichDSK(const std::string& ruta) {
     for (const Linea& l : c.lineas) {
         if (l.tipo == TipoLinea::Palabra) {
             if (gMemoria->Escribe(l.direccion, l.palabra) != 0) resultado = 3;
-            gDatosFich->Add(l.direccion, l.palabra, Texto(l.texto));
+            gDatosFich->Add(l.direccion, l.palabra, TextoUtf8(l.texto));
         } else {
-            gDatosFich->Add(-1, 0, Texto(l.texto));
+            gDatosFich->Add(-1, 0, TextoUtf8(l.texto));
         }
     }
     for (const auto& m : c.mensajes) gErrDSK->Add(m.linea, m.tipo, m.texto);

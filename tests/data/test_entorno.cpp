@@ -300,6 +300,13 @@ const CasoDanado kDanados[] = {
          EXPECT_EQ(gRegistros->IFR(), 3);
          EXPECT_EQ(gRegistros->ST(), 7);
      }},
+    {"nombre escrito en un editor de 8 bits",
+     "[LISTA DE PUNTOS DE RUPTURA]\r\n1\r\n\"a\xf1o \x93x\x94\",1\r\n",
+     "     - Lista de Puntos de Ruptura:  1 entradas cargadas\r",
+     [] {
+         ASSERT_EQ(gPuntosRupt->count(), 1);
+         EXPECT_EQ(gPuntosRupt->Item(1).Identificador(), "año “x”");
+     }},
     {"registros cortados por la siguiente seccion",
      "[REGISTROS]\r\n\"PC\",5\r\n\"DP\",6\r\n[LISTA DE PUNTOS DE RUPTURA]\r\n1\r\n\"p\",1\r\n",
      "     - Registros: carga incompleta\r"

@@ -249,6 +249,14 @@ TEST_F(Informe, AListingLongerThanAPageContinuesWithItsHeaderOnEveryPage) {
               ventana.estados.end());
 }
 
+TEST_F(Informe, AListingWrittenInAn8BitEncodingIsPrintedAsUtf8) {
+    SoloSecciones(false, false, true, false, false, false, false);
+    gFichDSK = (carpeta / "latin1.dsk").string();
+    prueba::EscribirTodo(gFichDSK, ">>>> DSK3A C3x\r\n0x00809800 NOCODE     ; c\xe1lculo \x93r\x94\r\n");
+    ImprimirEntorno();
+    EXPECT_TRUE(Contiene(1, "0x00809800 NOCODE     ; cálculo “r”"));
+}
+
 TEST_F(Informe, MarginsThatLeaveNoBodyAreRefusedBeforePrinting) {
     EstadoPequeno();
     MgSup = 200;

@@ -272,11 +272,15 @@ TEST_F(Cargador, AssemblerLinesThatLackTheirFieldsAreNotTaken) {
 }
 
 TEST_F(Cargador, TextsAreKeptAsUtf8) {
-    ASSERT_EQ(CargarLineas({"0x00809800 NOCODE     ; c\xe1lculo del a\xf1o",  // Latin-1
-                            "0x00809800 NOCODE     ; cálculo del año"}),       // already UTF-8
+    ASSERT_EQ(CargarLineas({"0x00809800 NOCODE     ; c\xe1lculo del a\xf1o",                // Latin-1
+                            "0x00809800 NOCODE     ; cálculo del año",                         // already UTF-8
+                            "0x00809800 NOCODE     ; \x93" "fin\x94 \x96 5 \x80 \x81",              // Windows-1252
+                            "0x00809800 NOCODE     ; \xed\xa0\x80 \xe0\x80\x80 \xf4\x90\x80\x80"}),  // no UTF-8
               0);
     EXPECT_EQ(gDatosFich->Item(1).CodASM(), "; cálculo del año");
     EXPECT_EQ(gDatosFich->Item(2).CodASM(), "; cálculo del año");
+    EXPECT_EQ(gDatosFich->Item(3).CodASM(), "; “fin” – 5 € \u0081");
+    EXPECT_EQ(gDatosFich->Item(4).CodASM(), "; í\u00a0\u20ac à\u20ac\u20ac ô\u0090\u20ac\u20ac");
 }
 
 TEST_F(Cargador, ErrorOnTheLastLineAddsAnEmptyMessage) {
