@@ -65,16 +65,23 @@ std::vector<std::string> PartirLineas(const std::string& texto) {
     return lineas;
 }
 
-// Reads a whole file; 0, or the system's error number.
-int LeerFichero(const std::string& ruta, std::string& contenido) {
+constexpr int kOtroContenido = -1;
+
+// Reads a whole file; 0, the system's error number, or kOtroContenido when the
+// file does not begin with inicio (then the rest is not read).
+int LeerFichero(const std::string& ruta, std::string& contenido, std::string_view inicio = {}) {
     std::error_code ec;
     if (fs::is_directory(ruta, ec)) return EISDIR;
     std::FILE* f = std::fopen(ruta.c_str(), "rb");
     if (!f) return errno != 0 ? errno : EIO;
+    contenido.assign(inicio.size(), '\0');
+    int error = std::fread(contenido.data(), 1, inicio.size(), f) == inicio.size() && contenido == inicio
+                    ? 0
+                    : kOtroContenido;
     char buf[65536];
     size_t n;
-    while ((n = std::fread(buf, 1, sizeof buf, f)) > 0) contenido.append(buf, n);
-    const int error = std::ferror(f) ? EIO : 0;
+    while (error == 0 && (n = std::fread(buf, 1, sizeof buf, f)) > 0) contenido.append(buf, n);
+    if (std::ferror(f)) error = EIO;
     std::fclose(f);
     return error;
 }
@@ -646,13 +653,14 @@ bool SalvarEntorno(const std::string& ruta) {
 
 void RecuperarEntorno(const std::string& ruta) {
     std::string contenido;
-    if (int error = LeerFichero(ruta, contenido); error != 0) {
+    const int error = LeerFichero(ruta, contenido, CabeceraEntorno());
+    if (error != 0 && error != kOtroContenido) {
         CuadroErrorApertura(error);
         return;
     }
     Lector lector(PartirLineas(contenido));
     std::string linea;
-    if (!lector.Leer(linea) || linea != CabeceraEntorno()) {
+    if (error == kOtroContenido || !lector.Leer(linea) || linea != CabeceraEntorno()) {
         plataforma::MsgBox("Fichero ENT dañado o no es un fichero ENT", plataforma::Icono::Ninguno,
                            plataforma::Botones::Aceptar, "Recuperar entorno", 10110);
         return;

@@ -138,16 +138,20 @@ std::vector<string_view> Lineas(string_view texto) {
     return v;
 }
 
-std::optional<std::string> LeerTodo(const std::string& ruta) {
+// The whole file; nothing when it cannot be read or does not begin with the
+// listing's first line (then the rest is not read: a large file chosen by
+// mistake is refused at once).
+std::optional<std::string> LeerListado(const std::string& ruta) {
     std::FILE* f = std::fopen(ruta.c_str(), "rb");
     if (!f) return std::nullopt;
-    std::string texto;
+    std::string texto(kCabecera.size(), '\0');
+    bool valido = std::fread(texto.data(), 1, texto.size(), f) == texto.size() && texto == kCabecera;
     char buf[65536];
     std::size_t n;
-    while ((n = std::fread(buf, 1, sizeof buf, f)) > 0) texto.append(buf, n);
-    const bool fallo = std::ferror(f) != 0;
+    while (valido && (n = std::fread(buf, 1, sizeof buf, f)) > 0) texto.append(buf, n);
+    valido = valido && std::ferror(f) == 0;
     std::fclose(f);
-    if (fallo) return std::nullopt;
+    if (!valido) return std::nullopt;
     return texto;
 }
 
@@ -243,10 +247,9 @@ int16_t LeerFichDSK(const std::string& ruta) {
     gErrDSK->Clear();
     gDatosFich->Clear();
 
-    const auto texto = LeerTodo(ruta);
+    const auto texto = LeerListado(ruta);
     if (!texto) return -1;
     const auto lineas = Lineas(*texto);
-    if (lineas.empty() || lineas[0].substr(0, kCabecera.size()) != kCabecera) return -1;
     Carga c;
     if (!Analizar(lineas, c)) return -1;
 

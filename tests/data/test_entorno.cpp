@@ -1,5 +1,6 @@
 // Writing and reading the environment file.
 #include "test_entorno_comun.h"
+#include "FifoAbierta.h"
 
 #include <csignal>
 #include <sys/resource.h>
@@ -222,6 +223,14 @@ TEST_F(Entorno, AFileOfAnotherVersionIsRefusedWithNothingChanged) {
         EXPECT_EQ(c.contextoAyuda, 10110);
         EXPECT_TRUE(ventana.estados.empty());
     }
+}
+
+TEST_F(Entorno, AFileThatIsNoEnvironmentIsRefusedWithoutReadingItAll) {
+    prueba::FifoAbierta fifo((carpeta / "otro.ent").string(), ">>> Otro programa\r\n[REGISTROS]\r\n");
+    RecuperarEntorno(fifo.Ruta());
+    EXPECT_FALSE(fifo.Cerrada());
+    ASSERT_EQ(cuadros.mostrados.size(), 1u);
+    EXPECT_EQ(cuadros.mostrados[0].texto, "Fichero ENT dañado o no es un fichero ENT");
 }
 
 TEST_F(Entorno, AMissingFileGivesTheOpenErrorBox) {

@@ -14,6 +14,7 @@
 #include "core/ClassRegistrosCPU.h"
 #include "data/DatosPrograma.h"
 #include "data/LeerFichDSK.h"
+#include "FifoAbierta.h"
 
 namespace {
 
@@ -336,6 +337,14 @@ TEST_F(Cargador, FilesThatCannotBeReadAreRefused) {
         EXPECT_EQ(LeerFichDSK(p), -1) << p;
         EsperarTablasVacias();
     }
+}
+
+// A file that is no listing is refused by its first line, without reading on.
+TEST_F(Cargador, AFileThatIsNoListingIsRefusedWithoutReadingItAll) {
+    prueba::FifoAbierta fifo(ruta + ".fifo", "PK\x03\x04 no es un listado\n");
+    EXPECT_EQ(LeerFichDSK(fifo.Ruta()), -1);
+    EXPECT_FALSE(fifo.Cerrada());
+    EsperarTablasVacias();
 }
 
 }  // namespace
