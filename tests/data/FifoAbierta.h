@@ -30,7 +30,10 @@ public:
     }
     ~FifoAbierta() {
         terminado_ = true;
+        // A reader of our own lets the writer go on when nobody opened the pipe.
+        const int fd = ::open(ruta_.c_str(), O_RDONLY | O_NONBLOCK);
         escritor_.join();
+        if (fd >= 0) ::close(fd);
         ::unlink(ruta_.c_str());
     }
     const std::string& Ruta() const { return ruta_; }
