@@ -7,7 +7,7 @@ const std::string kVacio;
 }
 
 void EstadoGrid::Dimensionar(int32_t filas, int32_t columnas) {
-    filas = std::max<int32_t>(filas, FilasFijas());
+    filas = std::max<int32_t>(filas, std::max<int32_t>(FilasFijas(), 1));
     columnas = std::max<int32_t>(columnas, 1);
     if (filas == filas_ && columnas == columnas_) return;
     std::vector<Celda> nuevas(size_t(filas) * size_t(columnas));
@@ -22,10 +22,27 @@ void EstadoGrid::Dimensionar(int32_t filas, int32_t columnas) {
     columnas_ = columnas;
     fila_ = std::min(fila_, filas_ - 1);
     filaSel_ = std::min(filaSel_, filas_ - 1);
-    columna_ = std::min(columna_, columnas_ - 1);
-    colSel_ = std::min(colSel_, columnas_ - 1);
+    columna_ = ColumnaValida(columna_);
+    colSel_ = ColumnaValida(colSel_);
     FilaSuperior(filaSuperior_);
     cambios_.estructura = true;
+}
+
+void EstadoGrid::FilasFijas(int32_t n) {
+    filasFijas_ = std::clamp<int32_t>(n, 0, 1);
+    FilaSuperior(filaSuperior_);
+    cambios_.estructura = true;
+}
+
+void EstadoGrid::ColumnasFijas(int32_t n) {
+    colsFijas_ = std::max<int32_t>(n, 0);
+    columna_ = ColumnaValida(columna_);
+    colSel_ = ColumnaValida(colSel_);
+    cambios_.estructura = true;
+}
+
+int32_t EstadoGrid::ColumnaValida(int32_t col) const {
+    return std::max(std::min(colsFijas_, columnas_ - 1), std::min(col, columnas_ - 1));
 }
 
 void EstadoGrid::Limpiar() {
@@ -49,6 +66,29 @@ uint32_t EstadoGrid::ColorFondo(int32_t fila, int32_t col) const {
 
 uint32_t EstadoGrid::ColorTexto(int32_t fila, int32_t col) const {
     return Dentro(fila, col) ? Cel(fila, col).frente : kColorDefecto;
+}
+
+void EstadoGrid::ColorFondo(int32_t fila, int32_t col, uint32_t color) {
+    if (!Dentro(fila, col)) return;
+    Cel(fila, col).fondo = color;
+    Tocar(fila);
+}
+
+void EstadoGrid::ColorTexto(int32_t fila, int32_t col, uint32_t color) {
+    if (!Dentro(fila, col)) return;
+    Cel(fila, col).frente = color;
+    Tocar(fila);
+}
+
+uint8_t EstadoGrid::Atributos(int32_t fila, int32_t col) const {
+    return Dentro(fila, col) ? Cel(fila, col).atributos : uint8_t(0);
+}
+
+void EstadoGrid::Atributo(int32_t fila, int32_t col, AtributoFuente atributo, bool activo) {
+    if (!Dentro(fila, col)) return;
+    uint8_t& a = Cel(fila, col).atributos;
+    a = activo ? uint8_t(a | atributo) : uint8_t(a & ~atributo);
+    Tocar(fila);
 }
 
 void EstadoGrid::ColoresFila(int32_t fila, uint32_t fondo, uint32_t texto) {
@@ -99,14 +139,14 @@ void EstadoGrid::Fila(int32_t fila) {
 }
 
 void EstadoGrid::Columna(int32_t col) {
-    columna_ = colSel_ = std::clamp(col, 0, columnas_ - 1);
+    columna_ = colSel_ = ColumnaValida(col);
     filaSel_ = fila_;
     cambios_.posicion = true;
 }
 
 void EstadoGrid::Seleccion(int32_t filaSel, int32_t colSel) {
     filaSel_ = std::clamp(filaSel, 0, filas_ - 1);
-    colSel_ = std::clamp(colSel, 0, columnas_ - 1);
+    colSel_ = ColumnaValida(colSel);
     cambios_.posicion = true;
 }
 

@@ -21,7 +21,12 @@ public:
     void Dimensionar(int32_t filas, int32_t columnas);
     void Filas(int32_t filas) { Dimensionar(filas, columnas_); }
     void Columnas(int32_t columnas) { Dimensionar(filas_, columnas); }
-    int32_t FilasFijas() const { return 1; }
+    // Header rows (0 or 1, default 1) and leading fixed columns (default 0):
+    // the current cell never sits in a fixed column.
+    int32_t FilasFijas() const { return filasFijas_; }
+    void FilasFijas(int32_t n);
+    int32_t ColumnasFijas() const { return colsFijas_; }
+    void ColumnasFijas(int32_t n);
 
     // Empties texts, pictures and cell colours; sizes and row data stay.
     void Limpiar();
@@ -30,8 +35,14 @@ public:
     void Texto(int32_t fila, int32_t col, std::string texto);
     uint32_t ColorFondo(int32_t fila, int32_t col) const;
     uint32_t ColorTexto(int32_t fila, int32_t col) const;
+    void ColorFondo(int32_t fila, int32_t col, uint32_t color);
+    void ColorTexto(int32_t fila, int32_t col, uint32_t color);
     // Colours every cell of one row.
     void ColoresFila(int32_t fila, uint32_t fondo, uint32_t texto);
+    // Font attributes of one cell, a set of the bits below.
+    enum AtributoFuente : uint8_t { kNegrita = 1, kCursiva = 2, kSubrayado = 4, kTachado = 8 };
+    uint8_t Atributos(int32_t fila, int32_t col) const;
+    void Atributo(int32_t fila, int32_t col, AtributoFuente atributo, bool activo);
     int16_t Imagen(int32_t fila, int32_t col) const;   // 0: no picture
     void Imagen(int32_t fila, int32_t col, int16_t imagen);
     int32_t DatoFila(int32_t fila) const;
@@ -77,6 +88,7 @@ private:
         uint32_t fondo = kColorDefecto;
         uint32_t frente = kColorDefecto;
         int16_t imagen = 0;
+        uint8_t atributos = 0;
     };
     struct Columna_ {
         int32_t ancho = 960;
@@ -90,8 +102,10 @@ private:
         return celdas_[size_t(fila) * size_t(columnas_) + size_t(col)];
     }
     void Tocar(int32_t fila);
+    int32_t ColumnaValida(int32_t col) const;
 
     int32_t filas_ = 2, columnas_ = 2;
+    int32_t filasFijas_ = 1, colsFijas_ = 0;
     std::vector<Celda> celdas_ = std::vector<Celda>(4);
     std::vector<int32_t> datos_ = std::vector<int32_t>(2, 0);
     std::vector<Columna_> cols_ = std::vector<Columna_>(2);

@@ -5,6 +5,7 @@
 #include "core/ConversionesNum.h"
 #include "data/DatosPrograma.h"
 #include "platform/Cuadros.h"
+#include "views/TextoNumerico.h"
 
 namespace disposicion {
 
@@ -111,38 +112,6 @@ const Bit kBitsIOF[8] = {
 
 std::string ConBit(const std::string& nombre, const std::string& descripcion, int bit) {
     return nombre + " - " + descripcion + " (Bit " + std::to_string(bit) + ")";
-}
-
-// The whole text (blanks around it aside) is a number of the display format.
-bool EsNumero(const std::string& texto, int16_t formato, bool extendido) {
-    size_t i = 0, n = texto.size();
-    while (i < n && std::isspace(static_cast<unsigned char>(texto[i]))) ++i;
-    while (n > i && std::isspace(static_cast<unsigned char>(texto[n - 1]))) --n;
-    if (i == n) return false;
-    auto digitos = [&](bool hex) {
-        const size_t desde = i;
-        while (i < n && (hex ? std::isxdigit(static_cast<unsigned char>(texto[i]))
-                             : std::isdigit(static_cast<unsigned char>(texto[i]))))
-            ++i;
-        return i - desde;
-    };
-    if (formato == 0) {
-        const size_t d = digitos(true);
-        return i == n && d <= size_t(extendido ? 10 : 8);
-    }
-    if (texto[i] == '+' || (formato != 1 && texto[i] == '-')) ++i;
-    size_t d = digitos(false);
-    if (i < n && (texto[i] == '.' || texto[i] == ',')) {
-        ++i;
-        d += digitos(false);
-    }
-    if (d == 0) return false;
-    if (formato >= 3 && i < n && (texto[i] == 'e' || texto[i] == 'E')) {
-        ++i;
-        if (i < n && (texto[i] == '+' || texto[i] == '-')) ++i;
-        if (digitos(false) == 0) return false;
-    }
-    return i == n;
 }
 
 void AvisoInvalido(const std::string& texto) {

@@ -2,6 +2,9 @@
 
 #include <QColor>
 #include <QEvent>
+#include <QFont>
+#include <QGuiApplication>
+#include <QPalette>
 #include <QHeaderView>
 #include <QItemSelectionModel>
 #include <QMouseEvent>
@@ -9,8 +12,30 @@
 
 namespace {
 
+// &HBBGGRR, or with the top bit set one of the system colours by number.
 QColor ColorBGR(uint32_t bgr) {
+    if (bgr & 0x80000000u) {
+        const QPalette p = QGuiApplication::palette();
+        switch (bgr & 0xFFu) {
+        case 0x05: return p.color(QPalette::Base);
+        case 0x08: return p.color(QPalette::Text);
+        case 0x0F: return p.color(QPalette::Button);
+        case 0x17: return p.color(QPalette::ToolTipText);
+        case 0x18: return p.color(QPalette::ToolTipBase);
+        default: return p.color(QPalette::Window);
+        }
+    }
     return QColor(int(bgr & 0xFF), int((bgr >> 8) & 0xFF), int((bgr >> 16) & 0xFF));
+}
+
+QVariant Fuente(uint8_t atributos) {
+    if (!atributos) return {};
+    QFont f;
+    if (atributos & EstadoGrid::kNegrita) f.setBold(true);
+    if (atributos & EstadoGrid::kCursiva) f.setItalic(true);
+    if (atributos & EstadoGrid::kSubrayado) f.setUnderline(true);
+    if (atributos & EstadoGrid::kTachado) f.setStrikeOut(true);
+    return f;
 }
 
 Qt::Alignment Alinear(Alineacion a) {
@@ -30,11 +55,11 @@ int ModeloGrid::rowCount(const QModelIndex& padre) const {
 }
 
 int ModeloGrid::columnCount(const QModelIndex& padre) const {
-    return padre.isValid() ? 0 : estado_.Columnas();
+    return padre.isValid() ? 0 : estado_.Columnas() - estado_.ColumnasFijas();
 }
 
 QVariant ModeloGrid::data(const QModelIndex& indice, int rol) const {
-    const int32_t f = indice.row() + estado_.FilasFijas(), c = indice.column();
+    const int32_t f = indice.row() + estado_.FilasFijas(), c = indice.column() + estado_.ColumnasFijas();
     switch (rol) {
     case Qt::DisplayRole: return QString::fromStdString(estado_.Texto(f, c));
     case Qt::BackgroundRole: {
@@ -50,14 +75,23 @@ QVariant ModeloGrid::data(const QModelIndex& indice, int rol) const {
         return img >= 1 && size_t(img) <= imagenes_.size() ? QVariant(imagenes_[size_t(img - 1)]) : QVariant();
     }
     case Qt::TextAlignmentRole: return QVariant::fromValue(Alinear(estado_.AlineacionColumna(c)));
+    case Qt::FontRole: return Fuente(estado_.Atributos(f, c));
     default: return {};
     }
 }
 
 QVariant ModeloGrid::headerData(int seccion, Qt::Orientation orientacion, int rol) const {
-    if (orientacion != Qt::Horizontal) return {};
-    if (rol == Qt::DisplayRole) return QString::fromStdString(estado_.Texto(0, seccion));
-    if (rol == Qt::TextAlignmentRole) return QVariant::fromValue(Alinear(estado_.AlineacionColumna(seccion)));
+    // The header row is the horizontal header, the fixed column the vertical one.
+    int32_t f = 0, c = seccion + estado_.ColumnasFijas();
+    if (orientacion == Qt::Vertical) {
+        if (estado_.ColumnasFijas() == 0) return {};
+        f = seccion + estado_.FilasFijas();
+        c = 0;
+    } else if (estado_.FilasFijas() == 0) {
+        return {};
+    }
+    if (rol == Qt::DisplayRole) return QString::fromStdString(estado_.Texto(f, c));
+    if (rol == Qt::TextAlignmentRole) return QVariant::fromValue(Alinear(estado_.AlineacionColumna(c)));
     return {};
 }
 
@@ -71,7 +105,9 @@ void ModeloGrid::Aplicar(const EstadoGrid::Cambios& cambios) {
     if (cambios.filaMin == 0) emit headerDataChanged(Qt::Horizontal, 0, columnCount() - 1);
     const int desde = std::max(cambios.filaMin, estado_.FilasFijas()) - estado_.FilasFijas();
     const int hasta = cambios.filaMax - estado_.FilasFijas();
-    if (hasta >= desde) emit dataChanged(index(desde, 0), index(hasta, columnCount() - 1));
+    if (hasta < desde) return;
+    emit dataChanged(index(desde, 0), index(hasta, columnCount() - 1));
+    if (estado_.ColumnasFijas() > 0) emit headerDataChanged(Qt::Vertical, desde, hasta);
 }
 
 VistaGrid::VistaGrid(EstadoGrid& estado, QWidget* padre)
@@ -80,6 +116,8 @@ VistaGrid::VistaGrid(EstadoGrid& estado, QWidget* padre)
     verticalHeader()->hide();
     verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     verticalHeader()->setMinimumSectionSize(1);
+    verticalHeader()->setHighlightSections(false);
+    verticalHeader()->setSectionsClickable(false);
     horizontalHeader()->setHighlightSections(false);
     setSelectionMode(QAbstractItemView::ContiguousSelection);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -93,15 +131,23 @@ VistaGrid::VistaGrid(EstadoGrid& estado, QWidget* padre)
 void VistaGrid::Sincronizar() {
     const EstadoGrid::Cambios cambios = estado_.TomarCambios();
     sincronizando_ = true;
+    // The state's top row is the one shown: a current cell set by code does not scroll.
+    const bool desplazarAlActual = hasAutoScroll();
+    setAutoScroll(false);
     modelo_.Aplicar(cambios);
+    const int colsFijas = estado_.ColumnasFijas();
     if (cambios.estructura) {
-        for (int c = 0; c < estado_.Columnas(); ++c) setColumnWidth(c, Pixeles(estado_.AnchoColumna(c)));
+        horizontalHeader()->setVisible(estado_.FilasFijas() > 0);
+        verticalHeader()->setVisible(colsFijas > 0);
+        if (colsFijas > 0) verticalHeader()->setFixedWidth(Pixeles(estado_.AnchoColumna(0)));
+        for (int c = colsFijas; c < estado_.Columnas(); ++c)
+            setColumnWidth(c - colsFijas, Pixeles(estado_.AnchoColumna(c)));
     }
     if (cambios.estructura || cambios.posicion) {
         const int fijas = estado_.FilasFijas();
         verticalScrollBar()->setValue(estado_.FilaSuperior() - fijas);
-        const QModelIndex actual = modelo_.index(estado_.Fila() - fijas, estado_.Columna());
-        const QModelIndex lejano = modelo_.index(estado_.FilaSel() - fijas, estado_.ColSel());
+        const QModelIndex actual = modelo_.index(estado_.Fila() - fijas, estado_.Columna() - colsFijas);
+        const QModelIndex lejano = modelo_.index(estado_.FilaSel() - fijas, estado_.ColSel() - colsFijas);
         if (actual.isValid()) {
             selectionModel()->setCurrentIndex(actual, QItemSelectionModel::NoUpdate);
             selectionModel()->select(QItemSelection(actual, lejano.isValid() ? lejano : actual),
@@ -110,6 +156,7 @@ void VistaGrid::Sincronizar() {
             selectionModel()->clear();
         }
     }
+    setAutoScroll(desplazarAlActual);
     sincronizando_ = false;
     // The toolkit may not scroll as far as asked (the end of the list): the
     // state follows what is on screen and the rows there get filled.
@@ -155,7 +202,10 @@ void VistaGrid::currentChanged(const QModelIndex& actual, const QModelIndex& pre
     QTableView::currentChanged(actual, previo);
     if (sincronizando_ || !actual.isValid()) return;
     estado_.Fila(actual.row() + estado_.FilasFijas());
-    estado_.Columna(actual.column());
+    estado_.Columna(actual.column() + estado_.ColumnasFijas());
+    // A drag moves the current cell after it selected: keep its far corner.
+    SeleccionCambiada();
+    emit ActualCambiado();
 }
 
 void VistaGrid::SeleccionCambiada() {
@@ -170,7 +220,8 @@ void VistaGrid::SeleccionCambiada() {
         const int d = std::abs(i.row() - actual.row()) + std::abs(i.column() - actual.column());
         if (d > mejor) { mejor = d; lejano = i; }
     }
-    if (lejano.isValid()) estado_.Seleccion(lejano.row() + estado_.FilasFijas(), lejano.column());
+    if (lejano.isValid())
+        estado_.Seleccion(lejano.row() + estado_.FilasFijas(), lejano.column() + estado_.ColumnasFijas());
 }
 
 void VistaGrid::mousePressEvent(QMouseEvent* e) {

@@ -44,6 +44,7 @@ public:
 signals:
     void Desplazado();               // the user scrolled: the state's top row moved
     void Pulsado();                  // left click on a cell (the current cell is updated)
+    void ActualCambiado();           // the user moved the current cell (mouse or keys)
     void BotonDerechoSoltado(QPoint global);
     void Redimensionado();           // the number of visible rows was recomputed
 
