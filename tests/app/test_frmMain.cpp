@@ -212,6 +212,9 @@ private slots:
     void sinVistaNiManejadorNoHayComando() {
         RegistrarVista(TipoVista::Memoria, {});
         RegistrarAuxDatos({});
+        // Without the commands that other windows register.
+        const auto comandos = ComandosRegistrados();
+        for (const auto& c : comandos) RegistrarComando(c.first, nullptr);
         auto v = Abrir();
         for (const char* m : {"mnuMemMarca", "mnuEditCopy", "mnuWindowMemoria", "mnuVerAuxDat2", "mnuDepListBP",
                               "mnuToolsOpciones", "mnuFileSalvEnt", "mnuFilePrint", "mnuHelpAbout"})
@@ -227,6 +230,7 @@ private slots:
         v->Boton("Opciones")->trigger();
         QVERIFY(abierto);
         RegistrarVistasFalsas();
+        for (const auto& c : comandos) RegistrarComando(c.first, c.second);
     }
 
     void teclaDeAyuda() {
