@@ -99,6 +99,7 @@ public:
     int16_t BaseAnimacion() const { return baseAnimacion_; }
     int16_t AnimacionMostrada() const { return animacionMostrada_; }  // 0 none
     double ProporcionMosaico() const { return proporcionMosaico_; }
+    void ProporcionMosaico(double r) { proporcionMosaico_ = r; }
     void TimerRUN_Timer();  // one tick
 
 protected:

@@ -1,0 +1,224 @@
+#include "app/DisposicionVentanas.h"
+
+#include <QAction>
+#include <QGuiApplication>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QScreen>
+#include <cmath>
+
+#include "app/LogicaPrincipal.h"
+#include "app/Vistas.h"
+#include "app/frmMain.h"
+#include "platform/Ajustes.h"
+#include "views/AjustesVista.h"
+
+namespace disposicion {
+
+namespace {
+
+const bool registrados = [] {
+    RegistrarComando("mnuWindowPred", mnuWindowPred_Click);
+    RegistrarComando("mnuWindowMosaico", mnuWindowMosaico_Click);
+    RegistrarComando("mnuRecupPos", mnuRecupPos_Click);
+    RegistrarComando("mnuSalvarPos", mnuSalvarPos_Click);
+    return true;
+}();
+
+constexpr double kTwips = 15.0;  // twips per pixel
+int Px(double twips) { return int(std::lround(twips / kTwips)); }
+int32_t Tw(int px) { return int32_t(px * kTwips); }
+
+struct DatosVista {
+    TipoVista tipo;
+    const char* seccion;
+    const char* boton;
+    bool conTamano;  // the listing and memory windows also store their size
+};
+constexpr DatosVista kPPL{TipoVista::PPL, "PPLSettings", "PPL", false};
+constexpr DatosVista kRegistros{TipoVista::Registros, "RegistrosSettings", "Registros", false};
+constexpr DatosVista kMemoria{TipoVista::Memoria, "MemoriaSettings", "Memoria", true};
+constexpr DatosVista kDASM{TipoVista::DASM, "DASMSettings", "DASM", true};
+
+// The view's frame, loading the view (which shows it) when it is not loaded.
+QMdiSubWindow* Cargada(frmMain& f, TipoVista tipo) {
+    if (!f.Vista(tipo) && FabricaDeVista(tipo)) f.AlternarVista(tipo);
+    return f.Marco(tipo);
+}
+
+// Normal state; a hidden frame stays hidden and takes it when shown again.
+void Normal(QMdiSubWindow* m) {
+    if (m->isVisible()) m->showNormal();
+    else m->setWindowState(m->windowState() & ~(Qt::WindowMinimized | Qt::WindowMaximized));
+}
+
+void Estado(QMdiSubWindow* m, int estado) {
+    if (estado != 1 && estado != 2) {
+        Normal(m);
+    } else if (!m->isVisible()) {
+        m->setWindowState(estado == 1 ? Qt::WindowMinimized : Qt::WindowMaximized);
+    } else if (estado == 1) {
+        m->showMinimized();
+    } else {
+        m->showMaximized();
+    }
+}
+
+// A frame cannot be placed, nor its size read, while minimised or maximised:
+// it is made normal first.
+QMdiSubWindow* Colocable(QMdiSubWindow* m) {
+    if (m && (m->isMinimized() || m->isMaximized())) Normal(m);
+    return m;
+}
+
+void Colocar(QMdiSubWindow* m, double izq, double arriba, std::optional<Tam> tam = std::nullopt) {
+    Colocable(m);
+    if (tam) m->setGeometry(Px(izq), Px(arriba), Px(tam->ancho), Px(tam->alto));
+    else m->move(Px(izq), Px(arriba));
+}
+void Colocar(QMdiSubWindow* m, const Rect& r) { Colocar(m, r.izq, r.arriba, Tam{int32_t(r.ancho), int32_t(r.alto)}); }
+
+Tam TamDe(const QMdiSubWindow* m) { return {Tw(m->width()), Tw(m->height())}; }
+
+Tam Cliente(frmMain& f) {
+    const QSize s = f.AreaCliente()->viewport()->size();
+    return {Tw(s.width()), Tw(s.height())};
+}
+
+int EstadoDe(Qt::WindowStates s) { return s & Qt::WindowMinimized ? 1 : (s & Qt::WindowMaximized ? 2 : 0); }
+
+double Leer(const char* seccion, const char* clave, double defecto) {
+    return ajustesvista::Leer(seccion, clave, defecto);
+}
+
+// The stored layout of one shown view applied to it, then its stored state; a
+// minimised listing or memory window keeps its place and size.
+void AplicarGuardada(frmMain& f, const DatosVista& d) {
+    QMdiSubWindow* m = Cargada(f, d.tipo);
+    if (!m) return;
+    const QSize pantalla = QGuiApplication::primaryScreen()->size();
+    const double izq = Leer(d.seccion, "Left", 0), arriba = Leer(d.seccion, "Top", -60);
+    if (!d.conTamano) {
+        Colocar(m, izq, arriba);
+    } else if (!m->isMinimized()) {
+        Colocar(m, izq, arriba,
+                Tam{int32_t(Leer(d.seccion, "Width", Tw(pantalla.width()) + 110)),
+                    int32_t(Leer(d.seccion, "Height", Tw(pantalla.height()) - 300))});
+    }
+    Estado(m, int(Leer(d.seccion, "Status", 2)));
+}
+
+// One view's current layout, in the keys its own close writes.
+void GuardarActual(frmMain& f, const DatosVista& d) {
+    const QMdiSubWindow* m = f.Marco(d.tipo);
+    if (!m) return;
+    const int estado = EstadoDe(m->windowState());
+    ajustesvista::Escribir(d.seccion, "Status", estado);
+    if (estado != 0) return;
+    ajustesvista::Escribir(d.seccion, "Left", Tw(m->x()));
+    ajustesvista::Escribir(d.seccion, "Top", Tw(m->y()));
+    if (d.conTamano) {
+        ajustesvista::Escribir(d.seccion, "Width", Tw(m->width()));
+        ajustesvista::Escribir(d.seccion, "Height", Tw(m->height()));
+    }
+}
+
+void EscribirTexto(const char* seccion, const char* clave, const std::string& valor) {
+    plataforma::Ajustes().Escribir(plataforma::kAplicacion, seccion, clave, valor);
+}
+
+}  // namespace
+
+Posiciones Predeterminada(int32_t cw, int32_t ch, Tam ppl, Tam registros) {
+    Posiciones p;
+    p.ppl = Rect{double(cw - ppl.ancho), double(ch - ppl.alto + 20), double(ppl.ancho), double(ppl.alto)};
+    p.registros = Rect{double(cw - registros.ancho), 0, double(registros.ancho), double(registros.alto)};
+    const int32_t w = cw - registros.ancho;
+    p.memoria = Rect{0, 0.6 * ch, double(w), 0.4 * ch};
+    p.dasm = Rect{0, 0, double(w), 0.6 * ch};
+    return p;
+}
+
+Posiciones Mosaico(int32_t cw, int32_t ch, double r, std::optional<Tam> ppl, std::optional<Tam> registros) {
+    Posiciones p;
+    int32_t w = cw;
+    if (ppl) {
+        p.ppl = Rect{double(cw - ppl->ancho), double(ch - ppl->alto + 20), double(ppl->ancho), double(ppl->alto)};
+        w = cw - ppl->ancho;
+    }
+    if (registros) {
+        p.registros = Rect{double(cw - registros->ancho), 0, double(registros->ancho), double(registros->alto)};
+        w = cw - registros->ancho;
+    }
+    p.memoria = Rect{0, r * ch, double(w), (1 - r) * ch};
+    p.dasm = Rect{0, 0, double(w), r * ch};
+    return p;
+}
+
+double SiguienteProporcion(double r) {
+    long decimas = std::lround(r * 10) + 1;
+    if (decimas > 8) decimas = 2;
+    return double(decimas) / 10.0;
+}
+
+std::string TextoMosaico(double r) {
+    const long p = std::lround(r * 100);
+    return "Alternar &Mosaico (" + std::to_string(p) + "% - " + std::to_string(100 - p) + "%)";
+}
+
+void mnuWindowPred_Click(frmMain& f) {
+    const Tam c = Cliente(f);
+    QMdiSubWindow* ppl = Colocable(Cargada(f, TipoVista::PPL));
+    QMdiSubWindow* reg = Colocable(Cargada(f, TipoVista::Registros));
+    QMdiSubWindow* mem = Cargada(f, TipoVista::Memoria);
+    QMdiSubWindow* dasm = Cargada(f, TipoVista::DASM);
+    const Posiciones p = Predeterminada(c.ancho, c.alto, ppl ? TamDe(ppl) : Tam{}, reg ? TamDe(reg) : Tam{});
+    if (ppl) Colocar(ppl, p.ppl->izq, p.ppl->arriba);
+    if (reg) Colocar(reg, p.registros->izq, p.registros->arriba);
+    if (mem) Normal(mem), Colocar(mem, p.memoria);
+    if (dasm) Normal(dasm), Colocar(dasm, p.dasm);
+}
+
+void mnuWindowMosaico_Click(frmMain& f) {
+    const Tam c = Cliente(f);
+    QMdiSubWindow* ppl = f.VistaAbierta(TipoVista::PPL) ? Colocable(f.Marco(TipoVista::PPL)) : nullptr;
+    QMdiSubWindow* reg = f.VistaAbierta(TipoVista::Registros) ? Colocable(f.Marco(TipoVista::Registros)) : nullptr;
+    const double r = f.ProporcionMosaico();
+    const Posiciones p = Mosaico(c.ancho, c.alto, r, ppl ? std::optional(TamDe(ppl)) : std::nullopt,
+                                 reg ? std::optional(TamDe(reg)) : std::nullopt);
+    if (ppl) Colocar(ppl, p.ppl->izq, p.ppl->arriba);
+    if (reg) Colocar(reg, p.registros->izq, p.registros->arriba);
+    if (QMdiSubWindow* mem = Cargada(f, TipoVista::Memoria)) Normal(mem), Colocar(mem, p.memoria);
+    if (QMdiSubWindow* dasm = Cargada(f, TipoVista::DASM)) Normal(dasm), Colocar(dasm, p.dasm);
+    const double siguiente = SiguienteProporcion(r);
+    f.ProporcionMosaico(siguiente);
+    f.Accion("mnuWindowMosaico")->setText(QString::fromStdString(TextoMosaico(siguiente)));
+}
+
+void mnuRecupPos_Click(frmMain& f) {
+    for (const DatosVista* d : {&kPPL, &kRegistros, &kMemoria, &kDASM}) {
+        const std::string visible =
+            plataforma::Ajustes().Leer(plataforma::kAplicacion, d->seccion, "Visible", "True");
+        if (TextoABool(visible, true)) AplicarGuardada(f, *d);
+        else if (QAction* b = f.Boton(d->boton)) b->setChecked(false);
+    }
+}
+
+void mnuSalvarPos_Click(frmMain& f) {
+    const int estado = EstadoDe(f.windowState());
+    EscribirTexto("MainSettings", "Status", std::to_string(estado));
+    if (estado == 0) {
+        const QRect g = f.geometry();
+        ajustesvista::Escribir("MainSettings", "Left", Tw(g.x()));
+        ajustesvista::Escribir("MainSettings", "Top", Tw(g.y()));
+        ajustesvista::Escribir("MainSettings", "Width", Tw(g.width()));
+        ajustesvista::Escribir("MainSettings", "Height", Tw(g.height()));
+    }
+    for (const DatosVista* d : {&kDASM, &kRegistros, &kMemoria, &kPPL}) {
+        const bool abierta = f.VistaAbierta(d->tipo);
+        EscribirTexto(d->seccion, "Visible", abierta ? "True" : "False");
+        if (abierta) GuardarActual(f, *d);
+    }
+}
+
+}  // namespace disposicion

@@ -1,0 +1,195 @@
+// Window arrangements: the layouts worked out in twips, then the commands on a
+// shown main window with stand-in views (positions, hidden views, the toolbar
+// buttons, the tiling caption, the settings written and read).
+#include <QAction>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QtTest>
+#include <cmath>
+
+#include "VistasFalsas.h"
+#include "app/DisposicionVentanas.h"
+#include "app/frmMain.h"
+#include "fakes/AjustesMemoria.h"
+#include "fakes/CuadrosFalsos.h"
+
+using namespace disposicion;
+
+namespace {
+
+int Px(double twips) { return int(std::lround(twips / 15.0)); }
+QRect Rectangulo(const Rect& r) { return QRect(Px(r.izq), Px(r.arriba), Px(r.ancho), Px(r.alto)); }
+
+}  // namespace
+
+class TestDisposicion : public QObject {
+    Q_OBJECT
+    std::unique_ptr<prueba::AjustesMemoria> ajustes_;
+    std::unique_ptr<prueba::CuadrosFalsos> cuadros_;
+    DialogosFalsos dialogos_;
+
+    std::unique_ptr<frmMain> Abrir() {
+        ajustes_->Poner("MainSettings", "Status", "0");
+        auto f = VentanaNueva(dialogos_);
+        f->setGeometry(50, 50, 1000, 700);
+        f->show();
+        if (!QTest::qWaitForWindowExposed(f.get())) return nullptr;
+        // The stand-in views have no layout of their own: give them sizes.
+        f->Marco(TipoVista::PPL)->resize(300, 200);
+        f->Marco(TipoVista::Registros)->resize(240, 400);
+        return f;
+    }
+    static QSize Cliente(frmMain& f) { return f.AreaCliente()->viewport()->size(); }
+    static int32_t Tw(int px) { return px * 15; }
+
+private slots:
+    void initTestCase() { RegistrarVistasFalsas(); }
+    void init() {
+        ajustes_ = std::make_unique<prueba::AjustesMemoria>();
+        cuadros_ = std::make_unique<prueba::CuadrosFalsos>();
+    }
+    void cleanup() {
+        cuadros_.reset();
+        ajustes_.reset();
+    }
+
+    void proporcionesDelMosaico() {
+        double r = 0.7;
+        QStringList vistas;
+        for (int i = 0; i < 8; ++i) {
+            vistas << QString::number(std::lround(r * 100));
+            r = SiguienteProporcion(r);
+        }
+        QCOMPARE(vistas, (QStringList{"70", "80", "20", "30", "40", "50", "60", "70"}));
+        QCOMPARE(TextoMosaico(0.8), std::string("Alternar &Mosaico (80% - 20%)"));
+        QCOMPARE(TextoMosaico(0.2), std::string("Alternar &Mosaico (20% - 80%)"));
+    }
+
+    void disposicionesEnTwips() {
+        const Posiciones p = Predeterminada(15000, 9000, {4000, 3000}, {4500, 6000});
+        QCOMPARE(*p.ppl, (Rect{11000, 6020, 4000, 3000}));
+        QCOMPARE(*p.registros, (Rect{10500, 0, 4500, 6000}));
+        QCOMPARE(p.memoria, (Rect{0, 5400, 10500, 3600}));
+        QCOMPARE(p.dasm, (Rect{0, 0, 10500, 5400}));
+        // Tiling: the register window's width wins even when the pipeline's is wider.
+        const Posiciones ambas = Mosaico(15000, 9000, 0.2, Tam{5000, 3000}, Tam{4000, 6000});
+        QCOMPARE(ambas.dasm, (Rect{0, 0, 11000, 1800}));
+        QCOMPARE(ambas.memoria, (Rect{0, 1800, 11000, 7200}));
+        QCOMPARE(Mosaico(15000, 9000, 0.7, Tam{5000, 3000}, std::nullopt).dasm.ancho, 10000.0);
+        const Posiciones ninguna = Mosaico(15000, 9000, 0.7, std::nullopt, std::nullopt);
+        QVERIFY(!ninguna.ppl && !ninguna.registros);
+        QCOMPARE(ninguna.dasm.ancho, 15000.0);
+    }
+
+    void mosaicoAlternaYCambiaElTitulo() {
+        auto f = Abrir();
+        QVERIFY(f);
+        const QSize c = Cliente(*f);
+        const int32_t cw = Tw(c.width()), ch = Tw(c.height());
+        const Tam reg{Tw(240), Tw(400)}, ppl{Tw(300), Tw(200)};
+        f->EjecutarComando("mnuWindowMosaico");
+        const Posiciones p = Mosaico(cw, ch, 0.7, ppl, reg);
+        QCOMPARE(f->Marco(TipoVista::DASM)->geometry(), Rectangulo(p.dasm));
+        QCOMPARE(f->Marco(TipoVista::Memoria)->geometry(), Rectangulo(p.memoria));
+        QCOMPARE(f->Marco(TipoVista::Registros)->pos(), Rectangulo(*p.registros).topLeft());
+        QCOMPARE(f->Marco(TipoVista::PPL)->pos(), Rectangulo(*p.ppl).topLeft());
+        QCOMPARE(f->Accion("mnuWindowMosaico")->text(), QString("Alternar &Mosaico (80% - 20%)"));
+        QCOMPARE(f->ProporcionMosaico(), 0.8);
+        // With neither side window shown the two take the whole width.
+        f->AlternarVista(TipoVista::Registros);
+        f->AlternarVista(TipoVista::PPL);
+        f->EjecutarComando("mnuWindowMosaico");
+        QCOMPARE(f->Marco(TipoVista::DASM)->geometry(), Rectangulo(Mosaico(cw, ch, 0.8, {}, {}).dasm));
+        QVERIFY(!f->Marco(TipoVista::Registros)->isVisible());
+        QCOMPARE(f->Accion("mnuWindowMosaico")->text(), QString("Alternar &Mosaico (20% - 80%)"));
+    }
+
+    void predeterminadaCargaYReservaLosRegistros() {
+        auto f = Abrir();
+        QVERIFY(f);
+        f->AlternarVista(TipoVista::Registros);       // hidden, still loaded
+        f->Marco(TipoVista::PPL)->close();            // closed: the command loads it
+        QTRY_VERIFY(!f->Vista(TipoVista::PPL));
+        f->Marco(TipoVista::DASM)->showMaximized();
+        f->EjecutarComando("mnuWindowPred");
+        QVERIFY(f->Vista(TipoVista::PPL) && f->Marco(TipoVista::PPL)->isVisible());
+        QVERIFY(f->VistaAbierta(TipoVista::PPL) && f->Boton("PPL")->isChecked());
+        QVERIFY(!f->Marco(TipoVista::Registros)->isVisible() && !f->VistaAbierta(TipoVista::Registros));
+        const QSize c = Cliente(*f);
+        const Posiciones p = Predeterminada(Tw(c.width()), Tw(c.height()), TamDe(f->Marco(TipoVista::PPL)),
+                                            TamDe(f->Marco(TipoVista::Registros)));
+        QVERIFY(!f->Marco(TipoVista::DASM)->isMaximized());
+        QCOMPARE(f->Marco(TipoVista::DASM)->geometry(), Rectangulo(p.dasm));
+        QCOMPARE(f->Marco(TipoVista::Memoria)->geometry(), Rectangulo(p.memoria));
+        QCOMPARE(f->Marco(TipoVista::Registros)->pos(), Rectangulo(*p.registros).topLeft());
+        QCOMPARE(f->Marco(TipoVista::PPL)->pos(), Rectangulo(*p.ppl).topLeft());
+    }
+
+    void recuperarAplicaLoGuardado() {
+        auto f = Abrir();
+        QVERIFY(f);
+        ajustes_->Poner("DASMSettings", "Left", "150");
+        ajustes_->Poner("DASMSettings", "Top", "300");
+        ajustes_->Poner("DASMSettings", "Width", "6000");
+        ajustes_->Poner("DASMSettings", "Height", "4500");
+        ajustes_->Poner("DASMSettings", "Status", "0");
+        ajustes_->Poner("RegistrosSettings", "Left", "7500");
+        ajustes_->Poner("RegistrosSettings", "Top", "0");
+        ajustes_->Poner("RegistrosSettings", "Status", "0");
+        ajustes_->Poner("MemoriaSettings", "Visible", "False");
+        ajustes_->Poner("PPLSettings", "Status", "1");
+        f->Marco(TipoVista::PPL)->close();
+        QTRY_VERIFY(!f->Vista(TipoVista::PPL));
+        const QRect memoria = f->Marco(TipoVista::Memoria)->geometry();
+        f->EjecutarComando("mnuRecupPos");
+        QCOMPARE(f->Marco(TipoVista::DASM)->geometry(), QRect(10, 20, 400, 300));
+        QCOMPARE(f->Marco(TipoVista::Registros)->pos(), QPoint(500, 0));
+        QVERIFY(f->Marco(TipoVista::PPL) && f->Marco(TipoVista::PPL)->isMinimized());
+        // "Visible" False: the button is released though the window stays shown.
+        QVERIFY(!f->Boton("Memoria")->isChecked());
+        QVERIFY(f->Marco(TipoVista::Memoria)->isVisible());
+        QCOMPARE(f->Marco(TipoVista::Memoria)->geometry(), memoria);
+        // A minimised listing window keeps its place and only takes the state;
+        // missing keys maximise.
+        f->Marco(TipoVista::DASM)->showMinimized();
+        ajustes_->valores.erase({plataforma::kAplicacion, "DASMSettings", "Status"});
+        f->EjecutarComando("mnuRecupPos");
+        QVERIFY(f->Marco(TipoVista::DASM)->isMaximized());
+    }
+
+    void salvarGuardaLaDisposicionActual() {
+        auto f = Abrir();
+        QVERIFY(f);
+        f->Marco(TipoVista::DASM)->setGeometry(20, 30, 400, 300);
+        f->Marco(TipoVista::Registros)->move(600, 10);
+        f->AlternarVista(TipoVista::PPL);
+        f->Marco(TipoVista::Memoria)->showMaximized();
+        f->EjecutarComando("mnuSalvarPos");
+        auto valor = [&](const char* s, const char* k) {
+            const std::string* v = ajustes_->Valor(s, k);
+            return v ? *v : std::string("<none>");
+        };
+        QCOMPARE(valor("MainSettings", "Status"), std::string("0"));
+        QCOMPARE(valor("MainSettings", "Width"), std::to_string(Tw(f->geometry().width())));
+        QCOMPARE(valor("DASMSettings", "Visible"), std::string("True"));
+        QCOMPARE(valor("DASMSettings", "Left"), std::string("300"));
+        QCOMPARE(valor("DASMSettings", "Height"), std::string("4500"));
+        QCOMPARE(valor("RegistrosSettings", "Left"), std::string("9000"));
+        QCOMPARE(valor("RegistrosSettings", "Width"), std::string("<none>"));
+        QCOMPARE(valor("PPLSettings", "Visible"), std::string("False"));
+        QCOMPARE(valor("PPLSettings", "Status"), std::string("<none>"));
+        QCOMPARE(valor("MemoriaSettings", "Status"), std::string("2"));
+        QCOMPARE(valor("MemoriaSettings", "Left"), std::string("<none>"));
+        // What was saved comes back.
+        f->Marco(TipoVista::DASM)->setGeometry(0, 0, 200, 200);
+        f->EjecutarComando("mnuRecupPos");
+        QCOMPARE(f->Marco(TipoVista::DASM)->geometry(), QRect(20, 30, 400, 300));
+        QVERIFY(f->Marco(TipoVista::PPL)->isHidden());
+    }
+
+private:
+    static Tam TamDe(QMdiSubWindow* m) { return {Tw(m->width()), Tw(m->height())}; }
+};
+
+QTEST_MAIN(TestDisposicion)
+#include "test_disposicion.moc"
