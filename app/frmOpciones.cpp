@@ -31,6 +31,7 @@
 #include <QTableWidget>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <functional>
 #include <tuple>
 
@@ -844,7 +845,7 @@ void frmOpciones::LlenarSecciones() {
 
 void frmOpciones::EditarSeccionImpresion(int fila, int columna) {
     if (!limite_.DobleClic(fila, columna)) {
-        if (columna == 1 && fila >= 1 && fila <= gMemoria->NumSecciones())
+        if (columna == 1 && gMemoria && fila >= 1 && fila <= gMemoria->NumSecciones())
             PonerMarca(fila, gMemoria->TablaAsig(fila).PrnOK());
         return;
     }
@@ -890,7 +891,7 @@ void frmOpciones::DibujarPagina() {
     lblPaper_[2]->setText(Q(TextoImpresora(imp->DeviceName(), imp->Port())));
     lblPaper_[3]->setText(Q(TextoFuente(imp->FontName(), imp->FontSize())));
     logica_.c.copias = std::to_string(imp->Copies());
-    logica_.c.sldCalidad = -imp->PrintQuality();
+    logica_.c.sldCalidad = std::clamp(-imp->PrintQuality(), 1, 4);
     Mostrar();
     panelPagina_->update();
 }

@@ -456,6 +456,11 @@ private slots:
                 QCOMPARE(d->windowTitle(), c.titulo);
                 QCOMPARE(v->InfoBar(), c.estado);
                 QVERIFY(!QApplication::overrideCursor());  // back to the default once loaded
+                // F1 asks for help here, not in the main window behind.
+                QVERIFY(QTest::qWaitForWindowActive(d));
+                const size_t antes = cuadros->mostrados.size();
+                QTest::keyClick(d, Qt::Key_F1);
+                QCOMPARE(cuadros->mostrados.size(), antes + 1);
                 Clic(Hijo<QPushButton>(d, "cmdApply"));
                 d->reject();
             });
@@ -464,6 +469,34 @@ private slots:
             QCOMPARE(Cuenta("DASM.Inicializar"), 1);  // applying re-initialised the main window
         }
         EstablecerDialogosOpciones(nullptr);
+    }
+
+    // After the options the tool items follow their paths.
+    void herramientasSinRuta() {
+        RegistrarVistasFalsas();
+        const auto antes = ComandosRegistrados();
+        const auto previo = [&](const char* n) { return antes.count(n) ? antes.at(n) : ManejadorComando(); };
+        RegistrarComando("mnuToolsCalc", [](frmMain&) {});
+        RegistrarComando("mnuToolsComp", [](frmMain&) {});
+        DialogosFalsos comunes;
+        auto v = VentanaNueva(comunes);
+        QVERIFY(v->Accion("mnuToolsCalc")->isEnabled());
+        QTimer::singleShot(0, this, [&] {
+            auto* d = qobject_cast<frmOpciones*>(QApplication::activeModalWidget());
+            QVERIFY(d);
+            Pestana(*d, "Herramientas");
+            auto* calc = Hijo<QLineEdit>(d, "TxtCalculadora");
+            calc->setFocus();
+            calc->selectAll();
+            QTest::keyClick(calc, Qt::Key_Delete);
+            Clic(Hijo<QPushButton>(d, "cmdOK"));
+        });
+        v->EjecutarComando("mnuToolsOpciones");
+        QCOMPARE(Calculadora, std::string());
+        QVERIFY(!v->Accion("mnuToolsCalc")->isEnabled());
+        QVERIFY(v->Accion("mnuToolsComp")->isEnabled());
+        RegistrarComando("mnuToolsCalc", previo("mnuToolsCalc"));
+        RegistrarComando("mnuToolsComp", previo("mnuToolsComp"));
     }
 };
 
