@@ -1,0 +1,237 @@
+// The detail panel explaining instruction records of a real program run one
+// instruction a step (and one decode stage with the pipeline), then the
+// records it must show without failing: emptied, out-of-table numbers.
+// Expected texts follow from the listing's words decoded by hand.
+#include <QtTest>
+#include <map>
+
+#include "core/ClassPPL.h"
+#include "views/PanelDetalle.h"
+#include "views/test_ppl_programa.h"
+
+using P = PanelDetalle;
+
+namespace {
+
+struct Esperado {
+    Esperado(const char* t) : texto(t) {}
+    Esperado(const char* t, const char* a) : texto(t), ayuda(a) {}
+    std::string texto;
+    std::optional<std::string> ayuda;   // checked when given
+};
+using Cajas = std::map<P::Id, Esperado>;
+
+// Compares the boxes named; reports the box by its number.
+bool Coinciden(const P& p, const Cajas& cajas, QString& fallo) {
+    for (const auto& [id, e] : cajas) {
+        if (p.Texto(id) != e.texto || (e.ayuda && p.Ayuda(id) != *e.ayuda)) {
+            fallo = QString("caja %1: \"%2\" / \"%3\"")
+                        .arg(int(id))
+                        .arg(QString::fromStdString(p.Texto(id)), QString::fromStdString(p.Ayuda(id)));
+            return false;
+        }
+    }
+    return true;
+}
+
+}  // namespace
+
+Q_DECLARE_METATYPE(Cajas)
+
+class TestPanelDetalle : public QObject {
+    Q_OBJECT
+    prueba::CuadrosFalsos cuadros_;
+
+private slots:
+    // Without the pipeline the record after n steps is the n-th instruction run.
+    void explainsEachInstructionRun_data() {
+        QTest::addColumn<int>("pasos");
+        QTest::addColumn<int>("chkD");
+        QTest::addColumn<Cajas>("cajas");
+        QTest::newRow("LDP: conditional load, immediate") << 1 << 0 << Cajas{
+            {P::kTxtCodInstr, {" [5] LDICond", " [5] LDICond"}}, {P::kLblPC, {" 00809800"}},
+            {P::kLblCanal, {"  4"}}, {P::kTxtTipoInstr, {" [2]  Carga Cond.", " [2]  Carga Cond."}},
+            {P::kTxtModoDIR, {" (G=11) Inmediato - S1 op D1 -> D1"}}, {P::kTxtSRC_DIR1, {" 128", "Inmediato"}},
+            {P::kTxtSRC_DATO1, {"128"}}, {P::kTxtDST_DIR1, {" DP", "Registro"}}, {P::kTxtTipoDatos, {" I32", "Operacion P.Fijo de 32 bits"}},
+            {P::kTxtCond0, {" U  ", "Incondicional"}}, {P::kTxtCond1, {" -", "Incondicional"}}, {P::kTxtCondN, {" -"}},
+            {P::kTxtSP_DIR, {" -", "No usa la pila"}}, {P::kTxtSP_FOR, {" -", "No hay dato o tipo de dato no valido"}},
+            {P::kTxtSP_DATO, {""}}, {P::kTxtSRC_DIR2, {" - ", ""}}, {P::kTxtDST_DIR2, {" - "}}, {P::kTxtDST_FOR2, {" -", "No hay dato"}}};
+        QTest::newRow("LDI direct") << 2 << 0 << Cajas{
+            {P::kTxtTipoInstr, {" [0]  2 Op."}}, {P::kTxtModoDIR, {" (G=01) Directo - S1 op D1 -> D1"}},
+            {P::kTxtSRC_DIR1, {" @0x0000981E", "Directo [@0x0080981E]"}}, {P::kTxtSRC_DATO1, {"8429312"}},
+            {P::kTxtDST_DIR1, {" SP"}}, {P::kTxtDST_FOR1, {" I32", "Resultado en P.Fijo 32 bits"}},
+            {P::kTxtDST_DATO1, {"8429312"}}, {P::kTxtCond0, {" -", ""}}, {P::kTxtCond1, {" -", ""}}};
+        QTest::newRow("LDI immediate, negative") << 4 << 0 << Cajas{
+            {P::kTxtSRC_DIR1, {" -7", "Inmediato"}}, {P::kTxtDST_DIR1, {" R0"}}, {P::kTxtDST_DATO1, {"-7"}}};
+        QTest::newRow("LDI register") << 5 << 0 << Cajas{
+            {P::kTxtModoDIR, {" (G=00) Registro - S1 op D1 -> D1"}}, {P::kTxtSRC_DIR1, {" R0", "Registros"}},
+            {P::kTxtDST_DIR1, {" R1", "Registro"}}};
+        QTest::newRow("ADDI indirect with displacement") << 6 << 0 << Cajas{
+            {P::kTxtCodInstr, {" [4] ADDI"}}, {P::kTxtModoDIR, {" (G=10) Indirecto - S1 op D1 -> D1"}},
+            {P::kTxtSRC_DIR1, {" *+AR0( 2)", "Indirecto [@0x00809824]"}}, {P::kTxtSRC_DATO1, {"10"}},
+            {P::kTxtDST_DATO1, {"3"}}};
+        QTest::newRow("SUBI3 indirect, register") << 7 << 0 << Cajas{
+            {P::kTxtCodInstr, {" [14] SUBI3"}}, {P::kTxtTipoInstr, {" [1]  3 Op."}},
+            {P::kTxtModoDIR, {" (T=01) Ind-Reg - S1 op S2 -> D1"}},
+            {P::kTxtSRC_DIR1, {" *AR0++( 1)", "Indirecto [@0x00809822]"}}, {P::kTxtSRC_DIR2, {" R0", "Registro"}},
+            {P::kTxtSRC_DATO1, {"10"}}, {P::kTxtSRC_DATO2, {"-7"}}, {P::kTxtDST_DIR1, {" R2", "Registros"}},
+            {P::kTxtDST_DATO1, {"17"}}};
+        QTest::newRow("ADDI3 both indirect") << 8 << 0 << Cajas{
+            {P::kTxtModoDIR, {" (T=11) Ind-Ind - S1 op S2 -> D1"}},
+            {P::kTxtSRC_DIR1, {" *+AR0( 1)", "Indirecto [@0x00809824]"}},
+            {P::kTxtSRC_DIR2, {" *AR0", "Indirecto [@0x00809823]"}}, {P::kTxtDST_DATO1, {"30"}}};
+        QTest::newRow("LDILT: condition and flags") << 10 << 0 << Cajas{
+            {P::kTxtCond0, {" LT ", "Menor que"}}, {P::kTxtCond1, {" N", "Menor que"}}, {P::kTxtDST_DATO1, {"5"}}};
+        QTest::newRow("PUSH writes the stack") << 11 << 0 << Cajas{
+            {P::kTxtSP_DIR, {" @0x00809F01 <-", "Escribe Pila (*++SP)"}},
+            {P::kTxtSP_FOR, {" I32", "Dato Pila en P.Fijo 32 bits"}}, {P::kTxtSP_DATO, {"3"}}};
+        QTest::newRow("POP reads the stack") << 12 << 0 << Cajas{
+            {P::kTxtSP_DIR, {" @0x00809F01 ->", "Lee Pila (*SP--)"}}, {P::kTxtSP_DATO, {"3"}}};
+        QTest::newRow("CALL: its target and the return address pushed") << 13 << 0 << Cajas{
+            {P::kTxtCodInstr, {" [1] CALL"}}, {P::kTxtTipoInstr, {" [3]  Cond."}}, {P::kTxtModoDIR, {" -"}},
+            {P::kTxtSRC_DIR1, {" @0x0080981C", "Inmediato"}}, {P::kTxtSP_DIR, {" @0x00809F01 <-"}},
+            {P::kTxtSP_DATO, {"8427533"}}};
+        QTest::newRow("LDF floating point") << 14 << 0 << Cajas{
+            {P::kTxtTipoDatos, {" F40", "Operacion P.Flotante 40 bits"}}, {P::kTxtSRC_DIR1, {" 1.5"}},
+            {P::kTxtDST_FOR1, {" F40", "Resultado en P.Flotante 40 bits"}}, {P::kTxtDST_DATO1, {"1.5"}}};
+        QTest::newRow("RETSU pops the return address") << 15 << 0 << Cajas{
+            {P::kTxtCodInstr, {" [11] RETScond"}}, {P::kTxtSP_DIR, {" @0x00809F01 ->"}},
+            {P::kTxtSP_DATO, {"8427533"}}, {P::kTxtCond0, {" U  "}}};
+        QTest::newRow("MPYI3||ADDI3") << 18 << 0 << Cajas{
+            {P::kTxtTipoInstr, {" [4]  Mul_Sum_Res"}}, {P::kTxtModoDIR, {" (P=00) S3*S4->D1 | S1\u00B1S2->D2"}},
+            {P::kTxtDST_DIR1, {" R0"}}, {P::kTxtDST_DIR2, {" R2"}}, {P::kTxtSRC_DIR1, {" R5"}}, {P::kTxtSRC_DIR2, {" R1"}},
+            {P::kTxtSRC_DIR3, {" *AR1", "Indirecto [@0x00809825]"}}, {P::kTxtSRC_DIR4, {" *AR0", "Indirecto [@0x00809823]"}},
+            {P::kTxtDST_DATO1, {"1140100"}}, {P::kTxtDST_DATO2, {"6"}}};
+        QTest::newRow("STI||STI") << 19 << 0 << Cajas{
+            {P::kTxtCodInstr, {" [1] STI||STI"}}, {P::kTxtTipoInstr, {" [6]  Arit_Carg"}}, {P::kTxtModoDIR, {" -"}},
+            {P::kTxtDST_DIR1, {" *AR2", "Indirecto [@0x00809825]"}}, {P::kTxtDST_DIR2, {" *AR1++( 1)", "Indirecto [@0x00809825]"}},
+            {P::kTxtSRC_DIR1, {" R5"}}, {P::kTxtSRC_DIR2, {" R1"}}};
+        QTest::newRow("LDI||LDI") << 20 << 0 << Cajas{
+            {P::kTxtSRC_DIR1, {" *-AR0( 1)"}}, {P::kTxtSRC_DIR2, {" *AR1"}}, {P::kTxtDST_DIR1, {" R7"}}, {P::kTxtDST_DIR2, {" R6"}}};
+        QTest::newRow("ADDI3||STI") << 21 << 0 << Cajas{
+            {P::kTxtCodInstr, {" [7] ADDI3||STI"}}, {P::kTxtDST_DIR1, {" R6"}}, {P::kTxtDST_DIR2, {" *AR1"}},
+            {P::kTxtSRC_DIR1, {" R1"}}, {P::kTxtSRC_DIR2, {" *AR0"}}, {P::kTxtSRC_DIR3, {" R5"}}};
+        QTest::newRow("BU register form") << 23 << 0 << Cajas{
+            {P::kTxtCodInstr, {" [4] Bcond(D)"}}, {P::kTxtModoDIR, {" (B=0) Registro"}},
+            {P::kTxtSRC_DIR1, {" AR3", "Registro"}}, {P::kTxtCond0, {" U  "}}};
+        QTest::newRow("BZ PC-relative") << 24 << 0 << Cajas{
+            {P::kLblPC, {" 00809816"}}, {P::kTxtModoDIR, {" (B=1) Relativo a PC"}},
+            {P::kTxtSRC_DIR1, {" +4", "Relativo a PC"}}, {P::kTxtCond0, {" EQ ", "Igual a"}}, {P::kTxtCond1, {" Z"}}};
+        QTest::newRow("BRD: delayed") << 25 << 1 << Cajas{
+            {P::kTxtCodInstr, {" [0] BR(D)"}}, {P::kTxtSRC_DIR1, {" @0x0080981B"}}};
+    }
+    void explainsEachInstructionRun() {
+        QFETCH(int, pasos);
+        QFETCH(int, chkD);
+        QFETCH(Cajas, cajas);
+        QVERIFY(pplprueba::Cargar("ppl_detalle", 1));
+        pplprueba::Ciclos(pasos);
+        P p;
+        p.MostrarUnidadSeg(gPPL->Ejecucion());
+        QString fallo;
+        QVERIFY2(Coinciden(p, cajas, fallo), qPrintable(fallo));
+        QCOMPARE(int(p.ChkD()), chkD);
+    }
+
+    // With the pipeline, the decode stage's record has its fields but no values yet.
+    void decodeStageBeforeItsOperandsAreRead() {
+        QVERIFY(pplprueba::Cargar("ppl_detalle", 0));
+        pplprueba::Ciclos(8);   // SUBI3 (the 7th word) fetched in cycle 7, decoded in 8
+        P p;
+        p.MostrarUnidadSeg(gPPL->Decodificacion());
+        QString fallo;
+        QVERIFY2(Coinciden(p, {{P::kTxtCodInstr, {" [14] SUBI3"}}, {P::kLblPC, {" 00809806"}}, {P::kLblCanal, {"  3"}},
+                               {P::kTxtSRC_DIR1, {" *AR0++( 1)"}}, {P::kTxtSRC_DATO1, {""}}, {P::kTxtDST_DATO1, {""}},
+                               {P::kTxtDST_FOR1, {" -", "No hay dato"}}},
+                           fallo),
+                 qPrintable(fallo));
+    }
+
+    // An emptied stage shows its header and dashes, and nothing of the
+    // instruction the panel showed before.
+    void emptiedRecordAfterAnInstruction() {
+        QVERIFY(pplprueba::Cargar("ppl_detalle", 1));
+        pplprueba::Ciclos(11);   // PUSH: stack, values, condition boxes filled
+        P p;
+        p.MostrarUnidadSeg(gPPL->Ejecucion());
+        p.MostrarUnidadSeg(ClassUnitData{});
+        QString fallo;
+        QVERIFY2(Coinciden(p, {{P::kTxtCodInstr, {" [0]  - "}}, {P::kLblPC, {" 00000000"}}, {P::kLblCanal, {"  0"}},
+                               {P::kTxtTipoInstr, {" -"}}, {P::kTxtModoDIR, {" -"}}, {P::kTxtSRC_DIR1, {" - ", ""}},
+                               {P::kTxtDST_DIR1, {" - "}}, {P::kTxtDST_FOR1, {" - "}}, {P::kTxtSRC_DATO1, {""}},
+                               {P::kTxtDST_DATO1, {""}}, {P::kTxtSP_DIR, {"", ""}}, {P::kTxtSP_DATO, {""}},
+                               {P::kTxtTipoDatos, {""}}, {P::kTxtCond0, {""}}, {P::kTxtCondN, {""}}},
+                           fallo),
+                 qPrintable(fallo));
+    }
+
+    // Numbers outside the tables show "<ERR>", never fail.
+    void outOfTableNumbers() {
+        ClassUnitData r;
+        r.LTipoIntr = 0;
+        r.iModoDireccion = 2;
+        r.lModoArn1 = 27;
+        r.lIndArn1 = 2;
+        r.lAddrArn1 = 0x809801;
+        r.lIndDst1 = 28;
+        r.lCond = 21;
+        P p;
+        p.MostrarUnidadSeg(r);
+        QString fallo;
+        QVERIFY2(Coinciden(p, {{P::kTxtSRC_DIR1, {" <ERR>", "Indirecto [@0x00809801]"}}, {P::kTxtDST_DIR1, {" <ERR>"}},
+                               {P::kTxtCond0, {" <ERR> ", "<ERR>"}}, {P::kTxtCond1, {" <ERR>", "<ERR>"}}},
+                           fallo),
+                 qPrintable(fallo));
+        // Code 11 names no condition: the boxes show nothing, not the last condition.
+        r.lCond = 11;
+        p.MostrarUnidadSeg(r);
+        QCOMPARE(p.Texto(P::kTxtCond0), std::string());
+        QCOMPARE(p.Texto(P::kTxtCond1), std::string());
+        // Group 5 has no instructions: its number alone.
+        r.LTipoIntr = 5;
+        p.MostrarUnidadSeg(r);
+        QCOMPARE(p.Texto(P::kTxtTipoInstr), std::string(" [5] "));
+        QCOMPARE(p.Texto(P::kTxtSRC_DIR1), std::string(" - "));
+    }
+
+    void pcRelativeDisplacementSign() {
+        ClassUnitData r;
+        r.LTipoIntr = 3;
+        r.lCodigoInstr(6);   // DBcond
+        r.bBitB = true;
+        P p;
+        for (auto [disp, texto] : {std::pair{0, " +"}, std::pair{-3, " -3"}, std::pair{32767, " +32767"}}) {
+            r.lDisp = disp;
+            p.MostrarUnidadSeg(r);
+            QCOMPARE(p.Texto(P::kTxtSRC_DIR1), std::string(texto));
+        }
+    }
+
+    void lookupsAndNumberTexts() {
+        QCOMPARE(P::NombreRegistro(0), std::string(" R0"));
+        QCOMPARE(P::NombreRegistro(27), std::string(" RC"));
+        QCOMPARE(P::NombreRegistro(-1), std::string(" <ERR>"));
+        QCOMPARE(P::ModoIndirecto(25), std::string(" *AR#++(IR0)B"));
+        QCOMPARE(P::ModoIndirecto(26), std::string(" <ERR>"));
+        QCOMPARE(P::TextoCondicion(20), std::string(" ZUF # Z or UF|Cero o desbordamiento negativo de P.Flotante"));
+        QCOMPARE(P::FormatearIndirecto(0, 3, 5), std::string(" *+AR3( 5)"));
+        QCOMPARE(P::FormatearIndirecto(1, 7, -2), std::string(" *-AR7(-2)"));
+        QCOMPARE(P::FormatearIndirecto(22, 4, 1), std::string(" *AR4++(IR1)%"));
+        QCOMPARE(P::FormatearIndirecto(30, 4, 1), std::string(" <ERR>"));
+        QCOMPARE(P::TextoStr(0), std::string(" 0"));
+        QCOMPARE(P::TextoStr(-5), std::string("-5"));
+        struct Caso {
+            Valor v;
+            char sep;
+            const char* texto;
+        };
+        for (const Caso& c : {Caso{Valor::Vacio(), '.', ""}, Caso{Valor::Entero(-2147483647 - 1), '.', "-2147483648"},
+                              Caso{Valor::Doble(1.5), ',', "1,5"}, Caso{Valor::Doble(-0.25), '.', "-0.25"},
+                              Caso{Valor::Doble(1e20), '.', "1E+20"}, Caso{Valor::Doble(1e-5), '.', "1E-05"},
+                              Caso{Valor::Doble(-0.0), '.', "0"}, Caso{Valor::Doble(1.0 / 3), '.', "0.333333333333333"}})
+            QCOMPARE(P::TextoValor(c.v, c.sep), std::string(c.texto));
+    }
+};
+
+QTEST_MAIN(TestPanelDetalle)
+#include "test_ppl_panel.moc"

@@ -1,0 +1,206 @@
+// The pipeline window as a user drives it: steps add rows, the buttons fold
+// and unfold the detail panel and add or remove rows, a double-click picks
+// the tracked stage, the pointer shows a cell's text, closing keeps the folded
+// place; and the window inside the main window. With TARVIX_MOSTRAR set, the
+// unfolded window stays on screen that many seconds (for a screenshot).
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QToolButton>
+#include <QtTest>
+
+#include "app/frmMain.h"
+#include "views/FrmPPL.h"
+#include "views/EnlacePrincipal.h"
+#include "views/VentanaDePrueba.h"
+#include "views/test_ppl_programa.h"
+
+using P = PanelDetalle;
+
+namespace {
+
+QString Celda(VistaGrid* g, int fila, int col) {
+    return g->model()->data(g->model()->index(fila - 1, col)).toString();
+}
+
+}  // namespace
+
+class TestFrmPPL : public QObject {
+    Q_OBJECT
+    VentanaDePrueba<FrmPPL> v_;
+    std::unique_ptr<prueba::CuadrosFalsos> cuadros_;
+    QMdiSubWindow*& marco_ = v_.marco;
+    FrmPPL*& w_ = v_.w;
+
+    void Paso(int n = 1) {
+        pplprueba::Ciclos(n);
+        w_->Refrescar();
+    }
+
+private slots:
+    void init() {
+        cuadros_ = std::make_unique<prueba::CuadrosFalsos>();
+        v_.Abrir();
+        QVERIFY(pplprueba::Cargar("ppl_detalle", 0));
+    }
+    void cleanup() {
+        v_.Cerrar();
+        cuadros_.reset();
+    }
+
+    // A first start puts the folded window at the bottom-right corner.
+    void opensFoldedAtTheBottomRight() {
+        QCOMPARE(w_->windowTitle(), QString("Estructura Pipeline"));
+        QVERIFY(w_->CmdModoFrm(0)->isVisible() && !w_->CmdModoFrm(1)->isVisible());
+        QVERIFY(!w_->FrmSeg()->isVisible());
+        QCOMPARE(w_->LblUnitPPL()->text(), QString(" EJECUCION "));
+        QCOMPARE(w_->CmdModoFrm(2)->toolTip(), QString("Añadir lineas de seguimiento de los datos PPL"));
+        const QSize area = enlace::AreaCliente();
+        QVERIFY(qAbs(marco_->geometry().right() - area.width()) <= 2);
+        QVERIFY(qAbs(marco_->geometry().bottom() - area.height()) <= 2);
+        QCOMPARE(w_->GridPPL()->model()->rowCount(), 4);
+        QCOMPARE(w_->GridPPL()->model()->headerData(3, Qt::Horizontal).toString(), QString("DECODIFICACION"));
+        QVERIFY(w_->GridPPL()->model()->data(w_->GridPPL()->model()->index(3, 0), Qt::FontRole).value<QFont>().bold());
+    }
+
+    void stepsUnfoldAndDoubleClick() {
+        Paso();
+        Paso();
+        VistaGrid* g = w_->GridPPL();
+        QCOMPARE(Celda(g, 4, 0), QString("2"));
+        QCOMPARE(Celda(g, 3, 2), QString("LDICond"));
+        const QRect antes = marco_->geometry();
+        QTest::mouseClick(w_->CmdModoFrm(0), Qt::LeftButton);
+        QVERIFY(w_->FrmSeg()->isVisible());
+        QVERIFY(!w_->CmdModoFrm(0)->isVisible() && w_->CmdModoFrm(1)->isVisible());
+        QCOMPARE(marco_->geometry().bottom(), antes.bottom());
+        QCOMPARE(marco_->height(), antes.height() + 250);
+        QCOMPARE(w_->Caja(P::kLblPC)->text(), QString(" 00000000"));   // execute stage still empty
+        // Double-click on the DECODIFICACION column tracks the decode stage.
+        const QPoint p = g->visualRect(g->model()->index(3, 3)).center();
+        QTest::mouseDClick(g->viewport(), Qt::LeftButton, {}, p);
+        QCOMPARE(w_->Logica().UnitSeg(), int16_t(1));
+        QCOMPARE(w_->LblUnitPPL()->text(), QString(" DECODIFICACION "));
+        QCOMPARE(w_->Caja(P::kTxtCodInstr)->text(), QString(" [5] LDICond"));   // LDP, fetched in cycle 1
+        QCOMPARE(w_->Caja(P::kTxtCodInstr)->toolTip(), QString(" [5] LDICond"));
+        Paso();
+        QCOMPARE(w_->Caja(P::kTxtSRC_DIR1)->text(), QString(" @0x0000981E"));
+        // Double-click on "Ciclo" keeps the stage.
+        QTest::mouseDClick(g->viewport(), Qt::LeftButton, {}, g->visualRect(g->model()->index(3, 0)).center());
+        QCOMPARE(w_->Logica().UnitSeg(), int16_t(1));
+        QTest::mouseClick(w_->CmdModoFrm(1), Qt::LeftButton);
+        QVERIFY(!w_->FrmSeg()->isVisible());
+        QCOMPARE(marco_->geometry(), antes);
+    }
+
+    void rowButtonsAndEmptyingThePipeline() {
+        Paso();
+        VistaGrid* g = w_->GridPPL();
+        QTest::mouseClick(w_->CmdModoFrm(2), Qt::LeftButton);
+        QCOMPARE(g->model()->rowCount(), 5);
+        QCOMPARE(Celda(g, 5, 0), QString());
+        QTest::mouseClick(w_->CmdModoFrm(3), Qt::LeftButton);
+        QTest::mouseClick(w_->CmdModoFrm(3), Qt::LeftButton);
+        QCOMPARE(g->model()->rowCount(), 4);
+        Paso();
+        QTest::mouseClick(w_->CmdModoFrm(4), Qt::LeftButton);
+        QCOMPARE(Celda(g, 3, 0), QString("2"));
+        QCOMPARE(Celda(g, 4, 0), QString("2"));
+        QCOMPARE(Celda(g, 4, 3), QString(" - "));
+    }
+
+    void pointerShowsTheCellText() {
+        Paso();
+        Paso();
+        VistaGrid* g = w_->GridPPL();
+        QTest::mouseMove(g->viewport(), g->visualRect(g->model()->index(2, 2)).center());
+        QCOMPARE(g->toolTip(), QString("LDICond"));
+        QHeaderView* h = g->horizontalHeader();
+        QTest::mouseMove(h, QPoint(h->sectionViewportPosition(3) + 5, h->height() / 2));
+        QCOMPARE(g->toolTip(), QString("DECODIFICACION"));
+    }
+
+    // Closing while unfolded stores the folded place; the next window opens there, folded.
+    void closingUnfoldedStoresTheFoldedPlace() {
+        marco_->move(40, 300);
+        QTest::mouseClick(w_->CmdModoFrm(0), Qt::LeftButton);
+        QCOMPARE(marco_->y(), 50);
+        marco_->close();
+        QCOMPARE(*v_.ajustes->Valor("PPLSettings", "Top"), std::string("4500"));
+        QCOMPARE(*v_.ajustes->Valor("PPLSettings", "Left"), std::string("600"));
+        QCOMPARE(*v_.ajustes->Valor("PPLSettings", "Status"), std::string("0"));
+        auto* w = new FrmPPL;
+        QMdiSubWindow* marco = v_.area->addSubWindow(w);
+        w->Cargar(marco);
+        marco->show();
+        QCOMPARE(marco->pos(), QPoint(40, 300));
+        QVERIFY(!w->FrmSeg()->isVisible() && !w->Logica().PanelDesplegado());
+    }
+
+    // A window near the top of the area unfolds downwards as far as needed;
+    // a maximised one only shows its panel.
+    void unfoldingNeverGoesAboveTheArea() {
+        marco_->move(10, 100);
+        const QRect antes = marco_->geometry();
+        QTest::mouseClick(w_->CmdModoFrm(0), Qt::LeftButton);
+        QCOMPARE(marco_->y(), 0);
+        QCOMPARE(marco_->height(), antes.height() + 250);
+        QTest::mouseClick(w_->CmdModoFrm(1), Qt::LeftButton);
+        QCOMPARE(marco_->geometry(), antes);
+        marco_->showMaximized();
+        const QRect maximizada = marco_->geometry();
+        QTest::mouseClick(w_->CmdModoFrm(0), Qt::LeftButton);
+        QVERIFY(w_->FrmSeg()->isVisible());
+        QCOMPARE(marco_->geometry(), maximizada);
+    }
+
+    // The delayed-branch box shows the record and ignores clicks.
+    void delayedBranchBoxFollowsTheRecord() {
+        QVERIFY(pplprueba::Cargar("ppl_detalle", 1));
+        QTest::mouseClick(w_->CmdModoFrm(0), Qt::LeftButton);
+        Paso(25);   // BRD
+        QVERIFY(w_->ChkD()->isChecked());
+        QTest::mouseClick(w_->ChkD(), Qt::LeftButton);
+        QVERIFY(w_->ChkD()->isChecked());
+        Paso();
+        QVERIFY(!w_->ChkD()->isChecked());
+    }
+
+    // Inside the main window: its Window item opens the view, a step adds a row.
+    void insideTheMainWindow() {
+        v_.Cerrar();
+        auto ajustes = std::make_unique<prueba::AjustesMemoria>();
+        ajustes->Poner("Opciones\\Entorno", "ModoPPL", "0");
+        LeerOpciones();
+        CrearObjetosPrograma();
+        auto main = std::make_unique<frmMain>();
+        main->show();
+        QVERIFY(QTest::qWaitForWindowExposed(main.get()));
+        main->CargaFichDSK(TARVIX_SOURCE_DIR "/tests/programs/ppl_detalle.dsk");
+        if (!main->Vista(TipoVista::PPL)) main->EjecutarComando("mnuWindowPPL");
+        auto* ppl = dynamic_cast<FrmPPL*>(main->Vista(TipoVista::PPL));
+        QVERIFY(ppl);
+        QVERIFY(main->Accion("mnuWindowPPL")->isChecked());
+        QVERIFY(main->Boton("PPL")->isChecked());
+        main->EjecutarComando("mnuDepStep");
+        main->EjecutarComando("mnuDepStep");
+        QCOMPARE(ppl->Logica().Historia(4, 0), std::string("2"));
+        QCOMPARE(ppl->Logica().Historia(3, 2), std::string("LDICond"));
+        if (qEnvironmentVariableIsSet("TARVIX_MOSTRAR")) {
+            main->resize(1200, 900);
+            main->Marco(TipoVista::PPL)->raise();
+            main->Marco(TipoVista::PPL)->move(600, 150);
+            QTest::mouseClick(ppl->CmdModoFrm(0), Qt::LeftButton);
+            ppl->UnitSeg(2);
+            for (int i = 0; i < 7; ++i) main->EjecutarComando("mnuDepStep");
+            QTest::qWait(qEnvironmentVariableIntValue("TARVIX_MOSTRAR") * 1000);
+        }
+        main.reset();
+    }
+};
+
+QTEST_MAIN(TestFrmPPL)
+#include "test_ppl_ventana.moc"

@@ -1,0 +1,353 @@
+#include "views/FrmPPL.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QHelpEvent>
+#include <QLabel>
+#include <QLocale>
+#include <QMdiSubWindow>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QSignalBlocker>
+#include <QTabWidget>
+#include <QToolButton>
+#include <QToolTip>
+#include <algorithm>
+#include <climits>
+
+#include "views/AjustesVista.h"
+#include "views/EnlacePrincipal.h"
+#include "views/frmDASM.h"
+
+using P = PanelDetalle;
+
+namespace {
+
+constexpr const char* kSeccion = "PPLSettings";
+constexpr int kAnchoTwips = 3915, kAltoTwips = 1890;   // client area while folded
+
+const bool registrada = RegistrarVista(TipoVista::PPL, [] { return new FrmPPL; });
+
+int Px(int twips) { return twips / 15; }
+double Tw(int px) { return px * 15.0; }
+QRect Rect(int l, int t, int w, int h) { return {Px(l), Px(t), Px(w), Px(h)}; }
+
+QFont Fuente(const char* nombre, bool negrita = false) {
+    QFont f(nombre);
+    if (QString(nombre) == "Courier New") f.setStyleHint(QFont::TypeWriter);
+    // Where Tahoma is missing, a narrow face keeps the captions inside their room.
+    if (QString(nombre) == "Tahoma") f.setFamilies({"Tahoma", "DejaVu Sans Condensed", "Nimbus Sans Narrow"});
+    f.setPointSizeF(8.25);
+    f.setBold(negrita);
+    return f;
+}
+
+// Our own pictures of the five buttons: unfold, fold, add a row, remove a
+// row, empty the pipeline.
+QIcon Dibujo(int cual) {
+    QPixmap p(16, 16);
+    p.fill(Qt::transparent);
+    QPainter g(&p);
+    g.setRenderHint(QPainter::Antialiasing);
+    const QColor azul(0x20, 0x20, 0x80);
+    g.setPen(QPen(azul, 2));
+    g.setBrush(azul);
+    if (cual <= 1) {
+        const bool abajo = cual == 0;
+        const QPoint t[3] = {{3, abajo ? 5 : 11}, {13, abajo ? 5 : 11}, {8, abajo ? 12 : 4}};
+        g.drawPolygon(t, 3);
+    } else if (cual <= 3) {
+        g.setBrush(Qt::NoBrush);
+        g.setPen(QPen(Qt::gray, 1));
+        for (int y = 2; y <= 14; y += 4) g.drawLine(1, y, 9, y);
+        g.setPen(QPen(cual == 2 ? QColor(0x10, 0x80, 0x10) : QColor(0xC0, 0x20, 0x20), 2));
+        g.drawLine(9, 11, 15, 11);
+        if (cual == 2) g.drawLine(12, 8, 12, 14);
+    } else {
+        g.setBrush(Qt::NoBrush);
+        g.drawRect(2, 3, 12, 10);
+        g.setPen(QPen(QColor(0xC0, 0x20, 0x20), 2));
+        g.drawLine(4, 5, 12, 11);
+        g.drawLine(12, 5, 4, 11);
+    }
+    return QIcon(p);
+}
+
+struct Boton {
+    int izq, ancho;
+    const char* ayuda;
+};
+constexpr Boton kBotones[5] = {
+    {3540, 330, "Desplegar Panel de Información Adicional"},
+    {3210, 330, "Contraer Panel de Información Adicional"},
+    {2820, 330, "Añadir lineas de seguimiento de los datos PPL"},
+    {2505, 315, "Eliminar lineas de seguimiento de los datos PPL"},
+    {2130, 315, "Vaciar la estructura Pipeline"},
+};
+
+// The value boxes of the panel (twips inside the frame).
+struct PosCaja {
+    P::Id id;
+    const char* nombre;
+    int l, t, w, h;
+};
+constexpr PosCaja kCajas[] = {
+    {P::kLblPC, "LblPC", 750, 225, 1065, 255},
+    {P::kLblCanal, "LblCanal", 2430, 225, 1335, 240},
+    {P::kTxtCodInstr, "TxtCodInstr", 540, 525, 1455, 240},
+    {P::kTxtTipoInstr, "TxtTipoInstr", 2355, 525, 1410, 240},
+    {P::kTxtModoDIR, "TxtModoDIR", 960, 825, 2805, 255},
+    {P::kTxtSRC_DIR1, "TxtSRC_DIR1", 540, 1215, 1350, 240},
+    {P::kTxtSRC_DATO1, "TxtSRC_DATO1", 1920, 1215, 1395, 240},
+    {P::kTxtTipoDatos, "TxtTipoDatos", 3360, 1215, 390, 240},
+    {P::kTxtSRC_DIR2, "TxtSRC_DIR2", 525, 1485, 1350, 240},
+    {P::kTxtSRC_DATO2, "TxtSRC_DATO2", 1920, 1485, 1395, 240},
+    {P::kTxtSRC_DIR3, "TxtSRC_DIR3", 525, 1755, 1350, 240},
+    {P::kTxtSRC_DATO3, "TxtSRC_DATO3", 1920, 1755, 1395, 240},
+    {P::kTxtSRC_DIR4, "TxtSRC_DIR4", 525, 2025, 1350, 240},
+    {P::kTxtSRC_DATO4, "TxtSRC_DATO4", 1920, 2025, 1395, 240},
+    {P::kTxtDST_DIR1, "TxtDST_DIR1", 525, 2370, 1350, 240},
+    {P::kTxtDST_DATO1, "TxtDST_DATO1", 1920, 2370, 1395, 225},
+    {P::kTxtDST_FOR1, "TxtDST_FOR1", 3345, 2370, 405, 225},
+    {P::kTxtDST_DIR2, "TxtDST_DIR2", 525, 2640, 1350, 240},
+    {P::kTxtDST_DATO2, "TxtDST_DATO2", 1920, 2640, 1395, 240},
+    {P::kTxtDST_FOR2, "TxtDST_FOR2", 3345, 2640, 405, 240},
+    {P::kTxtSP_DIR, "TxtSP_DIR", 525, 3000, 1335, 255},
+    {P::kTxtSP_DATO, "TxtSP_DATO", 1935, 3000, 1395, 255},
+    {P::kTxtSP_FOR, "TxtSP_FOR", 3345, 3000, 390, 255},
+    {P::kTxtCond0, "TxtCond0", 555, 3345, 555, 255},
+    {P::kTxtCond1, "TxtCond1", 1590, 3345, 1005, 255},
+    {P::kTxtCondN, "TxtCondN", 2805, 3345, 510, 255},
+};
+
+// The caption labels, left of their boxes on the same line.
+struct Rotulo {
+    const char* texto;
+    const char* ayuda;
+    int l, t;
+};
+constexpr Rotulo kRotulos[] = {
+    {"PC", "Instrucion con cod. de op.", 525, 255},
+    {"Estado", "Instrucion con cod. de op.", 1890, 255},
+    {"Instr.", "Instrucion con cod. de op.", 105, 540},
+    {"Tipo", "Tipo de Intruccion", 2010, 540},
+    {"Modo Direc.", "Modo de direccionamiento y Modo de operacion correspondiente", 105, 855},
+    {"SRC1", "Operando Fuente 1", 120, 1230},
+    {"SRC2", "Operando Fuente 2", 120, 1500},
+    {"SRC3", "Operando Fuente 3", 120, 1770},
+    {"SRC4", "Operando fuente 4", 120, 2040},
+    {"DST1", "Operando Destino 1", 120, 2385},
+    {"DST2", "operando Destino 2", 120, 2655},
+    {"Pila", "Datos de Acceso a Pila del Sistema", 135, 3015},
+    {"Cond.", "Condicion de la Instruccion", 105, 3360},
+    {"Flags", "Flags implicados en la condidicion", 1155, 3360},
+    {"N", "Vector de TrapN", 2655, 3360},
+};
+
+}  // namespace
+
+FrmPPL::FrmPPL(QWidget* padre) : QWidget(padre) {
+    setWindowTitle("Estructura Pipeline");
+    tab_ = new QTabWidget(this);
+    tab_->setObjectName("TabStrip1");
+    tab_->addTab(new QWidget, "Datos Pipeline");
+    tab_->setGeometry(Rect(30, 30, 3885, 1860));
+
+    grid_ = new VistaGrid(logica_.Grid(), this);
+    grid_->setObjectName("GridPPL");
+    grid_->setFont(Fuente("Courier New"));
+    grid_->setGeometry(Rect(75, 360, 3795, 1485));
+    grid_->setSelectionMode(QAbstractItemView::SingleSelection);
+    grid_->setMouseTracking(true);
+    grid_->viewport()->installEventFilter(this);
+    grid_->horizontalHeader()->viewport()->setMouseTracking(true);
+    grid_->horizontalHeader()->viewport()->installEventFilter(this);
+    auto llenar = [this] {
+        logica_.RefrescarLineas();
+        grid_->Sincronizar();
+    };
+    connect(grid_, &VistaGrid::Desplazado, this, llenar);
+    connect(grid_, &VistaGrid::Redimensionado, this, llenar);
+
+    for (int i = 0; i < 5; ++i) {
+        auto* b = new QToolButton(this);
+        b->setObjectName(QString("CmdModoFrm%1").arg(i));
+        b->setIcon(Dibujo(i));
+        b->setToolTip(QString::fromUtf8(kBotones[i].ayuda));
+        b->setGeometry(Rect(kBotones[i].izq, 0, kBotones[i].ancho, 315));
+        b->setAutoRaise(true);
+        connect(b, &QToolButton::clicked, this, [this, i] { CmdModoFrm_Click(int16_t(i)); });
+        botones_[size_t(i)] = b;
+    }
+    CrearPanel();
+    resize(sizeHint());
+    Mostrar();
+}
+
+void FrmPPL::CrearPanel() {
+    frmSeg_ = new QGroupBox("Seguimiento de la unidad:", this);
+    frmSeg_->setObjectName("FrmSeg");
+    frmSeg_->setGeometry(Rect(30, 1950, 3840, 3660));
+    lblUnit_ = new QLabel(frmSeg_);
+    lblUnit_->setObjectName("LblUnitPPL");
+    lblUnit_->setFont(Fuente("Tahoma", true));
+    // Next to the frame's caption, however wide the caption's font draws it.
+    lblUnit_->move(std::max(Px(2025), frmSeg_->fontMetrics().horizontalAdvance(frmSeg_->title()) + 14), 0);
+    imgPPL_ = new QLabel(frmSeg_);
+    imgPPL_->setObjectName("ImgPPL");
+    imgPPL_->setGeometry(Rect(180, 270, 300, 285));
+    const QFont tahoma = Fuente("Tahoma");
+    for (const Rotulo& r : kRotulos) {
+        auto* l = new QLabel(QString::fromUtf8(r.texto), frmSeg_);
+        l->setFont(tahoma);
+        l->setToolTip(QString::fromUtf8(r.ayuda));
+        l->adjustSize();
+        l->move(Px(r.l), Px(r.t) - 1);
+    }
+    for (const PosCaja& c : kCajas) {
+        auto* l = new QLabel(frmSeg_);
+        l->setObjectName(c.nombre);
+        l->setFont(tahoma);
+        l->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        l->setLineWidth(1);
+        l->setGeometry(Rect(c.l, c.t, c.w, c.h));
+        cajas_[size_t(c.id)] = l;
+    }
+    chkD_ = new QCheckBox("D", frmSeg_);
+    chkD_->setObjectName("ChkD");
+    chkD_->setFont(tahoma);
+    chkD_->setToolTip("Salto retardado");
+    chkD_->setGeometry(Rect(3360, 3360, 405, 210).adjusted(0, -2, 10, 4));
+    // It shows a field of the record: a click must not change what it says.
+    chkD_->setFocusPolicy(Qt::NoFocus);
+    connect(chkD_, &QCheckBox::clicked, this, [this] {
+        const QSignalBlocker b(chkD_);
+        chkD_->setChecked(logica_.Panel().ChkD() != 0);
+    });
+    logica_.Panel().separadorDecimal = QLocale().decimalPoint().isEmpty() ? '.' : QLocale().decimalPoint().at(0).toLatin1();
+}
+
+QSize FrmPPL::sizeHint() const {
+    return {Px(kAnchoTwips), Px(kAltoTwips + (logica_.PanelDesplegado() ? LogicaPPL::kAltoPanelTwips : 0))};
+}
+
+QMdiSubWindow* FrmPPL::Marco() const { return qobject_cast<QMdiSubWindow*>(parentWidget()); }
+
+void FrmPPL::Cargar(QMdiSubWindow* marco) {
+    if (marco) {
+        marco->adjustSize();
+        const QSize area = enlace::AreaCliente();
+        const double left = ajustesvista::Leer(kSeccion, "Left", Tw(area.width()) - Tw(marco->width()) + 20);
+        const double top = ajustesvista::Leer(kSeccion, "Top", Tw(area.height()) - Tw(marco->height()) + 20);
+        marco->move(int(left / 15), int(top / 15));
+        const int estado = int(ajustesvista::Leer(kSeccion, "Status", 0));
+        if (estado == 1) marco->showMinimized();
+        if (estado == 2) marco->showMaximized();
+    }
+    Mostrar();
+}
+
+void FrmPPL::Inicializar() {
+    logica_.Inicializar();
+    Mostrar();
+}
+
+void FrmPPL::Actualizar() {
+    logica_.Actualizar();
+    Mostrar();
+}
+
+void FrmPPL::UnitSeg(int16_t v) {
+    logica_.UnitSeg(v);
+    Mostrar();
+}
+
+void FrmPPL::CmdModoFrm_Click(int16_t indice) {
+    const bool antes = logica_.PanelDesplegado();
+    logica_.CmdModoFrm_Click(indice);
+    if (logica_.PanelDesplegado() != antes) Plegar(logica_.PanelDesplegado());
+    Mostrar();
+}
+
+// Unfolding makes the window taller by the panel's height with its bottom edge
+// in place, as far as the area's top allows; folding undoes it. A maximised or
+// minimised window keeps its size and only shows or hides the panel.
+void FrmPPL::Plegar(bool desplegar) {
+    QMdiSubWindow* marco = Marco();
+    const int alto = Px(LogicaPPL::kAltoPanelTwips);
+    if (!marco || marco->isMaximized() || marco->isMinimized()) return;
+    if (desplegar) {
+        subida_ = std::clamp(marco->y(), 0, alto);
+        marco->setGeometry(marco->x(), marco->y() - subida_, marco->width(), marco->height() + alto);
+        crecida_ = true;
+    } else if (crecida_) {
+        marco->setGeometry(marco->x(), marco->y() + subida_, marco->width(), std::max(1, marco->height() - alto));
+        crecida_ = false;
+        subida_ = 0;
+    }
+}
+
+void FrmPPL::Mostrar() {
+    grid_->Sincronizar();
+    for (int i = 0; i < 2; ++i) botones_[size_t(i)]->setVisible(logica_.BotonVisible(int16_t(i)));
+    frmSeg_->setVisible(logica_.PanelDesplegado());
+    lblUnit_->setText(QString::fromStdString(logica_.TextoUnidad()));
+    lblUnit_->adjustSize();
+    imgPPL_->setPixmap(frmDASM::ImagenEtapa(int16_t(logica_.ImagenUnidad() + 2)).pixmap(16, 16));
+    MostrarPanel();
+}
+
+// Copies the panel's boxes when they were filled again.
+void FrmPPL::MostrarPanel() {
+    const PanelDetalle& p = logica_.Panel();
+    if (p.Version() == versionPanel_) return;
+    versionPanel_ = p.Version();
+    for (int id = 0; id < P::kNumCajas; ++id) {
+        const P::Caja& c = p.CajaDe(P::Id(id));
+        cajas_[size_t(id)]->setText(QString::fromStdString(c.texto));
+        cajas_[size_t(id)]->setToolTip(QString::fromStdString(c.ayuda));
+    }
+    chkD_->setChecked(p.ChkD() != 0);
+}
+
+// The pointer over the grid makes the text of the cell under it the grid's
+// tool tip, so a name wider than its column can be read.
+bool FrmPPL::eventFilter(QObject* objeto, QEvent* e) {
+    const bool cabecera = objeto == grid_->horizontalHeader()->viewport();
+    if (e->type() == QEvent::MouseButtonDblClick && !cabecera) {
+        // The cell under the pointer is the current one, as the press before makes it.
+        const QModelIndex celda = grid_->indexAt(static_cast<QMouseEvent*>(e)->position().toPoint());
+        if (celda.isValid()) {
+            logica_.Grid().Fila(celda.row() + logica_.Grid().FilasFijas());
+            logica_.Grid().Columna(celda.column());
+        }
+        logica_.SeleccionarUnidadSeg();
+        Mostrar();
+    } else if (e->type() == QEvent::MouseMove) {
+        const QPoint p = static_cast<QMouseEvent*>(e)->position().toPoint();
+        const int filaModelo = cabecera ? -1 : grid_->rowAt(p.y());
+        const int32_t fila = cabecera ? 0 : filaModelo >= 0 ? filaModelo + 1 : INT32_MAX;
+        const int col = cabecera ? grid_->horizontalHeader()->logicalIndexAt(p.x()) : grid_->columnAt(p.x());
+        if (const auto texto = logica_.TextoCeldaPPL(fila, col)) grid_->setToolTip(QString::fromStdString(*texto));
+    } else if (e->type() == QEvent::ToolTip) {
+        auto* ayuda = static_cast<QHelpEvent*>(e);
+        QToolTip::showText(ayuda->globalPos(), grid_->toolTip(), static_cast<QWidget*>(objeto));
+        return true;
+    }
+    return QWidget::eventFilter(objeto, e);
+}
+
+void FrmPPL::closeEvent(QCloseEvent* e) {
+    if (QMdiSubWindow* marco = Marco()) {
+        const int estado = marco->isMinimized() ? 1 : marco->isMaximized() ? 2 : 0;
+        ajustesvista::Escribir(kSeccion, "Status", estado);
+        if (estado == 0) {
+            // Where the folded window stands, which is how it opens next time.
+            ajustesvista::Escribir(kSeccion, "Left", Tw(marco->x()));
+            ajustesvista::Escribir(kSeccion, "Top", Tw(marco->y() + (crecida_ ? subida_ : 0)));
+        }
+    }
+    e->accept();
+}

@@ -1,0 +1,330 @@
+#include "views/PanelDetalle.h"
+
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+
+#include "core/ClassUnitData.h"
+#include "core/ConversionesNum.h"
+
+namespace {
+
+constexpr const char* kNombresReg[28] = {
+    " R0", " R1", " R2", " R3", " R4", " R5", " R6", " R7", " AR0", " AR1",
+    " AR2", " AR3", " AR4", " AR5", " AR6", " AR7", " DP", " IR0", " IR1", " BK",
+    " SP", " ST", " IE", " IF", " IOF", " RS", " RE", " RC"};
+
+// "#" stands for the auxiliary-register number, "@" for the displacement.
+constexpr const char* kPlantillasInd[26] = {
+    " *+AR#(@)", " *-AR#(@)", " *++AR#(@)", " *--AR#(@)", " *AR#++(@)", " *AR#--(@)",
+    " *AR#++(@)%", " *AR#--(@)%", " *+AR#(IR0)", " *-AR#(IR0)", " *++AR#(IR0)", " *--AR#(IR0)",
+    " *AR#++(IR0)", " *AR#--(IR0)", " *AR#++(IR0)%", " *AR#--(IR0)%", " *+AR#(IR1)", " *-AR#(IR1)",
+    " *++AR#(IR1)", " *--AR#(IR1)", " *AR#++(IR1)", " *AR#--(IR1)", " *AR#++(IR1)%", " *AR#--(IR1)%",
+    " *AR#", " *AR#++(IR0)B"};
+
+// Name, " # ", the flags the condition tests, "|" and a description.
+constexpr const char* kTextosCond[21] = {
+    " U  # -|Incondicional",
+    " LO # C|Menor que",
+    " LS # C or Z|Menor o igual que",
+    " HI # ~C and ~Z|Mayor que",
+    " HS # ~C|Mayor o igual que",
+    " EQ # Z|Igual a",
+    " NE # ~Z|Distinto",
+    " LT # N|Menor que",
+    " LE # N or Z|Menor o igual que",
+    " GT # ~N and ~Z|Mayor que",
+    " GE # ~N|Mayor o igual que",
+    "",
+    " NV # ~V|No desbordamiento positivo",
+    " V # V|Desbordamiento positivo",
+    " NUF # ~UF|Desbordamiento negtivo",
+    " UF # UF|Desbordamiento negativo",
+    " NLV # ~LV|No desbordamiento positivo almacenado",
+    " LV # LV|Desbordamiento positivo almacenado",
+    " NLUF # ~LUF|No desbordamiento negativo de P.Flot. almacenado",
+    " LUF # LUF|Desbordamiento negativo de P.Flot. almacenado",
+    " ZUF # Z or UF|Cero o desbordamiento negativo de P.Flotante"};
+
+std::string Decimal(int32_t n) { return std::to_string(n); }
+
+// A real number with up to 15 significant digits, in exponent form for very
+// large or very small magnitudes ("1.5", "1E+20", "1E-05").
+std::string Real(double d, char separador) {
+    if (d == 0.0) return "0";
+    char buf[40];
+    std::snprintf(buf, sizeof buf, "%.15G", d);
+    std::string s = buf;
+    for (char& c : s)
+        if (c == '.') c = separador;
+    return s;
+}
+
+std::string Hex(int32_t v) { return FormatoHex(v); }
+
+std::string TipIndirecto(int32_t dir) { return "Indirecto [@0x" + Hex(dir) + "]"; }
+
+// The pattern " +#; -#": a blank and the sign, then the magnitude (none for 0).
+std::string ConSigno(int32_t n) {
+    if (n == 0) return " +";
+    const std::string m = std::to_string(std::llabs(int64_t(n)));
+    return (n > 0 ? " +" : " -") + m;
+}
+
+}  // namespace
+
+std::string PanelDetalle::NombreRegistro(int32_t r) { return r >= 0 && r <= 27 ? kNombresReg[r] : " <ERR>"; }
+
+std::string PanelDetalle::ModoIndirecto(int32_t m) { return m >= 0 && m <= 25 ? kPlantillasInd[m] : " <ERR>"; }
+
+std::string PanelDetalle::TextoCondicion(int32_t c) {
+    return c >= 0 && c <= 20 ? kTextosCond[c] : " <ERR> # <ERR>|<ERR>";
+}
+
+std::string PanelDetalle::FormatearIndirecto(int32_t m, int32_t a, int32_t d) {
+    std::string s = ModoIndirecto(m);
+    const size_t almohadilla = s.find('#');
+    if (almohadilla != std::string::npos)
+        s[almohadilla] = std::to_string(std::llabs(int64_t(a)))[0];
+    const size_t arroba = s.find('@');
+    if (arroba != std::string::npos) s = s.substr(0, arroba) + TextoStr(d) + s.substr(arroba + 1);
+    return s;
+}
+
+std::string PanelDetalle::TextoStr(int32_t n) { return n >= 0 ? " " + Decimal(n) : Decimal(n); }
+
+std::string PanelDetalle::TextoValor(const Valor& v, char separador) {
+    if (v.EsEntero()) return Decimal(v.entero);
+    if (v.EsDoble()) return Real(v.doble, separador);
+    return {};
+}
+
+// " I32", " F40" or " -" by the kind of value, each with its tool tip.
+void PanelDetalle::TipoDeValor(Id id, const Valor& v, const char* entero, const char* real, const char* nada) {
+    if (v.EsEntero())
+        Poner(id, " I32", entero);
+    else if (v.EsDoble())
+        Poner(id, " F40", real);
+    else
+        Poner(id, " -", nada);
+}
+
+void PanelDetalle::Registro(Id id, int32_t r, const char* ayuda) { Poner(id, NombreRegistro(r), ayuda); }
+
+void PanelDetalle::Indirecto(Id id, int32_t m, int32_t a, int32_t dirEfectiva) {
+    Poner(id, FormatearIndirecto(m, a, 1), TipIndirecto(dirEfectiva));
+}
+
+void PanelDetalle::MostrarUnidadSeg(const ClassUnitData& rec) {
+    ++version_;
+    const std::string codigo = " [" + Decimal(rec.lCodigoInstr()) + "] " + std::string(rec.sNem());
+    Poner(kTxtCodInstr, codigo, codigo);
+    Poner(kLblPC, " " + Hex(rec.lPosMem), "");
+    Poner(kLblCanal, " " + TextoStr(rec.lCanal), "");
+    Poner(kTxtModoDIR, " -", "");
+    Poner(kTxtTipoInstr, " -", " -");
+    for (int n = 1; n <= 4; ++n) Poner(SrcDir(n), " - ", "");
+    for (int n = 1; n <= 2; ++n) {
+        Poner(DstDir(n), " - ", "");
+        Poner(DstFor(n), " - ", "");
+    }
+    if (rec.LTipoIntr < 0) {
+        // No instruction: nothing of an earlier record stays in the other boxes.
+        for (Id id : {kTxtSRC_DATO1, kTxtSRC_DATO2, kTxtSRC_DATO3, kTxtSRC_DATO4, kTxtTipoDatos, kTxtDST_DATO1,
+                      kTxtDST_DATO2, kTxtSP_DIR, kTxtSP_DATO, kTxtSP_FOR, kTxtCond0, kTxtCond1, kTxtCondN})
+            C(id) = {};
+        chkD_ = 0;
+        return;
+    }
+
+    std::string t;
+    Grupo(rec, t);
+    const std::string tipo = " [" + Decimal(rec.LTipoIntr) + "] " + t;
+    Poner(kTxtTipoInstr, tipo, tipo);
+
+    if (rec.iTipoDatos() == 1)
+        Poner(kTxtTipoDatos, " F40", "Operacion P.Flotante 40 bits");
+    else
+        Poner(kTxtTipoDatos, " I32", "Operacion P.Fijo de 32 bits");
+    const Valor* fuentes[4] = {&rec.vSrc1, &rec.vSrc2, &rec.vSrc3, &rec.vSrc4};
+    for (int n = 1; n <= 4; ++n) C(SrcDato(n)).texto = TextoValor(*fuentes[n - 1], separadorDecimal);
+    const Valor* destinos[2] = {&rec.vDst1, &rec.vDst2};
+    for (int n = 1; n <= 2; ++n) {
+        const Valor& v = *destinos[n - 1];
+        TipoDeValor(DstFor(n), v, "Resultado en P.Fijo 32 bits", "Resultado en P.Flotante 40 bits", "No hay dato");
+        C(DstDato(n)).texto = TextoValor(v, separadorDecimal);
+    }
+    chkD_ = rec.lBitD ? 1 : 0;
+    Condicion(rec.lCond);
+    C(kTxtCondN).texto = rec.lCondN == -1 ? " -" : TextoStr(rec.lCondN);
+    Pila(rec);
+}
+
+// The group text and the operand boxes by instruction group.
+void PanelDetalle::Grupo(const ClassUnitData& r, std::string& t) {
+    switch (r.LTipoIntr) {
+    case 0:
+    case 2:
+        t = r.LTipoIntr == 0 ? " 2 Op." : " Carga Cond.";
+        Registro(kTxtDST_DIR1, r.lIndDst1);
+        switch (r.iModoDireccion) {
+        case 0:
+            C(kTxtModoDIR).texto = " (G=00) Registro - S1 op D1 -> D1";
+            Registro(kTxtSRC_DIR1, r.lIndSrc1, "Registros");
+            break;
+        case 1:
+            C(kTxtModoDIR).texto = " (G=01) Directo - S1 op D1 -> D1";
+            Poner(kTxtSRC_DIR1, " @0x" + Hex(r.lDirecto), "Directo [@0x" + Hex(r.lAddrDirecto) + "]");
+            break;
+        case 2:
+            C(kTxtModoDIR).texto = " (G=10) Indirecto - S1 op D1 -> D1";
+            Poner(kTxtSRC_DIR1, FormatearIndirecto(r.lModoArn1, r.lIndArn1, r.lDisp), TipIndirecto(r.lAddrArn1));
+            break;
+        case 3: {
+            C(kTxtModoDIR).texto = " (G=11) Inmediato - S1 op D1 -> D1";
+            const Valor& v = r.lInmediato;
+            const std::string s = v.EsDoble() ? (v.doble >= 0 ? " " : "") + Real(v.doble, '.')
+                                              : v.EsEntero() ? TextoStr(v.entero) : std::string();
+            std::string sinBlancos;
+            for (char c : s)
+                if (c != ' ') sinBlancos += c;
+            Poner(kTxtSRC_DIR1, " " + sinBlancos, "Inmediato");
+            break;
+        }
+        default:
+            break;
+        }
+        break;
+    case 1:
+        t = " 3 Op.";
+        Registro(kTxtDST_DIR1, r.lIndDst1, "Registros");
+        switch (r.iModoDireccion) {
+        case 0:
+            C(kTxtModoDIR).texto = " (T=00) Reg-Reg - S1 op S2 -> D1";
+            Registro(kTxtSRC_DIR1, r.lIndSrc1);
+            Registro(kTxtSRC_DIR2, r.lIndSrc2);
+            break;
+        case 1:
+            C(kTxtModoDIR).texto = " (T=01) Ind-Reg - S1 op S2 -> D1";
+            Indirecto(kTxtSRC_DIR1, r.lModoArn1, r.lIndArn1, r.lAddrArn1);
+            Registro(kTxtSRC_DIR2, r.lIndSrc2);
+            break;
+        case 2:
+            C(kTxtModoDIR).texto = " (T=10) Reg-Ind - S1 op S2 -> D1";
+            Registro(kTxtSRC_DIR1, r.lIndSrc1);
+            Indirecto(kTxtSRC_DIR2, r.lModoArn2, r.lIndArn2, r.lAddrArn2);
+            break;
+        case 3:
+            C(kTxtModoDIR).texto = " (T=11) Ind-Ind - S1 op S2 -> D1";
+            Indirecto(kTxtSRC_DIR1, r.lModoArn1, r.lIndArn1, r.lAddrArn1);
+            Indirecto(kTxtSRC_DIR2, r.lModoArn2, r.lIndArn2, r.lAddrArn2);
+            break;
+        default:
+            break;
+        }
+        break;
+    case 3: {
+        t = " Cond.";
+        const int32_t fila = r.lCodigoInstr();
+        if (fila >= 4 && fila <= 9) {
+            // The forms with a B bit: conditional branch, decrement and branch, conditional call.
+            if (!r.bBitB) {
+                C(kTxtModoDIR).texto = " (B=0) Registro";
+                if (r.lIndSrc1 != -1) Registro(kTxtSRC_DIR1, r.lIndSrc1);
+            } else {
+                C(kTxtModoDIR).texto = " (B=1) Relativo a PC";
+                Poner(kTxtSRC_DIR1, ConSigno(r.lDisp), "Relativo a PC");
+            }
+        } else if (fila >= 0 && fila <= 2) {
+            // BR, CALL and RPTB carry a 24-bit address, not a displacement.
+            Poner(kTxtSRC_DIR1, " @0x" + Hex(r.lInmediato.ComoEntero()), "Inmediato");
+        }
+        break;
+    }
+    case 4:
+        t = " Mul_Sum_Res";
+        if (r.lIndDst1 != -1) Registro(kTxtDST_DIR1, r.lIndDst1);
+        if (r.lIndDst2 != -1) Registro(kTxtDST_DIR2, r.lIndDst2);
+        if (r.lIndSrc1 != -1) Registro(kTxtSRC_DIR1, r.lIndSrc1);
+        if (r.lIndSrc2 != -1) Registro(kTxtSRC_DIR2, r.lIndSrc2);
+        if (r.lIndArn1 != -1) Indirecto(kTxtSRC_DIR3, r.lModoArn1, r.lIndArn1, r.lAddrArn1);
+        if (r.lIndArn2 != -1) Indirecto(kTxtSRC_DIR4, r.lModoArn2, r.lIndArn2, r.lAddrArn2);
+        switch (r.iModoDireccion) {
+        case 0: C(kTxtModoDIR).texto = " (P=00) S3*S4->D1 | S1\u00B1S2->D2"; break;
+        case 1: C(kTxtModoDIR).texto = " (P=01) S3*S1->D1 | S4\u00B1S2->D2"; break;
+        case 2: C(kTxtModoDIR).texto = " (P=10) S1*S2->D1 | S3\u00B1S4->D2"; break;
+        case 3: C(kTxtModoDIR).texto = " (P=11) S3*S1->D1 | S2\u00B1S4->D2"; break;
+        default: break;
+        }
+        break;
+    case 6:
+    case 7: {
+        t = " Arit_Carg";
+        auto ind = [&](Id id, int k) {
+            if (k == 1 && r.lIndArn1 != -1) Indirecto(id, r.lModoArn1, r.lIndArn1, r.lAddrArn1);
+            if (k == 2 && r.lIndArn2 != -1) Indirecto(id, r.lModoArn2, r.lIndArn2, r.lAddrArn2);
+        };
+        auto reg = [&](Id id, int32_t n) {
+            if (n != -1) Registro(id, n);
+        };
+        switch (r.lCodigoInstr()) {
+        case 0:
+        case 1:   // two parallel stores
+            ind(kTxtDST_DIR1, 1);
+            ind(kTxtDST_DIR2, 2);
+            reg(kTxtSRC_DIR1, r.lIndSrc1);
+            reg(kTxtSRC_DIR2, r.lIndSrc2);
+            break;
+        case 2:
+        case 3:   // two parallel loads
+            ind(kTxtSRC_DIR1, 1);
+            ind(kTxtSRC_DIR2, 2);
+            reg(kTxtDST_DIR1, r.lIndDst1);
+            reg(kTxtDST_DIR2, r.lIndDst2);
+            break;
+        default:  // an operation with a parallel store
+            ind(kTxtDST_DIR2, 1);
+            ind(kTxtSRC_DIR2, 2);
+            reg(kTxtSRC_DIR1, r.lIndSrc1);
+            reg(kTxtSRC_DIR3, r.lIndSrc3);
+            reg(kTxtDST_DIR1, r.lIndDst1);
+            break;
+        }
+        break;
+    }
+    default:
+        break;
+    }
+}
+
+// Name and flags of the condition, each with the description as tool tip.
+void PanelDetalle::Condicion(int32_t cond) {
+    if (cond == -1) {
+        Poner(kTxtCond0, " -", "");
+        Poner(kTxtCond1, " -", "");
+        return;
+    }
+    const std::string t = TextoCondicion(cond);
+    const size_t p = t.find('#'), q = t.find('|');
+    if (p == std::string::npos || q == std::string::npos) {
+        // A code that names no condition: nothing of an earlier record stays.
+        C(kTxtCond0) = {};
+        C(kTxtCond1) = {};
+        return;
+    }
+    const std::string descripcion = t.substr(q + 1);
+    Poner(kTxtCond0, t.substr(0, p), descripcion);
+    Poner(kTxtCond1, t.substr(p + 1, q - p - 1), descripcion);
+}
+
+void PanelDetalle::Pila(const ClassUnitData& r) {
+    if (r.iFlagSP == 0)
+        Poner(kTxtSP_DIR, " -", "No usa la pila");
+    else if (r.iFlagSP > 0)
+        Poner(kTxtSP_DIR, " @0x" + Hex(r.lAddrSP) + " <-", "Escribe Pila (*++SP)");
+    else
+        Poner(kTxtSP_DIR, " @0x" + Hex(r.lAddrSP) + " ->", "Lee Pila (*SP--)");
+    TipoDeValor(kTxtSP_FOR, r.lDatoSP, "Dato Pila en P.Fijo 32 bits", "Dato Pila en P.Flotante 40 bits",
+                "No hay dato o tipo de dato no valido");
+    C(kTxtSP_DATO).texto = TextoValor(r.lDatoSP, separadorDecimal);
+}
