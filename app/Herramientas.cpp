@@ -158,12 +158,6 @@ void mnuToolsModulo_Click(frmMain& f) {
                  "> Compruebe que la ruta sea correcta y que el Modulo DSK este correctamente instalado.");
 }
 
-void HabilitarHerramientas(frmMain& f) {
-    f.Accion("mnuToolsCalc")->setEnabled(!Calculadora.empty());
-    f.Accion("mnuToolsEdit")->setEnabled(!Editor.empty());
-    f.Accion("mnuToolsComp")->setEnabled(!Ensamblador.empty());
-}
-
 void CargaAyuda(frmMain& f, const std::string& ficheroAyuda) {
     if (!plataforma::qt::AbrirAyuda(&f, ficheroAyuda, 0))
         f.InfoBar(plataforma::qt::TextoAyudaNoIniciada(ficheroAyuda));

@@ -37,9 +37,6 @@ void mnuToolsEdit_Click(frmMain& f);
 void mnuToolsComp_Click(frmMain& f);
 void mnuToolsCalc_Click(frmMain& f);
 void mnuToolsModulo_Click(frmMain& f);
-// Enables the editor, assembler and calculator items by their configured
-// paths; the options command calls it once its dialog has closed.
-void HabilitarHerramientas(frmMain& f);
 
 // Help menu commands. The help file named "" means the program has no help.
 void CargaAyuda(frmMain& f, const std::string& ficheroAyuda);
