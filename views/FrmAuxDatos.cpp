@@ -7,6 +7,7 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QSignalBlocker>
+#include <QStyledItemDelegate>
 
 #include "app/frmMain.h"
 
@@ -40,6 +41,19 @@ const Dibujo kDibujos[LogicaAuxDatos::kNumImagenes] = {
 };
 // Picture of each table kind: the badge of its "all entries" filter.
 constexpr int16_t kImagenDeTipo[5] = {1, 6, 10, 11, 12};
+
+// Row icons sit in the middle of their cell.
+class IconoCentrado final : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+protected:
+    void initStyleOption(QStyleOptionViewItem* opcion, const QModelIndex& indice) const override {
+        QStyledItemDelegate::initStyleOption(opcion, indice);
+        opcion->decorationAlignment = Qt::AlignCenter;
+        if (opcion->text.isEmpty()) opcion->decorationSize = opcion->rect.size().boundedTo(QSize(16, 16));
+    }
+};
 
 QPixmap Pintar(const Dibujo& d, int lado) {
     QPixmap p(lado, lado);
@@ -85,6 +99,7 @@ FrmAuxDatos::FrmAuxDatos(QWidget* padre) : QWidget(padre, Qt::Window) {
     std::vector<QIcon> imagenes;
     for (int16_t n = 1; n <= LogicaAuxDatos::kNumImagenes; ++n) imagenes.push_back(ImagenLista(n));
     grid_->Modelo().Imagenes(std::move(imagenes));
+    grid_->setItemDelegateForColumn(0, new IconoCentrado(grid_));
 
     cmb_ = new QComboBox(this);
     cmb_->setObjectName("CmbAuxDat");
