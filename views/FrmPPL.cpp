@@ -9,7 +9,9 @@
 #include <QLocale>
 #include <QMdiSubWindow>
 #include <QMouseEvent>
+#include <QItemSelectionModel>
 #include <QPainter>
+#include <QPalette>
 #include <QSignalBlocker>
 #include <QTabWidget>
 #include <QToolButton>
@@ -159,14 +161,20 @@ FrmPPL::FrmPPL(QWidget* padre) : QWidget(padre) {
     grid_->setObjectName("GridPPL");
     grid_->setFont(Fuente("Courier New"));
     grid_->setGeometry(Rect(75, 360, 3795, 1485));
-    grid_->setSelectionMode(QAbstractItemView::SingleSelection);
+    // White cells; the current cell shows its focus frame, not a highlight
+    // that would hide the newest row's colours.
+    grid_->setSelectionMode(QAbstractItemView::NoSelection);
+    QPalette blanco = grid_->palette();
+    blanco.setColor(QPalette::Base, Qt::white);
+    blanco.setColor(QPalette::Text, Qt::black);
+    grid_->setPalette(blanco);
     grid_->setMouseTracking(true);
     grid_->viewport()->installEventFilter(this);
     grid_->horizontalHeader()->viewport()->setMouseTracking(true);
     grid_->horizontalHeader()->viewport()->installEventFilter(this);
     auto llenar = [this] {
         logica_.RefrescarLineas();
-        grid_->Sincronizar();
+        SincronizarGrid();
     };
     connect(grid_, &VistaGrid::Desplazado, this, llenar);
     connect(grid_, &VistaGrid::Redimensionado, this, llenar);
@@ -289,8 +297,13 @@ void FrmPPL::Plegar(bool desplegar) {
     }
 }
 
-void FrmPPL::Mostrar() {
+void FrmPPL::SincronizarGrid() {
     grid_->Sincronizar();
+    grid_->selectionModel()->clearSelection();
+}
+
+void FrmPPL::Mostrar() {
+    SincronizarGrid();
     for (int i = 0; i < 2; ++i) botones_[size_t(i)]->setVisible(logica_.BotonVisible(int16_t(i)));
     frmSeg_->setVisible(logica_.PanelDesplegado());
     lblUnit_->setText(QString::fromStdString(logica_.TextoUnidad()));

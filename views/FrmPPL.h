@@ -47,6 +47,7 @@ protected:
 
 private:
     void Mostrar();
+    void SincronizarGrid();
     void MostrarPanel();
     void CrearPanel();
     void Plegar(bool desplegar);
