@@ -1,6 +1,7 @@
 #include "views/EnlacePrincipal.h"
 
 #include <QMdiArea>
+#include <QWidget>
 
 #include "app/frmMain.h"
 
@@ -32,6 +33,14 @@ bool Refrescar() {
 
 QSize AreaCliente() {
     return VentanaMain() && VentanaMain()->AreaCliente() ? VentanaMain()->AreaCliente()->size() : QSize(1024, 700);
+}
+
+bool MostrarAuxDatos(int16_t tipo) {
+    IVistaAuxDatos* aux = VentanaMain() ? VentanaMain()->FrmAuxDatos(true) : nullptr;
+    if (!aux) return false;
+    aux->TipoDatos(tipo);
+    aux->Widget()->show();
+    return true;
 }
 
 }  // namespace enlace

@@ -20,5 +20,8 @@ void ResultadoPopUpMenu(int16_t valor);
 // The main window's Refrescar; false when there is no main window.
 bool Refrescar();
 QSize AreaCliente();                  // pixels
+// Shows the auxiliary-data window with the table of that kind (1..5);
+// false when there is no main window or no such window.
+bool MostrarAuxDatos(int16_t tipo);
 
 }  // namespace enlace

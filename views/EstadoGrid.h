@@ -69,8 +69,14 @@ public:
     void FilaSuperior(int32_t fila);
     int32_t FilasVisibles() const { return filasVisibles_; }
     void FilasVisibles(int32_t n);
+    // At the end of the list the toolkit aligns the last row with the bottom
+    // edge, so the row above the top row shows cut by the top edge.
+    int32_t PrimeraFilaVisible() const {
+        return filaSuperior_ > FilasFijas() && filaSuperior_ >= filas_ - filasVisibles_ ? filaSuperior_ - 1
+                                                                                         : filaSuperior_;
+    }
     bool FilaVisible(int32_t fila) const {
-        return fila >= filaSuperior_ && fila <= filaSuperior_ + filasVisibles_ && fila < filas_;
+        return fila >= PrimeraFilaVisible() && fila <= filaSuperior_ + filasVisibles_ && fila < filas_;
     }
 
     // What changed since the toolkit side last looked: a new shape (sizes or

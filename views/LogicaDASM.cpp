@@ -235,7 +235,7 @@ void LogicaDASM::ColorearFila(int32_t fila) {
 
 void LogicaDASM::RefrescarLineas() {
     if (!vistaConDatos_) return;
-    for (int32_t r = grid_.FilaSuperior(); grid_.FilaVisible(r) && r <= grid_.Filas() - 1; ++r) LlenarFila(r);
+    for (int32_t r = grid_.PrimeraFilaVisible(); grid_.FilaVisible(r) && r <= grid_.Filas() - 1; ++r) LlenarFila(r);
 }
 
 void LogicaDASM::LlenarFila(int32_t fila) {

@@ -56,7 +56,8 @@ LogicaMemoria::LogicaMemoria() {
 void LogicaMemoria::Cargar() {
     accesos_.assign(1, 0);
     regiones_.clear();
-    for (int32_t i = 1; i <= gMemoria->NumSecciones(); ++i) regiones_.push_back({gMemoria->TablaAsig(i).Identificador(), i});
+    for (int32_t i = 1; i <= gMemoria->NumSecciones(); ++i)
+        regiones_.push_back({gMemoria->TablaAsig(i).Identificador(), i});
     region_ = -1;
     ++versionListas_;
     anchoDatos_ = grid_.AnchoColumna(1);
@@ -158,7 +159,7 @@ void LogicaMemoria::Colores() {
 
 void LogicaMemoria::RefrescarCuadro() {
     const int32_t cols = ColumnasDatos();
-    int32_t r = grid_.FilaSuperior();
+    int32_t r = grid_.PrimeraFilaVisible();
     int32_t a = inicio_ + cols * r;
     for (; grid_.FilaVisible(r); ++r) {
         grid_.Texto(r, 0, ConvertirBase(a, 16, 6) + " ");

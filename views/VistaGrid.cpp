@@ -142,6 +142,8 @@ void VistaGrid::Sincronizar() {
         if (colsFijas > 0) verticalHeader()->setFixedWidth(Pixeles(estado_.AnchoColumna(0)));
         for (int c = colsFijas; c < estado_.Columnas(); ++c)
             setColumnWidth(c - colsFijas, Pixeles(estado_.AnchoColumna(c)));
+        // The scroll range follows the new rows now, so the top row asked for can be reached.
+        updateGeometries();
     }
     if (cambios.estructura || cambios.posicion) {
         const int fijas = estado_.FilasFijas();

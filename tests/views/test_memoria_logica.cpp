@@ -113,6 +113,12 @@ private slots:
         w.v.RefrescarCuadro();
         QCOMPARE(w.g().Texto(100, 0), std::string("000320 "));
         QCOMPARE(w.T(0x320), std::string("00001234"));
+        // At the end the row above the top row shows cut by the top edge: it is filled too.
+        w.v.Grid().FilaSuperior(1000);
+        w.v.RefrescarCuadro();
+        QCOMPARE(w.g().FilaSuperior(), 512 - 10);
+        QCOMPARE(w.g().Texto(501, 0), std::string("000FA8 "));
+        QCOMPARE(w.g().Texto(511, 0), std::string("000FF8 "));
     }
 
     void formatsOfTheCells_data() {
@@ -415,7 +421,8 @@ private slots:
         w.v.AlternarMarca();
         QCOMPARE(gMarcasRupt->count(), 0);
         QCOMPARE(cuadros.marcasAlMostrar, std::vector<int32_t>{1});
-        QCOMPARE(cuadros.mostrados[0].texto, std::string("La marca de ruptura de la celda $00809806 ha sido eliminada."));
+        QCOMPARE(cuadros.mostrados[0].texto,
+                 std::string("La marca de ruptura de la celda $00809806 ha sido eliminada."));
         QCOMPARE(cuadros.mostrados[0].titulo, std::string("Marcas de Ruptura"));
         QCOMPARE(cuadros.mostrados[0].contextoAyuda, 11020);
         QVERIFY(cuadros.mostrados[0].botonAyuda);

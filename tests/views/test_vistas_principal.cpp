@@ -16,6 +16,7 @@
 #include "data/DatosPrograma.h"
 #include "fakes/AjustesMemoria.h"
 #include "fakes/CuadrosFalsos.h"
+#include "views/MenuDePrueba.h"
 #include "views/FrmRegistros.h"
 #include "views/frmDASM.h"
 
@@ -29,19 +30,6 @@ class TestVistasPrincipal : public QObject {
 
     frmDASM* DASM() { return dynamic_cast<frmDASM*>(main_->frmDASM()); }
     FrmRegistros* Regs() { return dynamic_cast<FrmRegistros*>(main_->Vista(TipoVista::Registros)); }
-    // Runs `accion`, and picks item `k` of the pop-up menu it opens (-1 closes it).
-    static QString ElegirEnMenu(const std::function<void()>& accion, int k) {
-        QString titulo;
-        QTimer::singleShot(50, [&] {
-            auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
-            if (!menu) return;
-            titulo = menu->title();
-            if (k >= 0) menu->actions().at(k)->trigger();
-            menu->close();
-        });
-        accion();
-        return titulo;
-    }
 
 private slots:
     void init() {
@@ -118,19 +106,20 @@ private slots:
     void rightClickShowsTheDebugMenu() {
         VistaGrid* grid = DASM()->GridDASM();
         const QPoint p = grid->visualRect(grid->model()->index(6, 3)).center();
-        const QString titulo = ElegirEnMenu([&] { QTest::mouseClick(grid->viewport(), Qt::RightButton, {}, p); }, -1);
+        const QString titulo =
+            prueba::ElegirEnMenu([&] { QTest::mouseClick(grid->viewport(), Qt::RightButton, {}, p); }, -1);
         QCOMPARE(titulo, main_->Menu("mnuDep")->title());
     }
 
     void formatButtonUsesTheMainWindowsMenu() {
         gRegistros->AR(2, -7);
         main_->Refrescar();
-        ElegirEnMenu([&] { QTest::mouseClick(Regs()->BotonFormato(L::kTxtReg, 4), Qt::LeftButton); }, 2);
+        prueba::ElegirEnMenu([&] { QTest::mouseClick(Regs()->BotonFormato(L::kTxtReg, 4), Qt::LeftButton); }, 2);
         QCOMPARE(Regs()->Caja(L::kTxtReg, 4)->text(), QString("-7"));
         QCOMPARE(main_->ResultadoPopUpMenu(), int16_t(2));
         QVERIFY(main_->Accion("mnuFormato4")->isEnabled());
         // PC allows hexadecimal only.
-        ElegirEnMenu([&] { QTest::mouseClick(Regs()->BotonFormato(L::kTxtReg, 0), Qt::LeftButton); }, -1);
+        prueba::ElegirEnMenu([&] { QTest::mouseClick(Regs()->BotonFormato(L::kTxtReg, 0), Qt::LeftButton); }, -1);
         QVERIFY(main_->Accion("mnuFormato0")->isEnabled());
         QVERIFY(!main_->Accion("mnuFormato1")->isEnabled());
         QCOMPARE(Regs()->Logica().CajaDe(L::kTxtReg, 0).formato, int16_t(0));

@@ -1,0 +1,104 @@
+// The watch-mark dialog as a user drives it: typing the operand, the kind and
+// comparison buttons, Enter, Escape and the mouse on its buttons.
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QtTest>
+
+#include "data/DatosPrograma.h"
+#include "views/FrmMarcasRupt.h"
+
+class TestFrmMarcasRupt : public QObject {
+    Q_OBJECT
+    std::unique_ptr<FrmMarcasRupt> d_;
+
+    void Abrir(int32_t direccion = 0x809C00) {
+        LogicaMarcasRupt::Dialogo().PosMemAct(direccion);
+        d_ = std::make_unique<FrmMarcasRupt>();
+        d_->show();
+        QVERIFY(QTest::qWaitForWindowExposed(d_.get()));
+    }
+    // A radio button is hit on its indicator and caption, not across its width.
+    static void Pulsar(QRadioButton* b) { QTest::mouseClick(b, Qt::LeftButton, {}, QPoint(8, b->height() / 2)); }
+    void Teclear(QLineEdit* caja, const QString& texto) {
+        QTest::mouseClick(caja, Qt::LeftButton);
+        QTRY_VERIFY(caja->hasFocus());
+        QTRY_VERIFY(caja->hasSelectedText() || caja->text().isEmpty());
+        QTest::keyClicks(caja, texto);
+    }
+
+private slots:
+    void init() {
+        CrearObjetosPrograma();
+        Abrir();
+        d_->TxtOperando()->setText("0");
+        QTest::keyClick(d_->TxtOperando(), Qt::Key_Escape);   // a cleared operand for each case
+        Abrir();
+    }
+    void cleanup() { d_.reset(); }
+
+    void opensWithItsCaptionsAndDefaults() {
+        QCOMPARE(d_->windowTitle(), QString("Establecer Marca de Ruptura ..."));
+        QCOMPARE(d_->TxtIdentificador()->text(), QString("Marca00"));
+        QCOMPARE(d_->TxtOperando()->text(), QString("00000000"));
+        QVERIFY(d_->OptComp(0)->isChecked());
+        QVERIFY(d_->OptTipo(0)->isChecked());
+        QCOMPARE(d_->CmbTipoDatos()->currentText(), QString("Hexadecimal"));
+        QCOMPARE(d_->LblInfo(1)->text(), QString("Contenido de $00809C00 = "));
+        QCOMPARE(d_->CmdComando(0)->text(), QString("Aceptar"));
+        QVERIFY(d_->CmdComando(0)->isDefault());
+        QCOMPARE(d_->OptComp(5)->text(), QString("Menor o Igual (<=)"));
+    }
+
+    void pointerGreysOutTheDataType() {
+        d_->CmbTipoDatos()->setFocus();
+        QTest::keyClick(d_->CmbTipoDatos(), Qt::Key_Down);   // "Entero sin signo"
+        Pulsar(d_->OptTipo(1));
+        QCOMPARE(d_->CmbTipoDatos()->currentIndex(), 0);
+        QVERIFY(!d_->CmbTipoDatos()->isEnabled());
+        QCOMPARE(d_->LblInfo(1)->text(), QString("Contenido de $00809C00 = Contenido de $00000000"));
+        Pulsar(d_->OptTipo(0));
+        QVERIFY(d_->CmbTipoDatos()->isEnabled());
+        QCOMPARE(d_->CmbTipoDatos()->currentIndex(), 0);
+    }
+
+    void typedOperandInSignedIntegerThenAcceptWithTheMouse() {
+        d_->CmbTipoDatos()->setFocus();
+        QTest::keyClick(d_->CmbTipoDatos(), Qt::Key_Down);
+        QTest::keyClick(d_->CmbTipoDatos(), Qt::Key_Down);
+        Teclear(d_->TxtOperando(), "abc");
+        Pulsar(d_->OptComp(3));   // leaving the box: the operand becomes 0
+        QCOMPARE(d_->TxtOperando()->text(), QString("+0"));
+        QCOMPARE(d_->LblInfo(1)->text(), QString("Contenido de $00809C00 < +0"));
+        Teclear(d_->TxtOperando(), "-7");
+        QTest::mouseClick(d_->CmdComando(0), Qt::LeftButton);
+        QCOMPARE(gMarcasRupt->count(), 1);
+        QCOMPARE(gMarcasRupt->Item(1).Operando(), -7);
+        QCOMPARE(gMarcasRupt->Item(1).Comp(), 3);
+        QCOMPARE(gMarcasRupt->Item(1).TipoDatos(), int16_t(2));
+        QCOMPARE(gMarcasRupt->Item(1).Identificador(), std::string("Marca00"));
+    }
+
+    void enterInTheIdentifierBoxAccepts() {
+        Teclear(d_->TxtIdentificador(), "Limite");
+        QTest::keyClick(d_->TxtIdentificador(), Qt::Key_Return);
+        QCOMPARE(gMarcasRupt->count(), 1);
+        QCOMPARE(gMarcasRupt->Item(1).Identificador(), std::string("Limite"));
+        QCOMPARE(d_->result(), int(QDialog::Accepted));
+    }
+
+    void escapeAddsNothingButKeepsTheOperand() {
+        Teclear(d_->TxtOperando(), "1F");
+        QTest::keyClick(d_->TxtOperando(), Qt::Key_Escape);
+        QVERIFY(!d_->isVisible());
+        QCOMPARE(gMarcasRupt->count(), 0);
+        Abrir();
+        QCOMPARE(d_->TxtOperando()->text(), QString("0000001F"));
+        QCOMPARE(d_->TxtIdentificador()->text(), QString("Marca00"));
+    }
+};
+
+QTEST_MAIN(TestFrmMarcasRupt)
+#include "test_marca_dialogo.moc"
