@@ -11,7 +11,9 @@
 #include "data/DatosPrograma.h"
 #include "fakes/AjustesMemoria.h"
 #include "fakes/CuadrosFalsos.h"
+#include "views/FixtureListado.h"
 #include "views/FrmAuxDatos.h"
+#include "views/frmDASM.h"
 #include "views/LogicaAuxDatos.h"
 
 using L = LogicaAuxDatos;
@@ -298,6 +300,31 @@ private slots:
         QPointer<FrmAuxDatos> vigilado(w);
         QTest::keyClick(w->TxtBusqueda(), Qt::Key_Escape);  // Escape is "Cerrar"
         QTRY_VERIFY(!vigilado);
+    }
+
+    // With the real listing window: a section row shows the section's first
+    // address, the listing's selector moving to where that address is.
+    void localizarSeccionEnElListado() {
+        RegistrarVistasFalsas();
+        RegistrarVista(TipoVista::DASM, [] { return new frmDASM; });
+        RegistrarAuxDatos([] { return new FrmAuxDatos; });
+        auto m = VentanaNueva(dialogos_);
+        m->resize(1000, 700);
+        m->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m.get()));
+        fixture::Cargar();
+        m->Inicializar();
+        auto* dasm = dynamic_cast<frmDASM*>(m->frmDASM());
+        QVERIFY(dasm);
+        dasm->CmbTipoDASM()->setCurrentIndex(LogicaDASM::kSecciones);
+        emit dasm->CmbTipoDASM()->activated(LogicaDASM::kSecciones);
+        QCOMPARE(dasm->CmbSecDASM()->currentText(), QString(".text"));
+        FrmAuxDatos* w = Abrir(*m, "mnuVerAuxDat3");
+        QCOMPARE(w->Logica().Grid().Texto(2, 3), std::string(".data"));
+        w->Logica().Grid().Fila(2);
+        w->CmdAuxDat(1)->click();
+        QCOMPARE(dasm->PosMemAct(), fixture::kData);
+        QCOMPARE(dasm->CmbSecDASM()->currentText(), QString(".data"));
     }
 
     void refrescoVuelveATodos() {
