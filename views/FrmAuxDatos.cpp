@@ -180,9 +180,9 @@ void FrmAuxDatos::Mostrar() {
         cmb_->setEnabled(logica_.FiltroHabilitado());
         pic_->setPixmap(ImagenLista(logica_.ImagenFiltro()).pixmap(16, 16));
     }
-    for (int c = 0; c < 4; ++c) grid_->setColumnHidden(c, logica_.Grid().AnchoColumna(c) == 0);
     lbl_->setText(QString::fromStdString(logica_.Etiqueta()));
     grid_->Sincronizar();
+    for (int c = 0; c < 4; ++c) grid_->setColumnHidden(c, logica_.Grid().AnchoColumna(c) == 0);
 }
 
 void FrmAuxDatos::Localizar() {
