@@ -13,6 +13,7 @@
 #include "fakes/CuadrosFalsos.h"
 #include "views/FixtureListado.h"
 #include "views/FrmAuxDatos.h"
+#include "views/FrmMemoria.h"
 #include "views/frmDASM.h"
 #include "views/LogicaAuxDatos.h"
 
@@ -325,6 +326,30 @@ private slots:
         w->CmdAuxDat(1)->click();
         QCOMPARE(dasm->PosMemAct(), fixture::kData);
         QCOMPARE(dasm->CmbSecDASM()->currentText(), QString(".data"));
+    }
+
+    // With the real memory window: a reference shows its cell; the row of an
+    // empty list passes 0, which makes the memory window ask for an address.
+    void localizarReferenciaEnLaMemoria() {
+        RegistrarVistasFalsas();
+        RegistrarVista(TipoVista::Memoria, [] { return new FrmMemoria; });
+        RegistrarAuxDatos([] { return new FrmAuxDatos; });
+        auto m = VentanaNueva(dialogos_);
+        m->resize(1000, 700);
+        m->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m.get()));
+        fixture::Cargar();
+        gTablaRef->Add("dato", fixture::kData + 1, 1, 1);
+        m->Inicializar();
+        FrmAuxDatos* w = Abrir(*m, "mnuVerAuxDat2");
+        w->CmdAuxDat(1)->click();
+        auto* mem = dynamic_cast<FrmMemoria*>(m->FrmMemoria(false));
+        QVERIFY(mem);
+        QCOMPARE(mem->Logica().DireccionActual(), fixture::kData + 1);
+        QVERIFY(cuadros_->entradas.empty());
+        Abrir(*m, "mnuVerAuxDat5");  // no watch marks
+        w->CmdAuxDat(1)->click();
+        QCOMPARE(cuadros_->entradas.size(), size_t(1));
     }
 
     void refrescoVuelveATodos() {
