@@ -131,6 +131,14 @@ private slots:
                  std::string("00375F00"));
     }
 
+    void identifierPanelOpensTheReferenceTable() {
+        QTest::mouseDClick(Mem()->Panel(2), Qt::LeftButton);
+        QVERIFY(!main_->FrmAuxDatos_LOAD());
+        QTest::mouseDClick(Mem()->Panel(4), Qt::LeftButton);
+        QVERIFY(main_->FrmAuxDatos_LOAD());
+        QVERIFY(main_->FrmAuxDatos()->Widget()->isVisible());
+    }
+
     void staysOnScreenWhenAsked() {
         const int segundos = qEnvironmentVariableIntValue("TARVIX_MOSTRAR");
         if (segundos <= 0) QSKIP("only for a screenshot");
