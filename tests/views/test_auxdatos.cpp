@@ -69,6 +69,20 @@ class TestAuxDatos : public QObject {
         return m;
     }
 
+    // A shown main window with one real view over the fixture program.
+    std::unique_ptr<frmMain> ConVistaReal(TipoVista tipo, FabricaVista fabrica) {
+        RegistrarVistasFalsas();
+        RegistrarVista(tipo, std::move(fabrica));
+        RegistrarAuxDatos([] { return new FrmAuxDatos; });
+        auto m = VentanaNueva(dialogos_);
+        m->resize(1000, 700);
+        m->show();
+        if (!QTest::qWaitForWindowExposed(m.get())) return nullptr;
+        fixture::Cargar();
+        m->Inicializar();
+        return m;
+    }
+
     FrmAuxDatos* Abrir(frmMain& m, const char* item) {
         m.EjecutarComando(item);
         auto* w = dynamic_cast<FrmAuxDatos*>(m.FrmAuxDatos());
@@ -306,15 +320,8 @@ private slots:
     // With the real listing window: a section row shows the section's first
     // address, the listing's selector moving to where that address is.
     void localizarSeccionEnElListado() {
-        RegistrarVistasFalsas();
-        RegistrarVista(TipoVista::DASM, [] { return new frmDASM; });
-        RegistrarAuxDatos([] { return new FrmAuxDatos; });
-        auto m = VentanaNueva(dialogos_);
-        m->resize(1000, 700);
-        m->show();
-        QVERIFY(QTest::qWaitForWindowExposed(m.get()));
-        fixture::Cargar();
-        m->Inicializar();
+        auto m = ConVistaReal(TipoVista::DASM, [] { return new frmDASM; });
+        QVERIFY(m);
         auto* dasm = dynamic_cast<frmDASM*>(m->frmDASM());
         QVERIFY(dasm);
         dasm->CmbTipoDASM()->setCurrentIndex(LogicaDASM::kSecciones);
@@ -331,16 +338,9 @@ private slots:
     // With the real memory window: a reference shows its cell; the row of an
     // empty list passes 0, which makes the memory window ask for an address.
     void localizarReferenciaEnLaMemoria() {
-        RegistrarVistasFalsas();
-        RegistrarVista(TipoVista::Memoria, [] { return new FrmMemoria; });
-        RegistrarAuxDatos([] { return new FrmAuxDatos; });
-        auto m = VentanaNueva(dialogos_);
-        m->resize(1000, 700);
-        m->show();
-        QVERIFY(QTest::qWaitForWindowExposed(m.get()));
-        fixture::Cargar();
+        auto m = ConVistaReal(TipoVista::Memoria, [] { return new FrmMemoria; });
+        QVERIFY(m);
         gTablaRef->Add("dato", fixture::kData + 1, 1, 1);
-        m->Inicializar();
         FrmAuxDatos* w = Abrir(*m, "mnuVerAuxDat2");
         w->CmdAuxDat(1)->click();
         auto* mem = dynamic_cast<FrmMemoria*>(m->FrmMemoria(false));
