@@ -125,10 +125,8 @@ void FrmMemoria::Mostrar() {
     if (versionListas_ != logica_.VersionListas()) {
         versionListas_ = logica_.VersionListas();
         const QSignalBlocker b1(cmbTipoDatos_), b2(cmbMemoria_);
-        if (cmbMemoria_->count() != int(logica_.Regiones().size())) {
-            cmbMemoria_->clear();
-            for (const auto& r : logica_.Regiones()) cmbMemoria_->addItem(QString::fromStdString(r.texto), r.dato);
-        }
+        cmbMemoria_->clear();
+        for (const auto& r : logica_.Regiones()) cmbMemoria_->addItem(QString::fromStdString(r.texto), r.dato);
         cmbMemoria_->setCurrentIndex(logica_.RegionActual());
         cmbTipoDatos_->setCurrentIndex(logica_.TipoDatos());
         QPalette p = shpMemoria_->palette();

@@ -55,9 +55,7 @@ LogicaMemoria::LogicaMemoria() {
 
 void LogicaMemoria::Cargar() {
     accesos_.assign(1, 0);
-    regiones_.clear();
-    for (int32_t i = 1; i <= gMemoria->NumSecciones(); ++i)
-        regiones_.push_back({gMemoria->TablaAsig(i).Identificador(), i});
+    LlenarRegiones();
     region_ = -1;
     ++versionListas_;
     anchoDatos_ = grid_.AnchoColumna(1);
@@ -76,6 +74,29 @@ void LogicaMemoria::ElegirTipoDatos(int16_t indice) {
     tipoDatos_ = indice >= 0 && indice < int16_t(TextosTipoDatos().size()) ? indice : int16_t(-1);
     ++versionListas_;
     CmbTipoDatos_Click();
+}
+
+void LogicaMemoria::LlenarRegiones() {
+    regiones_.clear();
+    for (int32_t i = 1; i <= gMemoria->NumSecciones(); ++i)
+        regiones_.push_back({gMemoria->TablaAsig(i).Identificador(), i});
+    ++versionListas_;
+}
+
+// A full reset rebuilds the memory map from the settings, which may have
+// changed since the list was filled: the list follows the map, and the
+// region shown stays chosen when the new map still has it.
+void LogicaMemoria::SeguirMapa() {
+    bool igual = int32_t(regiones_.size()) == gMemoria->NumSecciones();
+    for (size_t k = 0; igual && k < regiones_.size(); ++k)
+        igual = regiones_[k].texto == gMemoria->TablaAsig(int32_t(k) + 1).Identificador();
+    if (igual || regiones_.empty()) return;
+    const std::string elegida = region_ >= 0 ? regiones_[size_t(region_)].texto : std::string();
+    LlenarRegiones();
+    region_ = 0;
+    for (size_t k = 0; k < regiones_.size(); ++k)
+        if (regiones_[k].texto == elegida) region_ = int32_t(k);
+    inicio_ = gMemoria->TablaAsig(regiones_[size_t(region_)].dato).Ini();
 }
 
 const ClassTablaAsig* LogicaMemoria::RegionElegida() const {
@@ -123,6 +144,7 @@ void LogicaMemoria::SituarCelda(int32_t direccion) {
 }
 
 void LogicaMemoria::Refrescar() {
+    SeguirMapa();
     ocupado_ = true;
     const int32_t actual = DireccionActual();
     grid_.Limpiar();

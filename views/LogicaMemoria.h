@@ -91,6 +91,8 @@ public:
     std::function<void()> pitido;
 
 private:
+    void LlenarRegiones();
+    void SeguirMapa();
     void CmbMemoria_Click();
     void CmbTipoDatos_Click();
     const ClassTablaAsig* RegionElegida() const;

@@ -1,5 +1,6 @@
 // The watch-mark dialog as a user drives it: typing the operand, the kind and
-// comparison buttons, Enter, Escape and the mouse on its buttons.
+// comparison buttons, Enter, Escape and the mouse on its buttons. With
+// TARVIX_MOSTRAR set, the dialog stays on screen that many seconds.
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -97,6 +98,14 @@ private slots:
         Abrir();
         QCOMPARE(d_->TxtOperando()->text(), QString("0000001F"));
         QCOMPARE(d_->TxtIdentificador()->text(), QString("Marca00"));
+    }
+
+    void staysOnScreenWhenAsked() {
+        const int segundos = qEnvironmentVariableIntValue("TARVIX_MOSTRAR");
+        if (segundos <= 0) QSKIP("only for a screenshot");
+        Pulsar(d_->OptComp(4));
+        d_->move(20, 20);
+        QTest::qWait(segundos * 1000);
     }
 };
 

@@ -87,6 +87,23 @@ private slots:
         QCOMPARE(w.g().Filas(), (0x3FF / (w.g().Columnas() - 1)) + 1);
     }
 
+    // A reset with another memory map in the settings: the list follows it.
+    void rebuildFollowsANewMemoryMap() {
+        Ventana w;
+        w.v.ElegirRegion(1);   // "RAM Bloque 1"
+        gMemoria->Inicializar(kMapaCompleto);
+        w.v.Refrescar();
+        QCOMPARE(w.v.Regiones().size(), size_t(5));
+        QCOMPARE(w.v.Regiones()[size_t(w.v.RegionActual())].texto, std::string("RAM Bloque 1"));
+        QCOMPARE(w.v.InicioRegion(), 0x809C00);
+        gMemoria->Inicializar(0);
+        w.v.Refrescar();
+        QCOMPARE(w.v.Regiones().size(), size_t(1));
+        QCOMPARE(w.v.RegionActual(), 0);
+        QCOMPARE(w.v.InicioRegion(), kRam0);
+        QCOMPARE(w.g().Filas(), 0x3FF / 8 + 1);
+    }
+
     void peripheralsShowTheirLastRowWithUnmappedCells() {
         Mapa(kMapaCompleto);
         Ventana w;
