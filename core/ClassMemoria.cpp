@@ -1,5 +1,6 @@
 #include "core/ClassMemoria.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "core/ConversionesNum.h"
@@ -21,6 +22,49 @@ void ClassMemoria::Inicializar(int32_t flags) {
     if (flags & 4) AgregarSeccion("RAM Bloque 1", 3, 0x00FFFF, 0x809C00, 0x809FFF, ram1_.data());
     if (flags & 8) AgregarSeccion("ROM", 4, 0x00FF00, 0x000000, 0x000FFF, rom_.data());
     if (flags & 16) AgregarSeccion("Periféricos", 6, 0xFFFF00, 0x808000, 0x808064, perifericos_.data());
+    ConstruirTramos();
+}
+
+void ClassMemoria::ConstruirTramos() {
+    mapa_ = ++sMapas;
+    numTramos_ = 0;
+    ultimoTramo_ = 0;
+    tramos_.fill(Tramo{});
+    // Every region start and every address after a region end bounds a piece.
+    std::array<int64_t, 2 * kMaxSecciones> cortes{};
+    int n = 0;
+    for (int i = 0; i < numSecciones_; ++i) {
+        cortes[n++] = deco_[i].ini;
+        cortes[n++] = int64_t{deco_[i].fin} + 1;
+    }
+    std::sort(cortes.begin(), cortes.begin() + n);
+    for (int k = 0; k + 1 < n; ++k) {
+        if (cortes[k] == cortes[k + 1]) continue;
+        const int32_t ini = static_cast<int32_t>(cortes[k]);
+        const int32_t fin = static_cast<int32_t>(cortes[k + 1] - 1);
+        for (int i = 0; i < numSecciones_; ++i) {
+            const Decodificacion& d = deco_[i];
+            if (ini < d.ini || ini > d.fin) continue;
+            int32_t* datos = d.datos + (ini - d.ini);
+            Tramo* previo = numTramos_ > 0 ? &tramos_[numTramos_ - 1] : nullptr;
+            if (previo && int64_t{previo->fin} + 1 == ini && previo->datos + (ini - previo->ini) == datos)
+                previo->fin = fin;  // the same region goes on
+            else
+                tramos_[numTramos_++] = Tramo{ini, fin, datos};
+            break;
+        }
+    }
+}
+
+const int32_t* ClassMemoria::BuscarPalabra(int32_t dir) const {
+    for (int i = 0; i < numTramos_; ++i) {
+        const Tramo& t = tramos_[i];
+        if (dir >= t.ini && dir <= t.fin) {
+            ultimoTramo_ = i;
+            return t.datos + (dir - t.ini);
+        }
+    }
+    return nullptr;
 }
 
 ClassTablaAsig& ClassMemoria::TablaAsig(int32_t i) {
@@ -36,21 +80,7 @@ const ClassTablaAsig& ClassMemoria::TablaAsig(int32_t i) const {
     return (i < 1 || i > numSecciones_) ? kVacia : filas_[i - 1];
 }
 
-int16_t ClassMemoria::LeeDatoDSP(Valor& valor, int32_t dir, bool flotante) {
-    const int32_t* p = Palabra(dir);
-    if (!p) return 1;
-    RegistrarAcceso(dir);
-    if (flotante) {
-        double d = 0.0;
-        ConvertirFlotDSPADoble(*p, d);
-        valor = Valor::Doble(d);
-    } else {
-        valor = Valor::Entero(*p);
-    }
-    return 0;
-}
-
-int16_t ClassMemoria::EscribeDatoDSP(const Valor& valor, int32_t dir, bool flotante) {
+int16_t ClassMemoria::EscribeDatoConvertido(const Valor& valor, int32_t dir, bool flotante) {
     int32_t w = 0;
     int16_t err = 0;
     if (flotante) {

@@ -8,6 +8,7 @@
 #include <cstdint>
 
 #include "core/ClassTablaAsig.h"
+#include "core/ConversionesNum.h"
 #include "core/Valor.h"
 
 class ClassMemoria {
@@ -46,16 +47,42 @@ public:
         int32_t* p = Palabra(dir);
         if (!p) return 1;
         *p = valor;
+        ++escrituras_;
         return 0;
     }
+    // The word at dir itself (nullptr when unmapped), valid while Mapa() stays
+    // the same; reading through it is not logged.
+    const int32_t* Direccion(int32_t dir) const { return Palabra(dir); }
+    // Tells this memory's map from every other map built before: a new value
+    // at construction and at each Inicializar.
+    uint64_t Mapa() const { return mapa_; }
+    // Words written so far: while it and Mapa() stay the same, no word changed.
+    uint64_t Escrituras() const { return escrituras_; }
+
     // The fetch's read: as Lee, not logged.
     int16_t LeeInstrDSP(int32_t& valor, int32_t dir) const { return Lee(valor, dir); }
     // A data read, logged on success; flotante reads the word as a short float.
-    int16_t LeeDatoDSP(Valor& valor, int32_t dir, bool flotante);
+    int16_t LeeDatoDSP(Valor& valor, int32_t dir, bool flotante) {
+        const int32_t* p = Palabra(dir);
+        if (!p) return 1;
+        RegistrarAcceso(dir);
+        if (flotante) {
+            double d = 0.0;
+            ConvertirFlotDSPADoble(*p, d);
+            valor = Valor::Doble(d);
+        } else {
+            valor = Valor::Entero(*p);
+        }
+        return 0;
+    }
     // A data write, logged even when dir is unmapped; flotante converts the
     // value to a short float word. A value that cannot be stored writes
     // nothing and gives 1.
-    int16_t EscribeDatoDSP(const Valor& valor, int32_t dir, bool flotante);
+    int16_t EscribeDatoDSP(const Valor& valor, int32_t dir, bool flotante) {
+        if (flotante || !valor.EsEntero()) return EscribeDatoConvertido(valor, dir, flotante);
+        RegistrarAcceso(dir);
+        return Escribe(dir, valor.entero);
+    }
 
     // The access log: entries 1..NumPosAccess(); entry 0 is 0; -1 elsewhere.
     int32_t MemPosAccess(int16_t i) const {
@@ -71,14 +98,27 @@ private:
         int32_t* datos;
     };
 
+    // The map flattened into disjoint pieces, each owned by the first region
+    // that holds it, so a look-up can start at the piece that served the last one.
+    struct Tramo {
+        int32_t ini = 1;  // an empty piece until the map is built
+        int32_t fin = 0;
+        int32_t* datos = nullptr;  // the word at ini
+    };
+    static constexpr int kMaxTramos = 2 * kMaxSecciones;
+
     const int32_t* Palabra(int32_t dir) const {
-        for (int i = 0; i < numSecciones_; ++i)
-            if (dir >= deco_[i].ini && dir <= deco_[i].fin) return deco_[i].datos + (dir - deco_[i].ini);
-        return nullptr;
+        const Tramo& t = tramos_[ultimoTramo_];
+        if (dir >= t.ini && dir <= t.fin) return t.datos + (dir - t.ini);
+        return BuscarPalabra(dir);
     }
     int32_t* Palabra(int32_t dir) {
         return const_cast<int32_t*>(static_cast<const ClassMemoria*>(this)->Palabra(dir));
     }
+    const int32_t* BuscarPalabra(int32_t dir) const;
+    // EscribeDatoDSP of a value that needs a conversion (or is empty).
+    int16_t EscribeDatoConvertido(const Valor& valor, int32_t dir, bool flotante);
+    void ConstruirTramos();
 
     void AgregarSeccion(const char* identificador, int32_t numID, int32_t color, int32_t ini,
                         int32_t fin, int32_t* datos);
@@ -98,6 +138,13 @@ private:
     std::array<int32_t, 1024> ram1_{};
     std::array<int32_t, 4096> rom_{};
     std::array<int32_t, 101> perifericos_{};
+
+    static inline uint64_t sMapas = 0;
+    uint64_t mapa_ = ++sMapas;
+    uint64_t escrituras_ = 0;
+    std::array<Tramo, kMaxTramos> tramos_{};
+    int numTramos_ = 0;
+    mutable int ultimoTramo_ = 0;
 
     std::array<int32_t, kMaxAccesos + 1> accesos_{};
     int numAccesos_ = 0;

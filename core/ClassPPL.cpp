@@ -32,17 +32,12 @@ static_assert(std::size(kGrupo0) == 55 && std::size(kGrupo1) == 17 &&
 constexpr std::string_view kErr = " <ERR>";
 
 // Every (group, row) of groups 0-7 and rows 0-63 (all that the decoders can
-// extract) resolved once: the row text, and its data type for the record
-// (-1 for a missing row), so a look-up is a single index.
-struct FilaNemonico {
-    std::string_view texto;
-    int16_t tipo;
-};
+// extract) resolved once, so a look-up is a single index.
 struct TablaNemonicos {
     FilaNemonico filas[8][64];
     constexpr TablaNemonicos() {
         for (auto& grupo : filas)
-            for (auto& fila : grupo) fila = FilaNemonico{kErr, -1};
+            for (auto& fila : grupo) fila = FilaNemonico{kErr, kErr.substr(1), -1};
         Copiar(0, 0, kGrupo0);
         Copiar(1, 0, kGrupo1);
         Copiar(2, 4, kGrupo2);
@@ -54,32 +49,22 @@ struct TablaNemonicos {
     template <std::size_t N>
     constexpr void Copiar(int grupo, int primera, const std::string_view (&tabla)[N]) {
         for (std::size_t i = 0; i < N; ++i)
-            filas[grupo][primera + i] = {tabla[i], static_cast<int16_t>(tabla[i][0] == '*' ? 1 : 0)};
+            filas[grupo][primera + i] = {tabla[i], tabla[i].substr(1),
+                                         static_cast<int16_t>(tabla[i][0] == '*' ? 1 : 0)};
     }
-    const FilaNemonico& Fila(int32_t grupo, int32_t fila) const;
 };
 constexpr TablaNemonicos kNemonicos{};
-constexpr FilaNemonico kFilaQueFalta{kErr, -1};
-
-const FilaNemonico& TablaNemonicos::Fila(int32_t grupo, int32_t fila) const {
-    return static_cast<uint32_t>(grupo) < 8 && static_cast<uint32_t>(fila) < 64 ? filas[grupo][fila]
-                                                                                : kFilaQueFalta;
-}
 
 // Fresh records are copied from this one: cheaper than building a temporary.
 const ClassUnitData kRegistroNuevo{};
 
 }  // namespace
 
-std::string_view ClassPPL::Nemonico(int32_t grupo, int32_t fila) {
-    return kNemonicos.Fila(grupo, fila).texto;
-}
+constexpr FilaNemonico FilaNemonico::kQueFalta{kErr, kErr.substr(1), -1};
+constinit const FilaNemonico (&kFilasNemonico)[8][64] = kNemonicos.filas;
 
-void ClassUnitData::lCodigoInstr(int32_t fila) {
-    const FilaNemonico& f = kNemonicos.Fila(LTipoIntr, fila);
-    lCodigoInstr_ = f.tipo < 0 ? -1 : fila;
-    if (f.tipo >= 0) iTipoDatos_ = f.tipo;  // a missing row keeps the data type
-    sNem_ = f.texto.substr(1);
+std::string_view ClassPPL::Nemonico(int32_t grupo, int32_t fila) {
+    return FilaNemonico::De(grupo, fila).texto;
 }
 
 ClassPPL::ClassPPL() {

@@ -2,33 +2,21 @@
 
 #include "core/ConversionesNum.h"
 
-Valor ClassRegistrosCPU::RegCPU(int32_t n, bool flotante) const {
-    if (n < 0 || n > kNumRC) return Valor::Vacio();
-    if (n < kNumAR0) {
-        if (!flotante) return Valor::Entero(r_[n].LO());
-        double d = 0.0;
-        ConvertirFlotExtADoble(r_[n], d);
-        return Valor::Doble(d);
-    }
-    int32_t w = reg_[n - kNumAR0];
-    if (!flotante) return Valor::Entero(w);
+Valor ClassRegistrosCPU::RegCPUFlotante(int32_t n) const {
     double d = 0.0;
-    ConvertirFlotDSPADoble(w, d);
+    if (n < kNumAR0)
+        ConvertirFlotExtADoble(r_[n], d);
+    else
+        ConvertirFlotDSPADoble(reg_[n - kNumAR0], d);
     return Valor::Doble(d);
 }
 
-void ClassRegistrosCPU::RegCPU(int32_t n, bool /*flotante*/, const Valor& v) {
-    if (n < 0 || n > kNumRC) return;
-    if (v.EsEntero()) {
-        if (n < kNumAR0) r_[n].LO(v.entero);
-        else reg_[n - kNumAR0] = v.entero;
-    } else if (v.EsDoble()) {
-        if (n < kNumAR0) {
-            ConvertirDobleAFlotExt(v.doble, r_[n]);  // writes nothing on failure
-        } else {
-            int32_t w;
-            if (ConvertirDobleAFlotDSP(v.doble, w) == 0) reg_[n - kNumAR0] = w;
-        }
+void ClassRegistrosCPU::RegCPUFlotante(int32_t n, double d) {
+    if (n < kNumAR0) {
+        ConvertirDobleAFlotExt(d, r_[n]);  // writes nothing on failure
+    } else {
+        int32_t w;
+        if (ConvertirDobleAFlotDSP(d, w) == 0) reg_[n - kNumAR0] = w;
     }
 }
 

@@ -60,8 +60,20 @@ public:
     // Another n reads empty. A write takes its kind from the value: an
     // integer is stored raw (R0-R7 keep HI), a double is converted; an empty
     // value, another n, or a double that cannot be represented write nothing.
-    Valor RegCPU(int32_t n, bool flotante) const;
-    void RegCPU(int32_t n, bool flotante, const Valor& v);
+    Valor RegCPU(int32_t n, bool flotante) const {
+        if (n < 0 || n > kNumRC) return Valor::Vacio();
+        if (flotante) return RegCPUFlotante(n);
+        return Valor::Entero(n < kNumAR0 ? r_[n].LO() : reg_[n - kNumAR0]);
+    }
+    void RegCPU(int32_t n, bool /*flotante*/, const Valor& v) {
+        if (n < 0 || n > kNumRC) return;
+        if (v.EsEntero()) {
+            if (n < kNumAR0) r_[n].LO(v.entero);
+            else reg_[n - kNumAR0] = v.entero;
+        } else if (v.EsDoble()) {
+            RegCPUFlotante(n, v.doble);
+        }
+    }
 
     // Bits 0-31 of ST, IE, IF and IOF; another bit number reads false and
     // changes nothing.
@@ -79,6 +91,10 @@ public:
     void Reset();
 
 private:
+    // The conversions of RegCPU for 0 <= n <= kNumRC.
+    Valor RegCPUFlotante(int32_t n) const;
+    void RegCPUFlotante(int32_t n, double d);
+
     static bool LeeBit(int32_t reg, int32_t k) {
         return k >= 0 && k < 32 && (static_cast<uint32_t>(reg) >> k) & 1u;
     }

@@ -18,6 +18,27 @@ inline constexpr int32_t kLeido = 4;        // operands read; stays 4 after exec
 inline constexpr int32_t kCancelado = -1;   // cancelled fetch
 }  // namespace canal
 
+// A row of the mnemonic tables: its text with the flag character ("*"
+// floating point, " " integer), the mnemonic as shown (without the flag) and
+// the data type it gives the record (-1 for a row that does not exist).
+struct FilaNemonico {
+    std::string_view texto;
+    std::string_view nem;
+    int16_t tipo;
+
+    static const FilaNemonico kQueFalta;
+    // The row of (group 0-7, row 0-63); kQueFalta outside.
+    static const FilaNemonico& De(int32_t grupo, int32_t fila);
+};
+// Every row of groups 0-7 by (group, row); groups 6 and 7 share one table.
+extern const FilaNemonico (&kFilasNemonico)[8][64];
+
+inline const FilaNemonico& FilaNemonico::De(int32_t grupo, int32_t fila) {
+    return static_cast<uint32_t>(grupo) < 8 && static_cast<uint32_t>(fila) < 64
+               ? kFilasNemonico[grupo][fila]
+               : kQueFalta;
+}
+
 class ClassUnitData {
 public:
     // Fields in the order of the record's members. Plain read-write fields;
@@ -61,7 +82,12 @@ public:
     int32_t lCodigoInstr() const { return lCodigoInstr_; }
     // Stores the row and looks it up in the group's table (by LTipoIntr):
     // fills sNem and iTipoDatos; a missing row becomes -1 with "<ERR>".
-    void lCodigoInstr(int32_t fila);
+    void lCodigoInstr(int32_t fila) {
+        const FilaNemonico& f = FilaNemonico::De(LTipoIntr, fila);
+        lCodigoInstr_ = f.tipo < 0 ? -1 : fila;
+        if (f.tipo >= 0) iTipoDatos_ = f.tipo;  // a missing row keeps the data type
+        sNem_ = f.nem;
+    }
     int32_t lPosMem = 0;          // address the word was fetched from
 
     // Return address of a call that the interrupt service put in place of a

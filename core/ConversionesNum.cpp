@@ -1,5 +1,6 @@
 #include "core/ConversionesNum.h"
 
+#include <bit>
 #include <charconv>
 #include <cmath>
 #include <cstdio>
@@ -146,10 +147,19 @@ int16_t LeerSinSigno(const std::string& texto, int32_t& v) {
 // Normalises x != 0 (finite) to 1 <= x < 2 (x > 0) or -2 <= x < -1 (x < 0),
 // with x_in = x * 2^e.
 void Normalizar(double& x, int& e) {
-    int exp2;
-    double m = std::frexp(x, &exp2);  // 0.5 <= |m| < 1
-    x = 2.0 * m;
-    e = exp2 - 1;
+    constexpr uint64_t kBitsExponente = uint64_t{0x7FF} << 52;
+    const uint64_t bits = std::bit_cast<uint64_t>(x);
+    const int sesgado = static_cast<int>((bits & kBitsExponente) >> 52);
+    if (sesgado != 0) {
+        // A normal double: its fraction bits with the exponent of 1 give x.
+        x = std::bit_cast<double>((bits & ~kBitsExponente) | (uint64_t{1023} << 52));
+        e = sesgado - 1023;
+    } else {
+        int exp2;
+        const double m = std::frexp(x, &exp2);  // subnormal: 0.5 <= |m| < 1
+        x = 2.0 * m;
+        e = exp2 - 1;
+    }
     if (x == -1.0) {
         x = -2.0;
         --e;
@@ -233,19 +243,6 @@ int16_t ConvertirSinSignoALargo(double c, int32_t& v) {
     return 0;
 }
 
-int16_t ConvertirFlotDSPADoble(int32_t w, double& d) {
-    int e = static_cast<int8_t>(static_cast<uint32_t>(w) >> 24);
-    if (e == -128) {
-        d = 0.0;
-        return 0;
-    }
-    uint32_t f = static_cast<uint32_t>(w) & 0x7FFFFFu;
-    bool s = (static_cast<uint32_t>(w) & 0x800000u) != 0;
-    int32_t mant = s ? static_cast<int32_t>(f | 0xFF000000u) : static_cast<int32_t>(f | 0x800000u);
-    d = std::ldexp(static_cast<double>(mant), e - 23);
-    return 0;
-}
-
 int16_t ConvertirDobleAFlotDSP(double d, int32_t& w) {
     if (d == 0.0) {
         w = static_cast<int32_t>(0x80000000u);
@@ -254,7 +251,7 @@ int16_t ConvertirDobleAFlotDSP(double d, int32_t& w) {
     double x;
     int e;
     if (!NormalizarEnRango(d, x, e)) return kErrDesbordamiento;
-    int32_t m = static_cast<int32_t>(std::trunc(x * 8388608.0));  // x * 2^23
+    int32_t m = static_cast<int32_t>(x * 8388608.0);  // x * 2^23, truncated
     uint32_t fraccion = static_cast<uint32_t>(m) & 0x7FFFFFu;
     // A product of exactly -2^23 would give fraction 0, doubling the magnitude.
     if (m == -8388608) fraccion = 0x7FFFFFu;
@@ -264,16 +261,7 @@ int16_t ConvertirDobleAFlotDSP(double d, int32_t& w) {
     return 0;
 }
 
-int16_t ConvertirFlotExtADoble(const ClassRegistrosRn& r, double& d) {
-    int32_t hi = r.HI();
-    int32_t e = (hi & 0x80) ? static_cast<int32_t>(static_cast<uint32_t>(hi) | 0xFFFFFF00u) : hi;
-    if (e == -128) {
-        d = 0.0;
-        return 0;
-    }
-    uint32_t lo = static_cast<uint32_t>(r.LO());
-    double f = static_cast<double>(lo & 0x7FFFFFFFu);
-    double mant = (lo & 0x80000000u) ? f - k2e32 : f + k2e31;
+int16_t conversion_detalle::ConvertirFlotExtADobleLejano(int32_t e, double mant, double& d) {
     // Clamp so a huge stored exponent cannot overflow the int argument.
     if (e > 2000) e = 2000;
     if (e < -2000) e = -2000;
@@ -290,7 +278,7 @@ int16_t ConvertirDobleAFlotExt(double d, ClassRegistrosRn& r) {
     double x;
     int e;
     if (!NormalizarEnRango(d, x, e)) return kErrDesbordamiento;
-    int64_t c = static_cast<int64_t>(std::trunc(x * k2e31));
+    int64_t c = static_cast<int64_t>(x * k2e31);  // truncated
     uint32_t lo;
     if (x > 0) {
         lo = static_cast<uint32_t>(c - (int64_t{1} << 31));  // the fraction, sign 0
@@ -333,7 +321,7 @@ int16_t ConvertirDobleAIEEE(double d, int32_t& w) {
     if (b > 254) return kErrDesbordamiento;
     uint32_t u;
     if (b >= 1) {
-        uint32_t fraccion = static_cast<uint32_t>(std::trunc(x * 8388608.0)) & 0x7FFFFFu;
+        uint32_t fraccion = static_cast<uint32_t>(x * 8388608.0) & 0x7FFFFFu;
         u = (static_cast<uint32_t>(b) << 24) | fraccion;
     } else {
         // Below 2^-126 the view's exponent byte 0 holds f x 2^-150.

@@ -5,6 +5,7 @@
 // Plain stateless functions; failures are returned as codes, never thrown.
 #pragma once
 
+#include <bit>
 #include <cstdint>
 #include <string>
 
@@ -31,13 +32,47 @@ int64_t ConvertirSinSigno(int32_t v);
 // Outside: 1, v untouched.
 int16_t ConvertirSinSignoALargo(double c, int32_t& v);
 
+namespace conversion_detalle {
+// 2^k for -1022 <= k <= 1023, built from its bits; multiplying by it is exact
+// while the product stays a normal double.
+inline double Potencia2(int k) {
+    return std::bit_cast<double>(static_cast<uint64_t>(k + 1023) << 52);
+}
+// The extended register for an exponent outside -127..127.
+int16_t ConvertirFlotExtADobleLejano(int32_t e, double mant, double& d);
+}  // namespace conversion_detalle
+
 // Short float word to double; always 0.
-int16_t ConvertirFlotDSPADoble(int32_t w, double& d);
+inline int16_t ConvertirFlotDSPADoble(int32_t w, double& d) {
+    const int e = static_cast<int8_t>(static_cast<uint32_t>(w) >> 24);
+    if (e == -128) {
+        d = 0.0;
+        return 0;
+    }
+    const uint32_t f = static_cast<uint32_t>(w) & 0x7FFFFFu;
+    const bool s = (static_cast<uint32_t>(w) & 0x800000u) != 0;
+    const int32_t mant = s ? static_cast<int32_t>(f | 0xFF000000u) : static_cast<int32_t>(f | 0x800000u);
+    d = static_cast<double>(mant) * conversion_detalle::Potencia2(e - 23);  // e - 23 in -150..104
+    return 0;
+}
 // Double to short float word (truncating); 6 when the exponent falls outside
 // -128..127 or d is not finite, w then untouched.
 int16_t ConvertirDobleAFlotDSP(double d, int32_t& w);
 // Extended register to double; always 0.
-int16_t ConvertirFlotExtADoble(const ClassRegistrosRn& r, double& d);
+inline int16_t ConvertirFlotExtADoble(const ClassRegistrosRn& r, double& d) {
+    const int32_t hi = r.HI();
+    const int32_t e = (hi & 0x80) ? static_cast<int32_t>(static_cast<uint32_t>(hi) | 0xFFFFFF00u) : hi;
+    if (e == -128) {
+        d = 0.0;
+        return 0;
+    }
+    const uint32_t lo = static_cast<uint32_t>(r.LO());
+    const double f = static_cast<double>(lo & 0x7FFFFFFFu);
+    const double mant = (lo & 0x80000000u) ? f - 4294967296.0 : f + 2147483648.0;
+    if (e < -127 || e > 127) return conversion_detalle::ConvertirFlotExtADobleLejano(e, mant, d);
+    d = mant * conversion_detalle::Potencia2(e - 31);  // exact: e - 31 in -158..96
+    return 0;
+}
 // Double to extended register (truncating); 6 when the exponent falls outside
 // -128..127 or d is not finite, the register then untouched.
 int16_t ConvertirDobleAFlotExt(double d, ClassRegistrosRn& r);

@@ -35,20 +35,41 @@ const char* Operador(int32_t comp) {
 
 }  // namespace
 
-int32_t CollectMarcaRupt::OcurreMarca() const {
-    const auto& marcas = Registros();
-    if (marcas.empty() || !gMemoria) return 0;
+void CollectMarcaRupt::CopiarMarcas() const {
+    mActivas.clear();
     const ClassMemoria& mem = *gMemoria;
+    const auto& marcas = Registros();
     for (std::size_t i = 0, n = marcas.size(); i < n; ++i) {
         const ClassMarcaRupt& m = *marcas[i];
-        int32_t w = 0;
-        int32_t o = m.Operando();
         // A mark on a word that no region holds is skipped; the others still count.
-        if (mem.Lee(w, m.PosMem()) != 0) continue;
-        if (m.Tipo() != 0 && mem.Lee(o, m.Operando()) != 0) continue;
-        if (Cumple(m.Comp(), w, o)) return static_cast<int32_t>(i + 1);
+        const int32_t* palabra = mem.Direccion(m.PosMem());
+        if (!palabra) continue;
+        const int32_t* operando = nullptr;
+        if (m.Tipo() != 0 && !(operando = mem.Direccion(m.Operando()))) continue;
+        if (m.Comp() < 0 || m.Comp() > 5) continue;  // never holds
+        mActivas.push_back({palabra, operando, m.Operando(), m.Comp(), static_cast<int32_t>(i + 1)});
     }
-    return 0;
+    mCopiaCambios = gCambiosRupturas;
+    mCopiaMapa = mem.Mapa();
+}
+
+int32_t CollectMarcaRupt::OcurreMarcaEnLista() const {
+    if (!gMemoria) return 0;
+    const ClassMemoria& mem = *gMemoria;
+    if (mCopiaCambios != gCambiosRupturas || mCopiaMapa != mem.Mapa())
+        CopiarMarcas();
+    else if (mEscriturasVistas == mem.Escrituras())
+        return mUltimaMarca;
+    mEscriturasVistas = mem.Escrituras();
+    mUltimaMarca = 0;
+    for (const MarcaActiva& m : mActivas) {
+        const int32_t o = m.palabraOperando ? *m.palabraOperando : m.operando;
+        if (Cumple(m.comp, *m.palabra, o)) {
+            mUltimaMarca = m.posicion;
+            break;
+        }
+    }
+    return mUltimaMarca;
 }
 
 std::string CollectMarcaRupt::CadenaInfo(int32_t& i) const {

@@ -3,6 +3,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "data/ListaRuptura.h"
 #include "data/Propiedad.h"
@@ -14,10 +15,10 @@
 class ClassMarcaRupt {
 public:
     std::string Key;
-    PROPIEDAD(int32_t, Tipo, 0)
-    PROPIEDAD(int32_t, PosMem, 0)
-    PROPIEDAD(int32_t, Comp, 0)
-    PROPIEDAD(int32_t, Operando, 0)
+    PROPIEDAD_VIGILADA(int32_t, Tipo, 0)
+    PROPIEDAD_VIGILADA(int32_t, PosMem, 0)
+    PROPIEDAD_VIGILADA(int32_t, Comp, 0)
+    PROPIEDAD_VIGILADA(int32_t, Operando, 0)
     PROPIEDAD(int16_t, TipoDatos, 0)
     PROPIEDAD(std::string, Identificador, {})
 };
@@ -32,10 +33,35 @@ public:
         IdentGenIndex(0);
     }
     // Position of the first mark whose condition holds on gMemoria, 0 when none.
-    // A mark on a word no region holds is skipped. Allocation-free; reads do
-    // not enter the memory's access log.
-    int32_t OcurreMarca() const;
+    // A mark on a word no region holds is skipped. Allocation-free while the
+    // list and the memory map stay as they are; reads do not enter the
+    // memory's access log.
+    int32_t OcurreMarca() const {
+        if (empty()) return 0;
+        return OcurreMarcaEnLista();
+    }
     // Description of mark i ("Contenido de $00809800 > ..."). i = 0 takes Index
     // (and i receives it); "" when that is still 0 or i lies outside the list.
     std::string CadenaInfo(int32_t& i) const;
+
+private:
+    // A mark that can hold, resolved against the memory map: the watched word,
+    // the operand word (nullptr: the value) and the mark's position.
+    struct MarcaActiva {
+        const int32_t* palabra;
+        const int32_t* palabraOperando;
+        int32_t operando;
+        int32_t comp;
+        int32_t posicion;
+    };
+    int32_t OcurreMarcaEnLista() const;
+    void CopiarMarcas() const;
+
+    mutable std::vector<MarcaActiva> mActivas;
+    mutable uint64_t mCopiaCambios = ~uint64_t{0};
+    mutable uint64_t mCopiaMapa = 0;
+    // The last answer and the memory's write count it was worked out on: with
+    // the same marks, map and count no word changed, so the answer stands.
+    mutable int32_t mUltimaMarca = 0;
+    mutable uint64_t mEscriturasVistas = 0;
 };

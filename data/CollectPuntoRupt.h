@@ -11,7 +11,7 @@
 class ClassPuntoRupt {
 public:
     std::string Key;
-    PROPIEDAD(int32_t, PosMem, 0)
+    PROPIEDAD_VIGILADA(int32_t, PosMem, 0)
     PROPIEDAD(std::string, Identificador, {})
 };
 

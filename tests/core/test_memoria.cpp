@@ -65,6 +65,26 @@ TEST(Memoria, AddressesDecodeByFirstMatch) {
     }
 }
 
+// One memory serving addresses of different regions in turn, each look-up
+// following one in another region (or in the overlap of vectors and ROM).
+TEST(Memoria, AlternatingRegionsStillDecodeByFirstMatch) {
+    ClassMemoria m;
+    m.Inicializar(31);
+    const int32_t dirs[] = {0x100, 0x20, 0x40, 0x3F, 0x809800, 0x808064, 0xFFF, 0x809C00,
+                            0x1000, 0x809BFF, 0x808000, 0x00, 0x808065, 0x809FFF, -1, 0x41};
+    for (int vuelta = 0; vuelta < 2; ++vuelta) {
+        for (int32_t d : dirs) m.Escribe(d, d + vuelta);
+        for (int32_t d : dirs) {
+            int32_t v = -7;
+            const int16_t err = m.Lee(v, d);
+            EXPECT_EQ(err, m.BlockDecoDir(d) ? 0 : 1) << std::hex << d;
+            if (!err) {
+                EXPECT_EQ(v, d + vuelta) << std::hex << d;
+            }
+        }
+    }
+}
+
 TEST(Memoria, EveryAddressHasItsOwnWordAndInicializarZeroesThem) {
     ClassMemoria m;
     m.Inicializar(31);
