@@ -224,13 +224,22 @@ void LogicaOpciones::SalvarDatos() {
     if (c.cmbMRU >= 0) NumMRUFiles = int16_t(c.cmbMRU + 1);
     TiempoExeTemp = std::max(c.sldExeTemp, 100);
     if (CambiosReinicio) Aviso("Configuración", kTextoReinicio, 11110);
-    MgSup = TextoANumero16(c.margenes[kSup]);
-    MgInf = TextoANumero16(c.margenes[kInf]);
-    MgIzq = TextoANumero16(c.margenes[kIzq]);
-    MgDer = TextoANumero16(c.margenes[kDer]);
-    MgCab = TextoANumero16(c.margenes[kCab]);
-    MgPie = TextoANumero16(c.margenes[kPie]);
-    NumCopias = TextoANumero16(c.copias);
+    // The settings reader takes a negative margin or fewer than one copy for a
+    // damaged value and opens with the default: the nearest value it keeps is
+    // stored instead, and the box shows it.
+    auto corregido = [](std::string& caja, int16_t minimo) {
+        const int16_t leido = TextoANumero16(caja);
+        if (leido >= minimo) return leido;
+        caja = std::to_string(minimo);
+        return minimo;
+    };
+    int16_t* const margenes[6] = {&MgSup, &MgInf, &MgIzq, &MgDer, &MgCab, &MgPie};
+    for (int m = kSup; m <= kPie; ++m) {
+        const std::string antes = c.margenes[m];
+        *margenes[m] = corregido(c.margenes[m], 0);
+        if (c.margenes[m] != antes) CalcularTwips(Margen(m));
+    }
+    NumCopias = corregido(c.copias, 1);
     PrintQuality = int16_t(c.sldCalidad);
     if (const plataforma::IImpresora* imp = plataforma::Impresora()) {
         FontName = imp->FontName();

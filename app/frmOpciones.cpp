@@ -752,6 +752,8 @@ void frmOpciones::SiguientePestana() {
 
 void frmOpciones::SalvarDatos() {
     logica_.SalvarDatos();
+    // Applying may have corrected a margin or the copies.
+    Mostrar();
     if (frmMain* m = VentanaMain()) m->Inicializar();
 }
 

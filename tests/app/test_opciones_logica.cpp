@@ -100,6 +100,42 @@ private slots:
         QVERIFY(cuadros->mostrados.empty());
     }
 
+    // What applying stores opens again after a restart: a negative margin and
+    // fewer than one copy, which the settings reader would replace by their
+    // defaults, are stored as the nearest value it keeps, and the boxes say so.
+    void loAplicadoSobreviveAUnReinicio_data() {
+        QTest::addColumn<QString>("margen");
+        QTest::addColumn<QString>("copias");
+        QTest::addColumn<int>("mm");
+        QTest::addColumn<int>("numCopias");
+        QTest::newRow("validos") << "15" << "3" << 15 << 3;
+        QTest::newRow("negativos") << "-4" << "-2" << 0 << 1;
+        QTest::newRow("cero copias") << "0" << "0" << 0 << 1;
+        QTest::newRow("sin numero") << "abc" << "abc" << 0 << 1;
+    }
+    void loAplicadoSobreviveAUnReinicio() {
+        QFETCH(QString, margen);
+        QFETCH(QString, copias);
+        QFETCH(int, mm);
+        QFETCH(int, numCopias);
+        LogicaOpciones l = Cargada();
+        l.c.margenes[kIzq] = margen.toStdString();
+        l.c.margenes[kPie] = margen.toStdString();
+        l.c.copias = copias.toStdString();
+        l.SalvarDatos();
+        QCOMPARE(int(MgIzq), mm);
+        QCOMPARE(int(MgPie), mm);
+        QCOMPARE(int(NumCopias), numCopias);
+        QCOMPARE(l.c.copias, std::to_string(numCopias));
+        QCOMPARE(int(TextoANumero16(l.c.margenes[kIzq])), mm);
+        GuardarOpciones();
+        MgIzq = MgPie = NumCopias = -99;
+        LeerOpciones();
+        QCOMPARE(int(MgIzq), mm);
+        QCOMPARE(int(MgPie), mm);
+        QCOMPARE(int(NumCopias), numCopias);
+    }
+
     void frecuenciaDesconocidaSeGuardaComo33() {
         Frecuencia_Reloj = 45;
         LogicaOpciones l = Cargada();
