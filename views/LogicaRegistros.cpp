@@ -124,6 +124,11 @@ void AvisoInvalido(const std::string& texto) {
 
 ClassRegistrosCPU& Regs() { return *gRegistros; }
 
+// The exponent is the low 8 bits of HI: a reset writes -128 as 128.
+bool MismoRn(const ClassRegistrosRn& a, const ClassRegistrosRn& b) {
+    return a.LO() == b.LO() && (a.HI() & 0xFF) == (b.HI() & 0xFF);
+}
+
 }  // namespace
 
 std::string LogicaRegistros::Boton(Arreglo a, int i) {
@@ -240,7 +245,7 @@ void LogicaRegistros::PresMod() {
     };
     comparar(kTxtReg, 1, r.DP(), previos_.DP(), [&](int32_t v) { previos_.DP(v); });
     for (int16_t i = 0; i < 8; ++i) {
-        const bool distinto = !(r.R(i) == previos_.R(i));
+        const bool distinto = !MismoRn(r.R(i), previos_.R(i));
         if (distinto) previos_.R(i, r.R(i));
         Marcar(kTxtRegEXT, i, distinto);
         comparar(kTxtReg, i + 2, r.AR(i), previos_.AR(i), [&](int32_t v) { previos_.AR(i, v); });

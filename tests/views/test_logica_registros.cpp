@@ -69,6 +69,8 @@ private slots:
         QTest::newRow("solo el exponente de R2") << 1 << QStringList{"R2"};
         QTest::newRow("PC nunca") << 2 << QStringList{};
         QTest::newRow("bits") << 3 << QStringList{"ST*", "IE*", "I0F*"};
+        // A reset writes the exponent -128 as 128: the same 8-bit exponent.
+        QTest::newRow("exponente igual en 8 bits") << 4 << QStringList{};
     }
     void italicsExactlyOnChangedRegisters() {
         QFETCH(int, caso);
@@ -79,6 +81,7 @@ private slots:
         case 0: gRegistros->AR(3, 1); gRegistros->SP(0x809F00); break;
         case 1: gRegistros->R(2).HI(5); break;
         case 2: gRegistros->PC(0x809801); break;
+        case 4: gRegistros->R(4).HI(gRegistros->R(4).HI() ^ int32_t(0xFFFFFF00)); break;
         default: gRegistros->ST(0x2000); gRegistros->IE(1); gRegistros->IOF(2); break;
         }
         r.Refrescar();
