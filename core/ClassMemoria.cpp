@@ -27,6 +27,7 @@ void ClassMemoria::Inicializar(int32_t flags) {
 
 void ClassMemoria::ConstruirTramos() {
     mapa_ = ++sMapas;
+    vigiladas_.fill(0);
     numTramos_ = 0;
     ultimoTramo_ = 0;
     tramos_.fill(Tramo{});

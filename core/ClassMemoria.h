@@ -47,7 +47,7 @@ public:
         int32_t* p = Palabra(dir);
         if (!p) return 1;
         *p = valor;
-        ++escrituras_;
+        if ((vigiladas_[Bloque(dir)] >> Bit(dir)) & 1u) ++escriturasVigiladas_;
         return 0;
     }
     // The word at dir itself (nullptr when unmapped), valid while Mapa() stays
@@ -56,8 +56,12 @@ public:
     // Tells this memory's map from every other map built before: a new value
     // at construction and at each Inicializar.
     uint64_t Mapa() const { return mapa_; }
-    // Words written so far: while it and Mapa() stay the same, no word changed.
-    uint64_t Escrituras() const { return escrituras_; }
+    // Adds dir to the watched words (kept until the map is rebuilt).
+    void Vigilar(int32_t dir) { vigiladas_[Bloque(dir)] |= uint64_t{1} << Bit(dir); }
+    // Writes that may have changed a watched word: while it and Mapa() stay
+    // the same, no watched word changed. Words are told apart by their low 10
+    // address bits, so a write elsewhere may count too.
+    uint64_t EscriturasVigiladas() const { return escriturasVigiladas_; }
 
     // The fetch's read: as Lee, not logged.
     int16_t LeeInstrDSP(int32_t& valor, int32_t dir) const { return Lee(valor, dir); }
@@ -139,9 +143,13 @@ private:
     std::array<int32_t, 4096> rom_{};
     std::array<int32_t, 101> perifericos_{};
 
+    static uint32_t Bloque(int32_t dir) { return (static_cast<uint32_t>(dir) >> 6) & 15u; }
+    static uint32_t Bit(int32_t dir) { return static_cast<uint32_t>(dir) & 63u; }
+
     static inline uint64_t sMapas = 0;
+    std::array<uint64_t, 16> vigiladas_{};
     uint64_t mapa_ = ++sMapas;
-    uint64_t escrituras_ = 0;
+    uint64_t escriturasVigiladas_ = 0;
     std::array<Tramo, kMaxTramos> tramos_{};
     int numTramos_ = 0;
     mutable int ultimoTramo_ = 0;

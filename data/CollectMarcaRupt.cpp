@@ -37,7 +37,7 @@ const char* Operador(int32_t comp) {
 
 void CollectMarcaRupt::CopiarMarcas() const {
     mActivas.clear();
-    const ClassMemoria& mem = *gMemoria;
+    ClassMemoria& mem = *gMemoria;
     const auto& marcas = Registros();
     for (std::size_t i = 0, n = marcas.size(); i < n; ++i) {
         const ClassMarcaRupt& m = *marcas[i];
@@ -47,6 +47,8 @@ void CollectMarcaRupt::CopiarMarcas() const {
         const int32_t* operando = nullptr;
         if (m.Tipo() != 0 && !(operando = mem.Direccion(m.Operando()))) continue;
         if (m.Comp() < 0 || m.Comp() > 5) continue;  // never holds
+        mem.Vigilar(m.PosMem());
+        if (operando) mem.Vigilar(m.Operando());
         mActivas.push_back({palabra, operando, m.Operando(), m.Comp(), static_cast<int32_t>(i + 1)});
     }
     mCopiaCambios = gCambiosRupturas;
@@ -58,9 +60,9 @@ int32_t CollectMarcaRupt::OcurreMarcaEnLista() const {
     const ClassMemoria& mem = *gMemoria;
     if (mCopiaCambios != gCambiosRupturas || mCopiaMapa != mem.Mapa())
         CopiarMarcas();
-    else if (mEscriturasVistas == mem.Escrituras())
+    else if (mEscriturasVistas == mem.EscriturasVigiladas())
         return mUltimaMarca;
-    mEscriturasVistas = mem.Escrituras();
+    mEscriturasVistas = mem.EscriturasVigiladas();
     mUltimaMarca = 0;
     for (const MarcaActiva& m : mActivas) {
         const int32_t o = m.palabraOperando ? *m.palabraOperando : m.operando;
