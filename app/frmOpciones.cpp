@@ -24,6 +24,7 @@
 #include <QRadioButton>
 #include <QScreen>
 #include <QShortcut>
+#include <QSignalBlocker>
 #include <QSlider>
 #include <QStyle>
 #include <QStyledItemDelegate>
@@ -744,10 +745,12 @@ void frmOpciones::SiguientePestana() {
     const int n = tbsOptions_->count();
     if (n == 0) return;
     const int i = tbsOptions_->currentIndex();
-    if (i == n - 1 || i < 0) tbsOptions_->setCurrentIndex(0);
-    else tbsOptions_->setCurrentIndex(i + 1);
-    // Selecting the tab already selected changes nothing, but still runs the handler.
-    if (n == 1) tbsOptions_Click();
+    {
+        const QSignalBlocker b(tbsOptions_);
+        tbsOptions_->setCurrentIndex(i == n - 1 || i < 0 ? 0 : i + 1);
+    }
+    // A tab selected from code runs the handler, also when it was selected already.
+    tbsOptions_Click();
 }
 
 void frmOpciones::SalvarDatos() {
