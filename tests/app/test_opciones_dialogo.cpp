@@ -352,6 +352,29 @@ private slots:
         QVERIFY(!gMemoria->TablaAsig(2).PrnOK());
     }
 
+    // Applying a negative margin or no copies stores what a restart reads
+    // back, and the boxes show it while the dialog stays open.
+    void aplicarCorrigeMargenYCopias() {
+        prueba::ImpresoraFalsa impresora;
+        gHayImpresora = true;
+        auto d = Abrir(0);
+        Pestana(*d, "Pagina");
+        auto* izq = Hijo<QLineEdit>(d.get(), "TxtMgIzq");
+        auto* copias = Hijo<QLineEdit>(d.get(), "TxtCopias");
+        izq->setFocus();
+        izq->selectAll();
+        QTest::keyClicks(izq, "-5");
+        copias->setFocus();
+        copias->selectAll();
+        QTest::keyClicks(copias, "0");
+        Clic(Hijo<QPushButton>(d.get(), "cmdApply"));
+        QCOMPARE(MgIzq, int16_t(0));
+        QCOMPARE(NumCopias, int16_t(1));
+        QCOMPARE(izq->text(), QString("0"));
+        QCOMPARE(copias->text(), QString("1"));
+        QVERIFY(d->isVisible());
+    }
+
     void margenesYCopias() {
         prueba::ImpresoraFalsa impresora;  // page 11720 x 15720 twips, portrait
         gHayImpresora = true;
