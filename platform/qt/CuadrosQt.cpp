@@ -2,12 +2,16 @@
 
 #include <QApplication>
 #include <QDialogButtonBox>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QStyle>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 #include "platform/qt/AyudaQt.h"
 
@@ -40,6 +44,27 @@ QDialogButtonBox* Botonera(QDialog* d, bool cancelar, bool ayuda, const std::str
     QObject::connect(caja, &QDialogButtonBox::accepted, d, &QDialog::accept);
     QObject::connect(caja, &QDialogButtonBox::rejected, d, &QDialog::reject);
     return caja;
+}
+
+// Widest the text of a box may grow before its lines wrap: most of the screen.
+int AnchoMaximo(const QWidget* w) {
+    const QScreen* pantalla = w->screen() ? w->screen() : QGuiApplication::primaryScreen();
+    return pantalla ? pantalla->availableGeometry().width() * 2 / 3 : 800;
+}
+
+// A box is as wide as its title, with room for the title bar's buttons.
+void AnchoDelTitulo(QDialog* d) {
+    const int titulo = std::min(d->fontMetrics().horizontalAdvance(d->windowTitle()) + 140, AnchoMaximo(d));
+    d->setMinimumWidth(std::max(d->minimumWidth(), titulo));
+}
+
+// A message's text is as wide as its longest line, so the lines of a summary
+// do not wrap; only a line wider than most of the screen does.
+void AnchoDelTexto(QDialog* d, QLabel* texto) {
+    int ancho = texto->minimumWidth();
+    for (const QString& linea : texto->text().split('\n'))
+        ancho = std::max(ancho, texto->fontMetrics().horizontalAdvance(linea) + 2);
+    texto->setMinimumWidth(std::min(ancho, AnchoMaximo(d)));
 }
 
 QWidget* Dueno() {
@@ -75,6 +100,8 @@ DialogoCuadro::DialogoCuadro(const Cuadro& cuadro, QWidget* padre) : QDialog(pad
     capa->addLayout(fila);
     capa->addWidget(Botonera(this, cuadro.botones == Botones::AceptarCancelar, cuadro.botonAyuda,
                              cuadro.ficheroAyuda, cuadro.contextoAyuda));
+    AnchoDelTexto(this, texto);
+    AnchoDelTitulo(this);
     connect(this, &QDialog::finished, this, [this](int r) {
         respuesta_ = r == QDialog::Accepted ? Respuesta::Aceptar : Respuesta::Cancelar;
     });
@@ -95,6 +122,7 @@ DialogoEntrada::DialogoEntrada(const CuadroEntrada& cuadro, QWidget* padre)
     capa->addWidget(edicion_);
     capa->addWidget(Botonera(this, true, true, cuadro.ficheroAyuda, cuadro.contextoAyuda));
     setMinimumWidth(320);
+    AnchoDelTitulo(this);
 }
 
 std::string DialogoEntrada::Texto() const { return edicion_->text().toStdString(); }

@@ -104,6 +104,22 @@ private slots:
         QVERIFY(sigueAbierto);
     }
 
+    // A summary of several lines shows each on one line, and the title fits.
+    void cuadroTanAnchoComoSusLineas() {
+        Cuadro c;
+        c.titulo = "Recuperar Entorno: Resultados del fichero de entorno";
+        c.texto = ">>> Archivo de Entorno\r     - Código Desensamblado: carga satisfactoria\r"
+                  "     - Lista de Marcas de Ruptura:  0 entradas cargadas";
+        qt::DialogoCuadro d(c, nullptr);
+        d.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&d));
+        auto* texto = d.findChild<QLabel*>("texto");
+        const QFontMetrics fm = texto->fontMetrics();
+        for (const QString& linea : texto->text().split('\n'))
+            QVERIFY2(fm.horizontalAdvance(linea) <= texto->contentsRect().width(), qPrintable(linea));
+        QVERIFY(d.width() > d.fontMetrics().horizontalAdvance(d.windowTitle()));
+    }
+
     void cuadroDeEntrada() {
         CuadroEntrada e;
         e.titulo = "Búsqueda";
