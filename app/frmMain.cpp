@@ -213,16 +213,18 @@ frmMain::~frmMain() {
 void frmMain::Form_Load() {
     // 1. Position, size and state; a rectangle on no screen gives the defaults.
     const QRect pantalla = QGuiApplication::primaryScreen()->availableGeometry();
-    const double izq = LeerNumero(kSeccionMain, "Left", 0);
-    const double arriba = LeerNumero(kSeccionMain, "Top", -60);
-    const double ancho = LeerNumero(kSeccionMain, "Width", pantalla.width() * kTwipsPorPixel + 110);
-    const double alto = LeerNumero(kSeccionMain, "Height", pantalla.height() * kTwipsPorPixel - 300);
-    QRect r(int(izq / kTwipsPorPixel), int(arriba / kTwipsPorPixel), int(ancho / kTwipsPorPixel),
-            int(alto / kTwipsPorPixel));
+    const double defecto[4] = {0, -60, pantalla.width() * kTwipsPorPixel + 110,
+                               pantalla.height() * kTwipsPorPixel - 300};
+    auto rectangulo = [](const double (&t)[4]) {
+        return QRect(int(t[0] / kTwipsPorPixel), int(t[1] / kTwipsPorPixel), int(t[2] / kTwipsPorPixel),
+                     int(t[3] / kTwipsPorPixel));
+    };
+    QRect r = rectangulo({LeerNumero(kSeccionMain, "Left", defecto[0]), LeerNumero(kSeccionMain, "Top", defecto[1]),
+                          LeerNumero(kSeccionMain, "Width", defecto[2]),
+                          LeerNumero(kSeccionMain, "Height", defecto[3])});
     bool enPantalla = false;
     for (QScreen* s : QGuiApplication::screens()) enPantalla = enPantalla || s->availableGeometry().intersects(r);
-    if (!enPantalla || r.width() < 100 || r.height() < 100)
-        r = QRect(pantalla.topLeft(), pantalla.size() * 0.9);
+    if (!enPantalla || r.width() < 100 || r.height() < 100) r = rectangulo(defecto);
     const double estado = LeerNumero(kSeccionMain, "Status", 2);
     // The views place themselves in the client area as they load: lay the
     // window out at the size it will have once shown.

@@ -124,6 +124,10 @@ private slots:
         bool enPantalla = false;
         for (QScreen* s : QGuiApplication::screens()) enPantalla |= s->availableGeometry().intersects(v->geometry());
         QVERIFY(enPantalla);
+        // It is the window the defaults give: left 0, top -60, the screen's width
+        // + 110 and height - 300 twips (15 twips a pixel).
+        const QSize p = QGuiApplication::primaryScreen()->availableGeometry().size();
+        QCOMPARE(v->geometry(), QRect(0, -4, p.width() + 7, p.height() - 20));
     }
 
     void menuDeFicherosRecientes() {
