@@ -37,13 +37,21 @@ QString ConvertirFiltro(const std::string& filtroAntiguo) {
     return filtros.join(";;");
 }
 
-std::optional<std::string> DialogosComunesQt::Abrir(QWidget* padre, const DialogoAbrir& d) {
-    QFileDialog dialogo(padre, QString::fromStdString(d.titulo));
+void PrepararDialogoAbrir(QFileDialog& dialogo, const DialogoAbrir& d) {
+    dialogo.setWindowTitle(QString::fromStdString(d.titulo));
     dialogo.setAcceptMode(QFileDialog::AcceptOpen);
     dialogo.setFileMode(d.debeExistir ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
     dialogo.setNameFilters(ConvertirFiltro(d.filtro).split(";;"));
+    dialogo.setLabelText(QFileDialog::LookIn, "Buscar en:");
+    dialogo.setLabelText(QFileDialog::FileName, "Nombre:");
+    dialogo.setLabelText(QFileDialog::FileType, "Tipo:");
     dialogo.setLabelText(QFileDialog::Accept, "Abrir");
     dialogo.setLabelText(QFileDialog::Reject, "Cancelar");
+}
+
+std::optional<std::string> DialogosComunesQt::Abrir(QWidget* padre, const DialogoAbrir& d) {
+    QFileDialog dialogo(padre);
+    PrepararDialogoAbrir(dialogo, d);
     if (dialogo.exec() != QDialog::Accepted || dialogo.selectedFiles().isEmpty()) return std::nullopt;
     return dialogo.selectedFiles().first().toStdString();
 }

@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 
+class QFileDialog;
 class QWidget;
 
 namespace plataforma::qt {
@@ -15,6 +16,10 @@ struct DialogoAbrir {
     std::string filtro;          // old form: "Descripción|patrón|Descripción|patrón"
     bool debeExistir = false;    // the dialog itself refuses names of missing files
 };
+
+// Sets up an open dialog: title, filters, whether the file must exist, and the
+// Spanish texts of its labels and buttons.
+void PrepararDialogoAbrir(QFileDialog& dialogo, const DialogoAbrir& d);
 
 class IDialogosComunes {
 public:

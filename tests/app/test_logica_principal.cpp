@@ -1,6 +1,7 @@
 // The main window's plain logic: source-file name, status texts, recent files,
 // load messages, the mode table, the toolbar layout, file filters and tips.
 #include <QtTest>
+#include <QFileDialog>
 #include <array>
 
 #include "app/BarraHerramientas.h"
@@ -143,6 +144,19 @@ private slots:
                  QString("Ficheros ensamblados (*.dsk);;Todos los archivos (*)"));
         QCOMPARE(ConvertirFiltro("Fuentes|*.asm;*.s"), QString("Fuentes (*.asm *.s)"));
         QCOMPARE(ConvertirFiltro("Sin patron"), QString());
+    }
+
+    // The open dialog speaks Spanish in its labels too, not only in its buttons.
+    void dialogoAbrir() {
+        QFileDialog d;
+        plataforma::qt::PrepararDialogoAbrir(d, {"Recuperar Entorno", "Ficheros de entorno (*.ent)|*.ent", true});
+        QCOMPARE(d.windowTitle(), QString("Recuperar Entorno"));
+        QCOMPARE(d.fileMode(), QFileDialog::ExistingFile);
+        QCOMPARE(d.nameFilters(), QStringList{"Ficheros de entorno (*.ent)"});
+        QCOMPARE(d.labelText(QFileDialog::LookIn), QString("Buscar en:"));
+        QCOMPARE(d.labelText(QFileDialog::FileName), QString("Nombre:"));
+        QCOMPARE(d.labelText(QFileDialog::FileType), QString("Tipo:"));
+        QCOMPARE(d.labelText(QFileDialog::Reject), QString("Cancelar"));
     }
 
     void sugerencias() {
