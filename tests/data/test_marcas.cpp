@@ -1,6 +1,7 @@
 // Watch marks against the memory: the per-cycle check and its description.
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -10,6 +11,7 @@
 namespace {
 
 constexpr int32_t kRam0 = 0x809800;
+constexpr int32_t kRam1 = 0x809C00;
 constexpr int32_t kSinMapa = 0x900000;
 
 class Marcas : public ::testing::Test {
@@ -104,6 +106,67 @@ TEST_F(Marcas, Descriptions) {
     EXPECT_EQ(m().CadenaInfo(i), esperado[1]);
     EXPECT_EQ(i, 2);
     for (int32_t fuera : {6, -1}) EXPECT_EQ(m().CadenaInfo(fuera), "") << fuera;
+}
+
+// The check works on a compact copy of the marks: every way of changing a
+// mark, the list, the memory words or the memory map shows in the next check.
+TEST_F(Marcas, MarkFieldsEditedThroughItemAreSeen) {
+    gMemoria->Escribe(kRam0, 5);
+    gMemoria->Escribe(kRam1, 9);
+    m().Add(0, kRam0, 0, 6, 0, "m");
+    EXPECT_EQ(m().OcurreMarca(), 0);
+    m().Item(1).Operando(5);
+    EXPECT_EQ(m().OcurreMarca(), 1);
+    m().Item(1).Comp(1);
+    EXPECT_EQ(m().OcurreMarca(), 0);
+    m().Item(1).PosMem(kRam1);
+    EXPECT_EQ(m().OcurreMarca(), 1);  // 9 <> 5
+    m().Item(1).Operando(kSinMapa);
+    EXPECT_EQ(m().OcurreMarca(), 1);
+    m().Item(1).Tipo(1);  // now against the word at kSinMapa: unmapped, skipped
+    EXPECT_EQ(m().OcurreMarca(), 0);
+    m().Item(1).Operando(kRam1);
+    EXPECT_EQ(m().OcurreMarca(), 0);  // 9 <> 9 does not hold
+    m().Item(1).Comp(0);
+    EXPECT_EQ(m().OcurreMarca(), 1);
+    ClassMarcaRupt otra;  // assigning a whole record counts too
+    otra.Tipo(0);
+    otra.PosMem(kRam0);
+    otra.Comp(0);
+    otra.Operando(5);
+    m().Item(1) = otra;
+    EXPECT_EQ(m().OcurreMarca(), 1);
+}
+
+TEST_F(Marcas, WrittenWordsRemovedMarksAndANewMapAreSeen) {
+    m().Add(0, kRam0, 0, 7, 0, "a");
+    m().Add(0, kRam1, 0, 0, 0, "b");
+    EXPECT_EQ(m().OcurreMarca(), 2);
+    EXPECT_EQ(m().OcurreMarca(), 2);  // unchanged: the same answer
+    gMemoria->Escribe(kRam0, 7);
+    EXPECT_EQ(m().OcurreMarca(), 1);
+    Valor v = Valor::Entero(8);
+    gMemoria->EscribeDatoDSP(v, kRam0, false);
+    EXPECT_EQ(m().OcurreMarca(), 2);
+    m().Remove(2);
+    EXPECT_EQ(m().OcurreMarca(), 0);
+    gMemoria->Escribe(kRam1, 1);
+    m().Item(1).PosMem(kRam1);
+    m().Item(1).Operando(1);
+    EXPECT_EQ(m().OcurreMarca(), 1);
+    // Without RAM block 1 the mark's word is gone; with it back, the word is 0.
+    gMemoria->Inicializar(3);
+    EXPECT_EQ(m().OcurreMarca(), 0);
+    gMemoria->Inicializar(7);
+    m().Item(1).Operando(0);
+    EXPECT_EQ(m().OcurreMarca(), 1);
+    // Another memory object has a map of its own, wherever it was allocated.
+    gMemoria = std::make_unique<ClassMemoria>();
+    gMemoria->Inicializar(7);
+    gMemoria->Escribe(kRam1, 4);
+    EXPECT_EQ(m().OcurreMarca(), 0);
+    m().Clear();
+    EXPECT_EQ(m().OcurreMarca(), 0);
 }
 
 }  // namespace

@@ -152,4 +152,30 @@ TEST(ListasRuptura, SearchesSetIndex) {
     EXPECT_EQ(p.Index(), 0);
 }
 
+// The look-up works on a copy of the addresses and a filter of their low
+// bytes: every change to the list or to an entry's address must show.
+TEST(ListasRuptura, BreakpointLookUpFollowsEveryChange) {
+    constexpr int32_t kRam0 = 0x809800;
+    CollectPuntoRupt p;
+    p.Add(kRam0 + 5, "a");
+    p.Add(kRam0 + 0x105, "b");  // the same low byte as a
+    p.Add(kRam0 + 5, "c");      // a repeated address: the first wins
+    EXPECT_EQ(p.BuscarMemPos(kRam0 + 5), 1);
+    EXPECT_EQ(p.BuscarMemPos(kRam0 + 0x105), 2);
+    EXPECT_EQ(p.BuscarMemPos(kRam0 + 0x205), 0);
+    EXPECT_EQ(p.Index(), 0);
+    EXPECT_EQ(p.BuscarMemPos(kRam0 + 6), 0);
+    p.Item(2).PosMem(kRam0 + 6);
+    EXPECT_EQ(p.BuscarMemPos(kRam0 + 6), 2);
+    EXPECT_EQ(p.BuscarMemPos(kRam0 + 0x105), 0);
+    p.Remove(1);
+    EXPECT_EQ(p.BuscarMemPos(kRam0 + 5), 2);
+    EXPECT_EQ(p.Index(), 2);
+    p.Add(-1, "negativa");
+    EXPECT_EQ(p.BuscarMemPos(-1), 3);
+    p.Clear();
+    EXPECT_EQ(p.BuscarMemPos(kRam0 + 5), 0);
+    EXPECT_EQ(p.Index(), 0);
+}
+
 }  // namespace
