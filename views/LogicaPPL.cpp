@@ -1,5 +1,7 @@
 #include "views/LogicaPPL.h"
 
+#include <algorithm>
+
 #include "core/ClassPPL.h"
 #include "core/ConversionesNum.h"
 #include "data/DatosPrograma.h"
@@ -72,7 +74,8 @@ void LogicaPPL::Actualizar() {
 }
 
 void LogicaPPL::RefrescarLineas() {
-    for (int32_t r = grid_.FilaSuperior(); r < grid_.Filas() && grid_.FilaVisible(r); ++r) {
+    // From the row cut by the top edge at the end of the list, too.
+    for (int32_t r = std::max(grid_.PrimeraFilaVisible(), 1); r < grid_.Filas() && grid_.FilaVisible(r); ++r) {
         const Fila& f = Entrada(r);
         for (int32_t c = 0; c < kColumnas; ++c)
             if (grid_.Texto(r, c) != f[size_t(c)]) grid_.Texto(r, c, f[size_t(c)]);

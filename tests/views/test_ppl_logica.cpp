@@ -188,6 +188,13 @@ private slots:
         l.RefrescarLineas();
         QCOMPARE(g.Texto(24, 0), std::string("4"));
         QCOMPARE(g.Texto(24, 2), std::string("LDICond"));
+        // At the end of the list the row above the top one shows cut by the
+        // top edge: it follows the history too.
+        QCOMPARE(g.PrimeraFilaVisible(), 20);
+        for (int i = 0; i < 4; ++i) Paso(l);
+        for (int32_t r = 20; r <= 24; ++r)
+            for (int32_t c = 0; c < LogicaPPL::kColumnas; ++c) QCOMPARE(g.Texto(r, c), l.Historia(r, c));
+        QCOMPARE(g.Texto(20, 0), std::string("4"));
     }
 
     void trackedStageAndFolding() {
