@@ -628,6 +628,7 @@ void frmMain::CrearBarraEstado() {
     for (const P& p : paneles) {
         auto* l = new QLabel(p.texto, sb);
         l->setObjectName(p.clave);
+        l->setTextFormat(Qt::PlainText);  // texts and paths are shown as they are
         l->setToolTip(p.tooltip);
         l->setFrameStyle(QFrame::Panel | QFrame::Sunken);
         if (p.ancho) l->setMinimumWidth(p.ancho);

@@ -550,6 +550,10 @@ private slots:
         v->show();
         v->InfoBar("  texto con blancos  ");
         QCOMPARE(v->InfoBar(), std::string("  texto con blancos  "));
+        // A path that looks like markup is shown as it is, not as rich text.
+        v->InfoBar("/datos/<b>x</b>.dsk");
+        const QLabel* estado = v->Panel("Estado");
+        QVERIFY(estado->minimumSizeHint().width() >= estado->fontMetrics().horizontalAdvance("/datos/<b>x</b>.dsk"));
         QStatusTipEvent consejo("un consejo del menú");
         QApplication::sendEvent(v.get(), &consejo);
         QVERIFY(v->Panel("Estado")->isVisible());
