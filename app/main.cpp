@@ -9,12 +9,14 @@
 #include "platform/Impresora.h"
 #include "platform/qt/AjustesQt.h"
 #include "platform/qt/CuadrosQt.h"
+#include "platform/qt/DialogosComunesQt.h"
 #include "platform/qt/ImpresoraQt.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(plataforma::kAplicacion);
     QApplication::setApplicationVersion(QString("%1.%2").arg(kVersionMayor).arg(kVersionMenor));
+    plataforma::qt::InstalarTextosEnEspanol();
     plataforma::qt::CuadrosQt cuadros;
     plataforma::EstablecerCuadros(&cuadros);
     plataforma::AjustesQt ajustes;

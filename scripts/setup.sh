@@ -5,7 +5,7 @@ set -euo pipefail
 PKGS=(
   build-essential cmake ninja-build pkg-config
   libgtest-dev libgmock-dev libbenchmark-dev
-  qt6-base-dev qt6-base-dev-tools libgl1-mesa-dev
+  qt6-base-dev qt6-base-dev-tools qt6-translations-l10n libgl1-mesa-dev
   xvfb xauth poppler-utils fonts-dejavu-core
   xdg-utils cups-client
 )

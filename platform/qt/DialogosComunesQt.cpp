@@ -1,9 +1,13 @@
 #include "platform/qt/DialogosComunesQt.h"
 
+#include <QCoreApplication>
 #include <QFileDialog>
+#include <QLibraryInfo>
+#include <QLocale>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QStringList>
+#include <QTranslator>
 
 #include "platform/qt/ImpresoraQt.h"
 
@@ -19,6 +23,15 @@ QPrinter* ImpresoraCompartida() {
 }
 
 }  // namespace
+
+bool InstalarTextosEnEspanol() {
+    static QTranslator traductor;
+    if (!traductor.isEmpty()) return true;
+    if (!traductor.load(QLocale(QLocale::Spanish, QLocale::Spain), "qtbase", "_",
+                        QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        return false;
+    return QCoreApplication::installTranslator(&traductor);
+}
 
 QString ConvertirFiltro(const std::string& filtroAntiguo) {
     const QStringList partes = QString::fromStdString(filtroAntiguo).split('|');

@@ -17,6 +17,10 @@ struct DialogoAbrir {
     bool debeExistir = false;    // the dialog itself refuses names of missing files
 };
 
+// Installs the toolkit's own Spanish texts (its dialogs' labels, buttons and
+// menus, the names of keys in shortcuts); false when they are not installed.
+bool InstalarTextosEnEspanol();
+
 // Sets up an open dialog: title, filters, whether the file must exist, and the
 // Spanish texts of its labels and buttons.
 void PrepararDialogoAbrir(QFileDialog& dialogo, const DialogoAbrir& d);

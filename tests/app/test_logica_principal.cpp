@@ -159,6 +159,14 @@ private slots:
         QCOMPARE(d.labelText(QFileDialog::Reject), QString("Cancelar"));
     }
 
+    // With the toolkit's Spanish texts, its own words (names of keys, the file
+    // dialog's columns) are Spanish too.
+    void textosDelToolkitEnEspanol() {
+        QVERIFY(plataforma::qt::InstalarTextosEnEspanol());
+        QCOMPARE(QKeySequence("Shift+F3").toString(QKeySequence::NativeText), QString("Mayúsculas+F3"));
+        QVERIFY(QCoreApplication::translate("QFileSystemModel", "Name") != "Name");
+    }
+
     void sugerencias() {
         using V = std::vector<std::string>;
         QCOMPARE(DividirSugerencias("uno\r\ndos\r\ntres\r\n"), (V{"uno", "dos", "tres"}));
