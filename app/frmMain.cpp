@@ -21,6 +21,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <span>
+#include <utility>
 
 #include "app/ArbolMenus.h"
 #include "app/BarraHerramientas.h"
@@ -678,15 +679,19 @@ void frmMain::ActualizarBarraCiclos() {
 // Refresh of the views
 
 void frmMain::Refrescar() {
-    for (TipoVista t : {TipoVista::Registros, TipoVista::Memoria, TipoVista::DASM, TipoVista::PPL})
+    for (TipoVista t : {TipoVista::Registros, TipoVista::Memoria, TipoVista::DASM, TipoVista::PPL}) {
         if (VistaAbierta(t) && vistas_[int(t)]) vistas_[int(t)]->Refrescar();
+        else if (vistas_[int(t)]) atrasada_[int(t)] = std::max<int8_t>(atrasada_[int(t)], 1);
+    }
     if (auxCargada_ && aux_) aux_->Inicializar();
     PanelesEstado();
 }
 
 void frmMain::Inicializar() {
-    for (TipoVista t : {TipoVista::Registros, TipoVista::Memoria, TipoVista::DASM, TipoVista::PPL})
+    for (TipoVista t : {TipoVista::Registros, TipoVista::Memoria, TipoVista::DASM, TipoVista::PPL}) {
         if (VistaAbierta(t) && vistas_[int(t)]) vistas_[int(t)]->Inicializar();
+        else if (vistas_[int(t)]) atrasada_[int(t)] = 2;
+    }
     if (auxCargada_ && aux_) aux_->Inicializar();
     PanelesEstado();
     ActualizarMRUFiles("");
@@ -718,6 +723,7 @@ IVista* frmMain::CrearVista(TipoVista tipo, bool mostrar) {
     marco->setAttribute(Qt::WA_DeleteOnClose);
     vistas_[int(tipo)] = v;
     marcos_[int(tipo)] = marco;
+    atrasada_[int(tipo)] = 0;
     connect(w, &QObject::destroyed, this, [this, tipo] { VistaDescargada(tipo); });
     // The view's load steps: its menu mark and toolbar button, its menus.
     Marcar(Datos(tipo).menu, true);
@@ -754,6 +760,10 @@ void frmMain::AlternarVista(TipoVista tipo) {
     }
     Marcar(d.menu, true);
     Marco(tipo)->show();
+    // What it missed while hidden (a new program, a step) it catches up with now.
+    const int8_t atrasada = std::exchange(atrasada_[int(tipo)], int8_t(0));
+    if (atrasada == 2) vistas_[int(tipo)]->Inicializar();
+    else if (atrasada == 1) vistas_[int(tipo)]->Refrescar();
     if (tipo == TipoVista::DASM) Menu("mnuDep")->setEnabled(true);
     if (tipo == TipoVista::Memoria) Menu("mnuEdit")->setEnabled(true), Menu("PopMnuMem")->setEnabled(true);
     PulsarBoton(d.boton, true);

@@ -180,6 +180,8 @@ private:
     std::vector<QAction*> listaVentanas_;
 
     std::array<IVista*, kNumVistas> vistas_{};
+    // What a loaded view missed while hidden: 0 nothing, 1 a refresh, 2 a re-initialisation.
+    std::array<int8_t, kNumVistas> atrasada_{};
     std::array<QPointer<QMdiSubWindow>, kNumVistas> marcos_{};
     IVistaAuxDatos* aux_ = nullptr;
 

@@ -545,6 +545,31 @@ private slots:
         QCOMPARE(gLlamadas.back(), std::string("Memoria.BuscarCelda 8427521"));
     }
 
+    // A view hidden through the Window menu catches up, when shown again, with
+    // what it missed: a new program rebuilds it, a step refreshes it; nothing
+    // missed leaves it as it was.
+    void vistaOcultaSePoneAlDia() {
+        auto v = Abrir();
+        v->show();
+        v->EjecutarComando("mnuWindowDASM");
+        gLlamadas.clear();
+        v->Inicializar();  // a listing was loaded
+        v->Refrescar();
+        QCOMPARE(Cuenta("DASM.Inicializar") + Cuenta("DASM.Refrescar"), 0);
+        v->EjecutarComando("mnuWindowDASM");
+        QCOMPARE(Cuenta("DASM.Inicializar"), 1);
+        v->EjecutarComando("mnuWindowRegistros");
+        gLlamadas.clear();
+        v->Refrescar();  // a step
+        gLlamadas.clear();
+        v->EjecutarComando("mnuWindowRegistros");
+        QCOMPARE(gLlamadas, std::vector<std::string>{"Registros.Refrescar"});
+        gLlamadas.clear();
+        v->EjecutarComando("mnuWindowDASM");
+        v->EjecutarComando("mnuWindowDASM");
+        QVERIFY(gLlamadas.empty());
+    }
+
     void panelesNoSeTapan() {
         auto v = Abrir();
         v->show();
