@@ -42,11 +42,14 @@ inline int32_t DesplazarIzquierda(int32_t v, int32_t n) {
 }
 
 // Arithmetic shift of v by n (count as Cuenta gives it): the sign fills from
-// the left, C is the last bit out (0 for no shift), V when the sign changed.
+// the left, C is the last bit out (0 for no shift), V when a left shift's
+// exact value v x 2^n does not fit 32 bits (bits lost, not only a sign change).
 inline int32_t Ash(int32_t v, int32_t n) {
     int32_t r;
+    bool desborde = false;
     if (n > 0) {
         r = DesplazarIzquierda(v, n);
+        desborde = n < 32 ? static_cast<int64_t>(v) * (int64_t{1} << n) != r : v != 0;
     } else if (n < 0) {
         const int32_t m = -n;
         FlagsPendientesST.C = F(BitDe(v, m <= 32 ? m - 1 : 31));
@@ -56,7 +59,7 @@ inline int32_t Ash(int32_t v, int32_t n) {
         r = v;
     }
     FlagsLogicos(r);
-    FlagsPendientesST.V = F((r < 0) != (v < 0) && r != 0 && v != 0);
+    FlagsPendientesST.V = F(desborde);
     return r;
 }
 
