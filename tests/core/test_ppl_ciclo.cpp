@@ -4,6 +4,7 @@
 
 #include "MaquinaPrueba.h"
 #include "core/UnidadEjecucion.h"
+#include "data/LeerFichDSK.h"
 
 using plataforma::Respuesta;
 using prueba::Maquina;
@@ -192,6 +193,29 @@ TEST(Ciclo, MarcaYPuntoEnElMismoCicloSoloParaLaMarca) {
                   "Operacion verificada:\n\n", 0), 0u);
     EXPECT_EQ(m.memoria.mostradas, std::vector<int32_t>{0x809900});
     EXPECT_EQ(gCiclos, 4);
+}
+
+TEST(Ciclo, MarcaQueSeCumpleDetieneCadaCicloHastaQueCambiaLaCelda) {
+    // One cycle counts 4 without the pipeline; the second store runs in the fifth.
+    Maquina m;
+    m.Cargar("marca_vigilada");
+    constexpr int32_t kCuenta = 0x809806;
+    gMarcasRupt->Add(0, kCuenta, 0, 5, 0, "");
+    m.Correr(100);
+    EXPECT_EQ(gCiclos, 20);
+    m.Correr(100);  // the mark still holds: the first cycle stops again
+    EXPECT_EQ(gCiclos, 24);
+    gMemoria->Escribe(kCuenta, 6);  // an edit in the memory window
+    m.Correr(100);
+    EXPECT_EQ(gCiclos, 424);
+    gMemoria->Escribe(kCuenta, 5);
+    m.Correr(100);
+    EXPECT_EQ(gCiclos, 428);
+    // Reloading puts 9 back and PC at the entry: the program's own store stops it.
+    ASSERT_EQ(LeerFichDSK(TARVIX_SOURCE_DIR "/tests/programs/marca_vigilada.dsk"), 0);
+    m.Correr(100);
+    EXPECT_EQ(gCiclos, 448);
+    EXPECT_EQ(m.cuadros.mostrados.size(), 4u);
 }
 
 TEST(Ciclo, MarcaEnLaCeldaCeroLaMuestraSinPreguntar) {
