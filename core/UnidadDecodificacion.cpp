@@ -33,8 +33,9 @@ int32_t Resta32(int32_t a, int32_t b) {
 int32_t InvertirBits(int32_t x, int32_t n) {
     uint32_t r = 0;
     const uint32_t u = static_cast<uint32_t>(x);
+    // A bit whose mirror lands beyond bit 31 is dropped.
     for (int32_t i = 0; i <= n && i < 32; ++i)
-        if ((u >> i) & 1u) r |= 1u << (n - i);
+        if (n - i < 32 && ((u >> i) & 1u)) r |= 1u << (n - i);
     return static_cast<int32_t>(r);
 }
 

@@ -100,4 +100,5 @@ TEST(Direcciones, InvertirBits) {
     EXPECT_EQ(InvertirBits(6, 2), 3);
     EXPECT_EQ(InvertirBits(0xF9, 2), 4);  // bits above n are ignored
     EXPECT_EQ(InvertirBits(1, 0), 1);
+    EXPECT_EQ(InvertirBits(0x201, 40), INT32_MIN);  // bit 0 would land on bit 40, bit 9 on bit 31
 }
