@@ -46,6 +46,20 @@ TEST(Programas, InterrupcionRechazada) {
     }
 }
 
+TEST(Programas, InterrupcionRetenidaHastaPasarLasRanurasDeRetardo) {
+    for (int16_t modo : kModos) {
+        Maquina m(modo);
+        m.Cargar("maq_int_retardo");
+        m.Correr(200);
+        ASSERT_EQ(m.cuadros.mostrados.size(), 1u) << modo;
+        EXPECT_EQ(LO(4), 2) << modo;  // the routine ran after the three slots
+        EXPECT_EQ(LO(1), 2) << modo;  // and the word after them never ran
+        EXPECT_EQ(LO(2), 10) << modo;
+        EXPECT_EQ(m.Palabra(0x809F01), 0x80980F) << modo;  // it returned to destino
+        EXPECT_EQ(Reg().PC() & ~1, 0x809810) << modo;
+    }
+}
+
 TEST(Programas, CodigoInvalidoParado) {
     for (int16_t modo : kModos) {
         Maquina m(modo);
