@@ -78,9 +78,11 @@ void Ciclo() {
     if (gEjecutando) {
         if (gPuntosRupt->BuscarMemPos(a) > 0) RupturaPorPunto(a);
     }
-    // The first executed call arms the stop at its return address.
+    // The first executed call arms the stop at its return address: for a call
+    // put in place by the interrupt service, the word it replaced.
     if (gPasoSobre && gDirParada == -1 && EsLlamadaEjecutada(ppl.Ejecucion())) {
-        gDirParada = ppl.Ejecucion().lPosMem + 1;
+        const ClassUnitData& e = ppl.Ejecucion();
+        gDirParada = e.lDirRetornoInt >= 0 ? e.lDirRetornoInt : e.lPosMem + 1;
         VentanaPrincipal().ModoEjecucion(2);
     }
     if (gDirParada != -1 && gDirParada == a) {

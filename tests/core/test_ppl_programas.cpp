@@ -179,6 +179,25 @@ TEST(Programas, PasoSobreUnaLlamadaConLlamadaInterior) {
     }
 }
 
+TEST(Programas, PasoSobreLaLlamadaDeUnaInterrupcionParaEnLaPalabraSustituida) {
+    // With the pipeline the accepted interrupt turns the fetched word into a
+    // call that returns to that word; stepping over the call stops there.
+    Maquina m(0);
+    m.Cargar("maq_interrupcion");
+    for (int i = 0; i < 100 && m.cuadros.mostrados.empty(); ++i) CicloReloj();
+    ASSERT_EQ(m.cuadros.mostrados.size(), 1u);
+    const int32_t sustituida = gPPL->Busqueda().lPosMem;
+    m.Ciclos(2);  // the call is decoded, then read
+    gPasoSobre = true;
+    CicloReloj();  // and executed
+    EXPECT_EQ(gDirParada, sustituida);
+    for (int i = 0; i < 100 && m.principal.ModoEjecucion() != 0; ++i) CicloReloj();
+    EXPECT_EQ(m.principal.ModoEjecucion(), 0);
+    EXPECT_EQ(LO(3), 55);  // the routine ran
+    EXPECT_EQ(Reg().PC(), sustituida);
+    EXPECT_EQ(gDirParada, -1);
+}
+
 TEST(Programas, IdleEsperaLaInterrupcionYSigueDetras) {
     for (int16_t modo : kModos) {
         Maquina m(modo);
