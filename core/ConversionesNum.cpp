@@ -2,6 +2,7 @@
 
 #include <bit>
 #include <charconv>
+#include <clocale>
 #include <cmath>
 #include <cstdio>
 #include <string_view>
@@ -42,10 +43,17 @@ int16_t LeerHex32(std::string_view s, int32_t& v) {
     return 0;
 }
 
-// Decimal number text (surrounding blanks allowed): [sign] digits [. digits]
-// [e [sign] digits]. No hexadecimal, infinity or not-a-number forms; 6 for a
-// number a double cannot hold.
-int16_t LeerDoble(std::string_view s, double& d) {
+// The decimal point of the current C locale, in which the floating-point
+// texts are also written ("%e"); "." when it is not a single character.
+char PuntoDecimal() {
+    const char* p = std::localeconv()->decimal_point;
+    return (p && p[0] != '\0' && p[1] == '\0') ? p[0] : '.';
+}
+
+// Decimal number text (surrounding blanks allowed): [sign] digits [punto
+// digits] [e [sign] digits]. No hexadecimal, infinity or not-a-number forms;
+// 6 for a number a double cannot hold.
+int16_t LeerDoble(std::string_view s, double& d, char punto = PuntoDecimal()) {
     s = Recortar(s);
     size_t i = 0, n = s.size();
     bool negativo = false;
@@ -53,7 +61,8 @@ int16_t LeerDoble(std::string_view s, double& d) {
     size_t inicio = i;
     size_t cifrasEnteras = 0, cifrasFrac = 0;
     while (i < n && s[i] >= '0' && s[i] <= '9') ++i, ++cifrasEnteras;
-    if (i < n && s[i] == '.') {
+    const size_t posPunto = i;
+    if (i < n && s[i] == punto) {
         ++i;
         while (i < n && s[i] >= '0' && s[i] <= '9') ++i, ++cifrasFrac;
     }
@@ -66,11 +75,15 @@ int16_t LeerDoble(std::string_view s, double& d) {
         if (i == ini) return kErrNoNumero;
     }
     if (i != n) return kErrNoNumero;
+    // from_chars reads "." whatever the locale.
+    std::string texto(s.substr(inicio));
+    if (posPunto < n && s[posPunto] == punto) texto[posPunto - inicio] = '.';
     double x = 0.0;
-    auto [p, ec] = std::from_chars(s.data() + inicio, s.data() + n, x, std::chars_format::general);
+    auto [p, ec] = std::from_chars(texto.data(), texto.data() + texto.size(), x,
+                                   std::chars_format::general);
     // Too large or too small for a double: out of range either way.
     if (ec == std::errc::result_out_of_range) return kErrDesbordamiento;
-    if (ec != std::errc() || p != s.data() + n) return kErrNoNumero;
+    if (ec != std::errc() || p != texto.data() + texto.size()) return kErrNoNumero;
     d = negativo ? -x : x;
     return 0;
 }
@@ -130,7 +143,7 @@ bool LeerNumeroInicial(const std::string& texto, double& d) {
         }
     }
     double x;
-    int16_t e = LeerDoble(std::string_view(s).substr(ini, finMantisa - ini), x);
+    int16_t e = LeerDoble(std::string_view(s).substr(ini, finMantisa - ini), x, '.');
     if (e) return false;
     d = x;
     return true;

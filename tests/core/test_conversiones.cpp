@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <clocale>
 #include <cmath>
 #include <limits>
 #include <random>
@@ -287,4 +288,25 @@ TEST(Conversiones, ShownTextParsesBackToTheSameWord) {
             EXPECT_EQ(InterpretarValor(v, f, FormatearValor(W(p), f)), 0);
             EXPECT_EQ(v, W(p)) << std::hex << p << " f" << f;
         }
+}
+
+TEST(Conversiones, FloatTextsFollowTheLocalesDecimalPointBothWays) {
+    const char* previo = std::setlocale(LC_NUMERIC, nullptr);
+    const std::string guardado = previo ? previo : "C";
+    if (!std::setlocale(LC_NUMERIC, "es_ES.UTF-8")) GTEST_SKIP() << "no es_ES.UTF-8 locale";
+    const std::string texto = FormatearValor(W(0x00400000), 3);
+    int32_t corto = kCentinela, ieee = kCentinela, sinSigno = kCentinela, otro = kCentinela;
+    const int16_t codigoCorto = InterpretarValor(corto, 3, texto);
+    const int16_t codigoIeee = InterpretarValor(ieee, 4, "1,5");
+    const int16_t codigoPunto = InterpretarValor(otro, 3, "1.5");
+    const int16_t codigoSinSigno = InterpretarValor(sinSigno, 1, "2.5");  // always "."
+    std::setlocale(LC_NUMERIC, guardado.c_str());
+    EXPECT_EQ(texto, "+1,500000e+00");
+    EXPECT_EQ(codigoCorto, 0);
+    EXPECT_EQ(corto, 0x00400000);
+    EXPECT_EQ(codigoIeee, 0);
+    EXPECT_EQ(ieee, 0x7F400000);
+    EXPECT_NE(codigoPunto, 0);
+    EXPECT_EQ(codigoSinSigno, 0);
+    EXPECT_EQ(sinSigno, 2);  // 2.5 rounds half to even
 }
