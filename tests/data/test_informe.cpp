@@ -136,6 +136,19 @@ TEST_F(Informe, TheLastPageGetsItsHeaderAlsoWithoutTheBreakpointList) {
     EXPECT_EQ(YDe("Lista de Marcas de Ruptura"), 567 + 567 + 1701 + 10);
 }
 
+// A name longer than its column is printed whole, with no blank after it.
+TEST_F(Informe, TextsLongerThanTheirColumnAreNotCut) {
+    SoloSecciones(false, true, false, false, false, true, false);
+    const std::string region(34, 'N');
+    gMemoria->TablaAsig(1).Identificador(region);
+    gMemoria->TablaAsig(2).PrnOK(false);
+    gMemoria->TablaAsig(3).PrnOK(false);
+    gMarcasRupt->Add(0, 0x809805, 0, 44, 0, "Una marca de veinticinco");
+    ImprimirEntorno();
+    EXPECT_TRUE(EmpiezaPor(1, "00000000  0000003F  " + region + "OK  00000000  0000003F  "));
+    EXPECT_TRUE(EmpiezaPor(2, " 0       00809805    Una marca de veinticincoContenido de $00809805"));
+}
+
 TEST_F(Informe, NothingSelectedPrintsNothingAndStartsNoJob) {
     EstadoPequeno();
     SoloSecciones(false, false, false, false, false, false, false);
