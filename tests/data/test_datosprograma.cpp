@@ -5,6 +5,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <clocale>
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -144,6 +145,29 @@ TEST(Opciones, RoundTripKeepsEveryValue) {
     EXPECT_EQ(despues, antes);
     EXPECT_EQ(FontSize, 10.5f);
     EXPECT_EQ(ConfigMem, -5);
+}
+
+// The windowed program runs in the user's locale, where the decimal point may
+// be a comma: the stored text must not follow it.
+TEST(Opciones, RealNumbersAreWrittenWithAPointInACommaLocale) {
+    const char* previo = std::setlocale(LC_NUMERIC, nullptr);
+    const std::string guardado = previo ? previo : "C";
+    if (!std::setlocale(LC_NUMERIC, "es_ES.UTF-8")) GTEST_SKIP() << "no es_ES.UTF-8 locale";
+    prueba::AjustesMemoria a;
+    LeerOpciones();
+    FontSize = 10.5f;
+    GuardarOpciones();
+    const std::string escrito = *a.Valor("Opciones\\Resumen\\Impresion", "FontSize");
+    FontSize = 1.0f;
+    LeerOpciones();
+    const float conPunto = FontSize;
+    a.Poner("Opciones\\Resumen\\Impresion", "FontSize", "8,5");
+    LeerOpciones();
+    const float conComa = FontSize;
+    std::setlocale(LC_NUMERIC, guardado.c_str());
+    EXPECT_EQ(escrito, "10.5");
+    EXPECT_EQ(conPunto, 10.5f);
+    EXPECT_EQ(conComa, 8.5f);
 }
 
 struct CasoAjuste {
