@@ -3,10 +3,15 @@
 # Does nothing when they are all present.
 set -euo pipefail
 PKGS=(
+  # build
   build-essential cmake ninja-build pkg-config
   libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev qt6-base-dev-tools qt6-translations-l10n libgl1-mesa-dev
-  xvfb xauth poppler-utils fonts-dejavu-core
+  # tests: printed PDFs read back, fonts, a locale with a decimal comma
+  poppler-utils fonts-dejavu-core locales-all
+  # windows on a virtual display, and screenshots of them (import)
+  xvfb xauth imagemagick
+  # what Kubrel hands files to on a desktop
   xdg-utils cups-client
 )
 missing=()
