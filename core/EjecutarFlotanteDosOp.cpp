@@ -63,7 +63,8 @@ double Normalizar(const ClassRegistrosRn& r) {
 
 // RND: adds half of the last place of the 32-bit format and truncates
 // (toward minus infinity, as the two's-complement mantissa does). Z is left
-// alone; a zero source sets UF. Overflow gives the largest 32-bit value.
+// alone; a zero source sets UF. Overflow gives the largest 32-bit value; a
+// result that needs the exponent -128 (-2^-127) underflows to 0 with UF.
 double Redondear(double x) {
     FlagsPendientes& f = FlagsPendientesST;
     f.V = 0;
@@ -79,6 +80,9 @@ double Redondear(double x) {
     if (r > kMaxCorto) {
         r = kMaxCorto;
         f.V = 1;
+    } else if (r >= -0x1p-127 && r < 0x1p-127) {
+        f.UF = 1;
+        return 0.0;
     }
     f.N = alu::F(r < 0);
     return r;

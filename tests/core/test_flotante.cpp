@@ -241,7 +241,9 @@ INSTANTIATE_TEST_SUITE_P(
         CasoRnd{2, 0x7FFFFF80, 8.0, "-----"},                          // carries into the exponent
         CasoRnd{0, static_cast<int32_t>(0xFFFFFF80), -1.0, "---N-"},   // -1 - 2^-24: tie goes up
         CasoRnd{0, static_cast<int32_t>(0xFFFFFF7F), -1.0 - std::ldexp(1.0, -23), "---N-"},
-        CasoRnd{127, 0x7FFFFFFF, std::ldexp(2.0 - std::ldexp(1.0, -23), 127), "-V---"}));
+        CasoRnd{127, 0x7FFFFFFF, std::ldexp(2.0 - std::ldexp(1.0, -23), 127), "-V---"},
+        // (-1 - 2^-31) x 2^-127 rounds to -2^-127, whose mantissa needs the exponent -128
+        CasoRnd{-127, static_cast<int32_t>(0xFFFFFFFF), 0.0, "----U"}));
 
 TEST_F(FlotanteDosOp, RndDeCeroMarcaUFyDejaZ) {
     gRegistros->BIT_ST(bitst::Z, false);
