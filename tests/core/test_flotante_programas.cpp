@@ -93,6 +93,21 @@ std::vector<Programa> Programas() {
                   RF(R0, 7.0), RI(R1, 17)}});
     Numeros(p.back().valores, 0x809828, {0.0, 4.0, 2.0, 6.0, 1.0, 5.0, 3.0, 7.0});
     Palabras(p.back().valores, 0x809830, {10, 14, 12, 16, 11, 15, 13, 17});
+
+    p.push_back({"tresop_filas", 0x809835,
+                 {RF(R0, -3.25), RF(R1, -1.875), RF(R2, -5.125), RF(R3, -1.375),
+                  RI(R6, 0x7FFFFF), RI(R7, 0xFF000001), RI(AR1, 0x809857), RI(ST, 0x22)}});
+    Palabras(p.back().valores, 0x809841,
+             {5, 0x01, 0xFFFFFFF9, 0x08, 6, 0x01, 0xF0, 0xF000, 0xFFF0, 0x0FF0, 0x05, 0xF8000000,
+              0x09, 0x08000000, 0x01, 5, 0x00, 0xFFFFFFFB, 0x08, 0x00, 0x08, 0xFF000001, 0xDEAD});
+
+    p.push_back({"paralelo_filas", 0x809824,
+                 {RI(AR1, 0x809841), RI(AR3, 0x809845), RI(ST, 0x08)}});
+    Numeros(p.back().valores, 0x80982D, {-7.0, -5.25, 0.375, -5.25, 1.5, 3.5, -2.0, -1.5});
+    Palabras(p.back().valores, 0x809835,
+             {0xFF787879, 0xFFFFFFFA, 5, 0x0F0F0F18, 9, 9, 0xF0F0F0F0, 3, 0xFFFFFFFF, 0xF0F0F0F0,
+              0x78787878, 0xFFFFFFE5});
+    Numeros(p.back().valores, 0x809841, {1.25, -1.75, 5.5, 1.75});
     return p;
 }
 
