@@ -94,6 +94,14 @@ std::vector<Programa> Programas() {
     Numeros(p.back().valores, 0x809828, {0.0, 4.0, 2.0, 6.0, 1.0, 5.0, 3.0, 7.0});
     Palabras(p.back().valores, 0x809830, {10, 14, 12, 16, 11, 15, 13, 17});
 
+    p.push_back({"flotante_dosop", 0x80981B,
+                 {RF(R0, -1.25), RF(R1, 6.0), RF(R2, 1.875), RF(R3, 0.0), RF(R4, 1.875),
+                  RF(R5, -6.0), RI(SP, 0x809828), MF(0x809829, 1.875), RI(ST, 0x08)}});
+    Palabras(p.back().valores, 0x809822, {0x08, 0x04});
+    Numeros(p.back().valores, 0x809824, {6.0});
+    Palabras(p.back().valores, 0x809825, {0x44});
+    Numeros(p.back().valores, 0x809826, {1.875});
+
     p.push_back({"tresop_filas", 0x809835,
                  {RF(R0, -3.25), RF(R1, -1.875), RF(R2, -5.125), RF(R3, -1.375),
                   RI(R6, 0x7FFFFF), RI(R7, 0xFF000001), RI(AR1, 0x809857), RI(ST, 0x22)}});
