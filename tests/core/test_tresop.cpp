@@ -80,12 +80,14 @@ INSTANTIATE_TEST_SUITE_P(
         CasoEntero{ASH3, 0x40000000, 1, false, false, 0x80000000, "-V-N-"},
         CasoEntero{ASH3, 0x000AE000, 16, false, false, 0xE0000000, "-V-N-"},
         CasoEntero{ASH3, 0xAEC00001, 0x68, false, false, 0xFFFFFFAE, "C--N-"},  // -24
-        CasoEntero{ASH3, 5, 0, true, false, 5, "-----"},
+        CasoEntero{ASH3, 5, 0, true, false, 5, "-----"},  // no shift: C cleared
+        CasoEntero{ASH3, 0x80000000, 0x60, false, false, 0xFFFFFFFF, "C--N-"},  // -32
         // LSH3: zeros fill both ways and it never saturates.
         CasoEntero{LSH3, 0x80000000, 127, false, false, 0x40000000, "-----"},
         CasoEntero{LSH3, 0x80000001, 1, false, true, 2, "C----"},
         CasoEntero{LSH3, 1, 31, false, true, 0x80000000, "---N-"},
-        CasoEntero{LSH3, 0xFFFFFFF0, 0x7C, false, false, 0x0FFFFFFF, "-----"}));  // -4
+        CasoEntero{LSH3, 0xFFFFFFF0, 0x7C, false, false, 0x0FFFFFFF, "-----"},  // -4
+        CasoEntero{LSH3, 0x80000001, 32, false, false, 0, "C-Z--"}));  // C: bit 0, the last out
 
 TEST_F(TresOp, ComparacionYPruebaDejanElDestinoYConfirmanFlags) {
     PonI(1, 9);
