@@ -79,6 +79,10 @@ void AtenderInterrupcion() {
         // word (or past it when it is an IDLE, which the program idles on).
         ClassUnitData& f = ppl.Busqueda();
         f.lDirRetornoInt = EsIdle(f.lInstruccion) ? f.lPosMem + 1 : f.lPosMem;
+        // The word at the end of a repeated block is fetched again on return:
+        // give back the count its first fetch spent on going back to RS.
+        if (f.lPosMem == r.RE() && r.BIT_ST(bitst::RM) && !r.BIT_S())
+            r.RC(static_cast<int32_t>(static_cast<uint32_t>(r.RC()) + 1));
         f.lInstruccion = kPalabraCall | (rutina & 0xFFFFFF);
     } else {
         const ClassUnitData& e = ppl.Ejecucion();

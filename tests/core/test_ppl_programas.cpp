@@ -60,6 +60,20 @@ TEST(Programas, InterrupcionRetenidaHastaPasarLasRanurasDeRetardo) {
     }
 }
 
+TEST(Programas, InterrupcionEnUnBloqueRepetidoNoAcortaLaRepeticion) {
+    for (int16_t modo : kModos) {
+        Maquina m(modo);
+        m.Cargar("maq_int_bloque");
+        m.Correr(300);
+        EXPECT_EQ(m.cuadros.mostrados.size(), 3u) << modo;  // one per pass
+        EXPECT_EQ(LO(3), 3) << modo;
+        EXPECT_EQ(LO(0), 9) << modo;  // three passes of three ADDI
+        EXPECT_FALSE(Reg().BIT_ST(bitst::RM)) << modo;
+        EXPECT_EQ(Reg().RC(), -1) << modo;
+        EXPECT_EQ(Reg().SP(), 0x809F00);
+    }
+}
+
 TEST(Programas, CodigoInvalidoParado) {
     for (int16_t modo : kModos) {
         Maquina m(modo);
