@@ -34,6 +34,16 @@ bool EsIdle(int32_t palabra) {
     return (u >> 29) == 0 && ((u >> 23) & 0x3F) == 12;
 }
 
+// With the pipeline, an IDLE in the fetch stage on which the program idles:
+// it has run and set PC back to itself, so the words read behind it since
+// were wait bubbles at the next address. An IDLE fetched for the first time
+// has not run: the interrupt returns to it.
+bool IdleEnEspera(const ClassPPL& ppl) {
+    const ClassUnitData& f = ppl.Busqueda();
+    const ClassUnitData& d = ppl.Decodificacion();
+    return EsIdle(f.lInstruccion) && d.lCanal == canal::kEnBusqueda && d.lPosMem == f.lPosMem + 1;
+}
+
 // The processor holds interrupts off while the three instructions after a
 // delayed branch are still to run and while RPTS repeats; with the pipeline
 // an interrupt also needs a fetched word in the fetch stage to replace.
@@ -76,9 +86,9 @@ void AtenderInterrupcion() {
     r.IFR(0);
     if (ModoPPL == 0) {
         // The fetched word becomes a call to the routine, which returns to that
-        // word (or past it when it is an IDLE, which the program idles on).
+        // word (or past it when it is an IDLE the program idles on).
         ClassUnitData& f = ppl.Busqueda();
-        f.lDirRetornoInt = EsIdle(f.lInstruccion) ? f.lPosMem + 1 : f.lPosMem;
+        f.lDirRetornoInt = IdleEnEspera(ppl) ? f.lPosMem + 1 : f.lPosMem;
         // The word at the end of a repeated block is fetched again on return:
         // give back the count its first fetch spent on going back to RS.
         if (f.lPosMem == r.RE() && r.BIT_ST(bitst::RM) && !r.BIT_S())

@@ -212,6 +212,19 @@ TEST(Programas, PasoSobreLaLlamadaDeUnaInterrupcionParaEnLaPalabraSustituida) {
     EXPECT_EQ(gDirParada, -1);
 }
 
+TEST(Programas, InterrupcionAntesDeQueElIdleCorraVuelveAlIdle) {
+    for (int16_t modo : kModos) {
+        Maquina m(modo);
+        m.Cargar("maq_idle_antes");
+        m.Correr(400);
+        ASSERT_EQ(m.cuadros.mostrados.size(), 1u) << modo;
+        EXPECT_EQ(LO(3), 55) << modo;
+        EXPECT_EQ(LO(4), 0) << modo;  // the IDLE ran after the routine and waits
+        EXPECT_EQ(m.Palabra(0x809F01), modo == 0 ? 0x80980C : 0x80980A) << modo;
+        EXPECT_LE(Reg().PC(), 0x80980D) << modo;
+    }
+}
+
 TEST(Programas, IdleEsperaLaInterrupcionYSigueDetras) {
     for (int16_t modo : kModos) {
         Maquina m(modo);
