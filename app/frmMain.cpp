@@ -15,6 +15,7 @@
 #include <QMenuBar>
 #include <QScreen>
 #include <QStatusBar>
+#include <QStyle>
 #include <QTimer>
 #include <QToolBar>
 #include <algorithm>
@@ -228,8 +229,9 @@ void frmMain::Form_Load() {
     if (!enPantalla || r.width() < 100 || r.height() < 100) r = rectangulo(defecto);
     const double estado = LeerNumero(kSeccionMain, "Status", 2);
     // The views place themselves in the client area as they load: lay the
-    // window out at the size it will have once shown.
-    setGeometry(estado == 2 ? pantalla : r);
+    // window out at the size it will have once shown. Maximised, the title bar
+    // the desktop adds takes its height from the screen's.
+    setGeometry(estado == 2 ? pantalla.adjusted(0, style()->pixelMetric(QStyle::PM_TitleBarHeight), 0, 0) : r);
     layout()->activate();
 
     // 2. Recent-file menu from the stored list.

@@ -107,6 +107,9 @@ protected:
     void changeEvent(QEvent* e) override;
     bool event(QEvent* e) override;
     bool eventFilter(QObject* objeto, QEvent* e) override;
+    // No toolkit menu of toolbars: the toolbar is shown and hidden only through
+    // "&Barra de herramientas", which keeps its check mark.
+    QMenu* createPopupMenu() override { return nullptr; }
 
 private:
     class CuadrosContados;
