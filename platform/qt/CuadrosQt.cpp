@@ -37,7 +37,9 @@ QDialogButtonBox* Botonera(QDialog* d, bool cancelar, bool ayuda, const std::str
     caja->addButton(QDialogButtonBox::Ok)->setText("Aceptar");
     if (cancelar) caja->addButton(QDialogButtonBox::Cancel)->setText("Cancelar");
     if (ayuda) {
-        caja->addButton(QDialogButtonBox::Help)->setText("Ayuda");
+        QPushButton* boton = caja->addButton(QDialogButtonBox::Help);
+        boton->setText("Ayuda");
+        boton->setIcon(QIcon());  // some icon themes draw it like Cancel's
         QObject::connect(caja, &QDialogButtonBox::helpRequested, d,
                          [d, fichero, contexto] { AbrirAyuda(d, fichero, contexto); });
     }
