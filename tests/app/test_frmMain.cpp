@@ -590,6 +590,25 @@ private slots:
         gCiclos = 0;
     }
 
+    // Long status texts and paths neither widen a window the user sized nor
+    // push the other panels out of sight: the panels cut them instead.
+    void textosLargosNoEnsanchanLaVentana() {
+        ajustes->Poner("MainSettings", "Status", "0");
+        ajustes->Poner("MainSettings", "Width", "9000");
+        ajustes->Poner("MainSettings", "Height", "6000");
+        auto v = Abrir();
+        v->show();
+        QVERIFY(QTest::qWaitForWindowExposed(v.get()));
+        v->InfoBar("Ejecucion del código suspendida de manera temporal. Pulse <RUN> para continuar...");
+        gFichDSK = "/home/usuario/proyectos/dsp/filtros/ejemplos/largos/" + std::string(60, 'x') + ".dsk";
+        v->Refrescar();
+        QTest::qWait(50);
+        for (const char* p : {"Ani", "Estado", "Fichero", "ProcesadorDSP", "Ciclo", "Tiempo", "Frecuencia"})
+            QVERIFY2(v->Panel(p)->geometry().right() < v->statusBar()->width(), p);
+        QCOMPARE(v->width(), 600);
+        gFichDSK.clear();
+    }
+
     void animacionDeLaBarra() {
         auto v = Abrir();
         v->CargaFichDSK(std::string(TARVIX_SOURCE_DIR) + "/tests/programs/bench_loop.dsk");  // never stops
