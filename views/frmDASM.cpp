@@ -146,15 +146,7 @@ QMdiSubWindow* frmDASM::Marco() const { return qobject_cast<QMdiSubWindow*>(pare
 void frmDASM::Cargar(QMdiSubWindow* marco) {
     if (marco) {
         const QSize area = enlace::AreaCliente();
-        const double left = ajustesvista::Leer(kSeccion, "Left", 0);
-        const double top = ajustesvista::Leer(kSeccion, "Top", 0);
-        const double ancho = ajustesvista::Leer(kSeccion, "Width", Tw(area.width()) - 4000);
-        const double alto = ajustesvista::Leer(kSeccion, "Height", Tw(area.height()) * 0.6);
-        const int estado = int(ajustesvista::Leer(kSeccion, "Status", 0));
-        marco->move(Px(left), Px(top));
-        marco->resize(std::max(Px(ancho), 120), std::max(Px(alto), 80));
-        if (estado == 1) marco->showMinimized();
-        if (estado == 2) marco->showMaximized();
+        ajustesvista::RestaurarMarco(*marco, kSeccion, 0, 0, Tw(area.width()) - 4000, Tw(area.height()) * 0.6);
     }
     logica_.ElegirTipo(LogicaDASM::kFichero);
     Mostrar();
@@ -169,15 +161,6 @@ void frmDASM::resizeEvent(QResizeEvent* e) {
 }
 
 void frmDASM::closeEvent(QCloseEvent* e) {
-    if (QMdiSubWindow* marco = Marco()) {
-        const int estado = marco->isMinimized() ? 1 : marco->isMaximized() ? 2 : 0;
-        ajustesvista::Escribir(kSeccion, "Status", estado);
-        if (estado == 0) {
-            ajustesvista::Escribir(kSeccion, "Left", Tw(marco->x()));
-            ajustesvista::Escribir(kSeccion, "Top", Tw(marco->y()));
-            ajustesvista::Escribir(kSeccion, "Width", Tw(marco->width()));
-            ajustesvista::Escribir(kSeccion, "Height", Tw(marco->height()));
-        }
-    }
+    if (QMdiSubWindow* marco = Marco()) ajustesvista::GuardarMarco(*marco, kSeccion);
     e->accept();
 }
