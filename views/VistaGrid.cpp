@@ -9,6 +9,7 @@
 #include <QItemSelectionModel>
 #include <QMouseEvent>
 #include <QScrollBar>
+#include <QStyledItemDelegate>
 
 namespace {
 
@@ -45,6 +46,26 @@ Qt::Alignment Alinear(Alineacion a) {
     default: return Qt::AlignLeft | Qt::AlignVCenter;
     }
 }
+
+// As in the old flexible grid, the current cell is not painted as selected:
+// it keeps its own colours (the program counter's yellow row stays yellow)
+// and only the rest of a selected range is highlighted.
+class DelegadoGrid final : public QStyledItemDelegate {
+public:
+    explicit DelegadoGrid(QTableView* vista) : QStyledItemDelegate(vista), vista_(vista) {}
+
+protected:
+    void initStyleOption(QStyleOptionViewItem* opcion, const QModelIndex& indice) const override {
+        QStyledItemDelegate::initStyleOption(opcion, indice);
+        if (indice != vista_->currentIndex()) return;
+        opcion->state &= ~QStyle::State_Selected;
+        // The view has already filled the cell with the highlight.
+        if (opcion->backgroundBrush.style() == Qt::NoBrush) opcion->backgroundBrush = opcion->palette.base();
+    }
+
+private:
+    QTableView* vista_;
+};
 
 }  // namespace
 
@@ -113,6 +134,7 @@ void ModeloGrid::Aplicar(const EstadoGrid::Cambios& cambios) {
 VistaGrid::VistaGrid(EstadoGrid& estado, QWidget* padre)
     : QTableView(padre), estado_(estado), modelo_(estado, this) {
     setModel(&modelo_);
+    setItemDelegate(new DelegadoGrid(this));
     verticalHeader()->hide();
     verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     verticalHeader()->setMinimumSectionSize(1);

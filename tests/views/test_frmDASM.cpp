@@ -63,6 +63,29 @@ private slots:
         QCOMPARE(g->model()->data(g->model()->index(0, 1), Qt::BackgroundRole).value<QColor>(), QColor(0xFF, 0xFF, 0x80));
     }
 
+    // The cursor sits on the PC row after a load; that cell still shows yellow,
+    // and only the rest of a selected range is highlighted.
+    void currentCellKeepsItsColour() {
+        VistaGrid* g = w_->GridDASM();
+        QCOMPARE(w_->Logica().Grid().Fila(), 1);
+        QCOMPARE(w_->Logica().Grid().Columna(), 3);
+        // A point right of the short source texts, inside the viewport.
+        const int x = g->viewport()->width() - 4;
+        const QRect celda = g->visualRect(g->model()->index(0, 3));
+        QVERIFY(celda.left() < x && x < celda.right());
+        const QImage imagen = g->viewport()->grab().toImage();
+        QCOMPARE(imagen.pixelColor(x, celda.center().y()), QColor(0xFF, 0xFF, 0x80));
+        w_->Logica().Grid().Fila(5);
+        w_->Logica().Grid().Columna(0);
+        w_->Logica().Grid().Seleccion(5, 3);
+        g->Sincronizar();
+        const QImage otra = g->viewport()->grab().toImage();
+        const QRect actual = g->visualRect(g->model()->index(4, 0));
+        const QRect resto = g->visualRect(g->model()->index(4, 3));
+        QCOMPARE(otra.pixelColor(actual.center()), g->palette().color(QPalette::Base));
+        QVERIFY(otra.pixelColor(x, resto.center().y()) != g->palette().color(QPalette::Base));
+    }
+
     // Only rows on screen are filled; scrolling fills the new ones.
     void scrollingFillsTheRowsShown() {
         w_->CmbTipoDASM()->setFocus();
