@@ -231,10 +231,13 @@ void FrmRegistros::CrearPanel(int i) {
     QFont chica("Tahoma");
     chica.setPixelSize(8);
     chica.setLetterSpacing(QFont::PercentageSpacing, 90);
+    // Three-letter names ("OVM", "LUF") over 16-pixel columns: narrower letters.
+    QFont estrecha = chica;
+    estrecha.setStretch(80);
     const int ancho = Px(disposicion::PicRegBIT(i).width);
     auto etiqueta = [&](const QString& texto, int x, int y, int w) {
         auto* l = new QLabel(texto, panel);
-        l->setFont(chica);
+        l->setFont(estrecha);
         l->setAlignment(Qt::AlignCenter);
         l->setGeometry(x, y, w, 10);
     };
@@ -243,7 +246,7 @@ void FrmRegistros::CrearPanel(int i) {
         c->setObjectName(QString("Chc%1_%2").arg(i).arg(bit));
         c->setFont(chica);
         c->setToolTip(QString::fromStdString(L::AyudaCasilla(p, bit)));
-        c->setGeometry(x, y, texto.isEmpty() ? 16 : 34, 16);
+        c->setGeometry(x, y, texto.isEmpty() ? 16 : 35, 16);
         c->setFocusPolicy(Qt::NoFocus);
         casillas_[size_t(i)][size_t(bit)] = c;
         connect(c, &QCheckBox::clicked, this, [this, p, bit](bool marcada) {
@@ -253,10 +256,12 @@ void FrmRegistros::CrearPanel(int i) {
     };
     if (p == L::kIOF) {
         static const int bits[6] = {7, 6, 5, 3, 2, 1};
-        etiqueta("XF1", 4, 2, 3 * 36);
-        etiqueta("XF0", 4 + 3 * 36 + 10, 2, 3 * 36);
+        // Two groups of three captioned boxes across the panel's width.
+        constexpr int paso = 35, hueco = 6;
+        etiqueta("XF1", 2, 2, 3 * paso);
+        etiqueta("XF0", 2 + 3 * paso + hueco, 2, 3 * paso);
         for (int k = 0; k < 6; ++k)
-            casilla(bits[k], 4 + k * 36 + (k >= 3 ? 10 : 0), 14, QString::fromStdString(L::Etiqueta(p, bits[k])));
+            casilla(bits[k], 2 + k * paso + (k >= 3 ? hueco : 0), 14, QString::fromStdString(L::Etiqueta(p, bits[k])));
         return;
     }
     if (p == L::kIE) {
@@ -355,13 +360,27 @@ void FrmRegistros::ColocarPaneles() {
     for (int i = 0; i < 2; ++i) masInfo_[size_t(i)]->setEnabled(logica_.MasInfoActivo(i));
 }
 
+// The frame height the unfolded rows ask for. The stated heights count a
+// title bar and borders of their own; the lowest unfolded row must also fit
+// below this frame's.
+int FrmRegistros::AltoMarco(const QMdiSubWindow& marco) const {
+    int alto = Px(logica_.AltoObjetivo());
+    const int nivel = logica_.NivelPanel();
+    if (nivel > 0) {
+        const disposicion::Rect v = disposicion::CmdViewBIT(nivel - 1), p = disposicion::PicRegBIT(nivel - 1);
+        const int abajo = Px(std::max(v.top + v.height, p.top + p.height));
+        alto = std::max(alto, marco.height() - height() + abajo + 3);
+    }
+    return alto;
+}
+
 // The window grows to the new level a little at a time, or shrinks at once;
 // a maximised or minimised window keeps its size and only shows or hides rows.
 void FrmRegistros::CambiarAltura() {
     ColocarPaneles();
     QMdiSubWindow* marco = Marco();
     if (!marco || marco->isMaximized() || marco->isMinimized()) return;
-    const int objetivo = Px(logica_.AltoObjetivo());
+    const int objetivo = AltoMarco(*marco);
     if (objetivo <= marco->height()) {
         marco->resize(marco->width(), objetivo);
         return;
@@ -369,7 +388,7 @@ void FrmRegistros::CambiarAltura() {
     auto* paso = new QTimer(this);
     connect(paso, &QTimer::timeout, this, [this, marco, objetivo, paso] {
         if (marco->isMaximized() || marco->isMinimized() || marco->height() >= objetivo ||
-            Px(logica_.AltoObjetivo()) != objetivo) {
+            AltoMarco(*marco) != objetivo) {
             paso->deleteLater();
             paso->stop();
             return;

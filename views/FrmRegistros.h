@@ -64,6 +64,7 @@ private:
     void Mostrar();
     void ColocarPaneles();
     void CambiarAltura();
+    int AltoMarco(const QMdiSubWindow& marco) const;
     void CrearPanel(int i);
     void Entrar(LogicaRegistros::Arreglo a, int i);
     void Salir(LogicaRegistros::Arreglo a, int i);
