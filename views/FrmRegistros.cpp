@@ -119,14 +119,18 @@ QToolButton* BotonDibujo(QWidget* padre, int cual, const char* nombre, const cha
 CajaRegistro::CajaRegistro(FrmRegistros& ventana, L::Arreglo a, int i, QWidget* padre)
     : QLineEdit(padre), ventana_(ventana), arreglo_(a), indice_(i) {}
 
+// Another window (a message box, another program) taking the focus and giving
+// it back is no leaving and entering of the box: its edit goes on.
 void CajaRegistro::focusInEvent(QFocusEvent* e) {
     QLineEdit::focusInEvent(e);
+    if (e->reason() == Qt::ActiveWindowFocusReason && ventana_.EnEdicion(arreglo_, indice_)) return;
     ventana_.Entrar(arreglo_, indice_);
     QTimer::singleShot(0, this, &QLineEdit::selectAll);
 }
 
 void CajaRegistro::focusOutEvent(QFocusEvent* e) {
     QLineEdit::focusOutEvent(e);
+    if (e->reason() == Qt::ActiveWindowFocusReason) return;
     ventana_.Salir(arreglo_, indice_);
 }
 
@@ -399,6 +403,8 @@ void FrmRegistros::CambiarAltura() {
 }
 
 void FrmRegistros::Entrar(L::Arreglo a, int i) {
+    edicionArreglo_ = a;
+    edicionIndice_ = i;
     if (vueltaArreglo_ == a && vueltaIndice_ == i) {
         // Back in a refused box: the text it had on entry stays the one Escape restores.
         vueltaArreglo_ = vueltaIndice_ = -1;
@@ -412,6 +418,7 @@ void FrmRegistros::Entrar(L::Arreglo a, int i) {
 void FrmRegistros::Salir(L::Arreglo a, int i) {
     if (enSalida_) return;
     enSalida_ = true;
+    edicionArreglo_ = edicionIndice_ = -1;
     logica_.CajaDe(a, i).texto = cajas_[a][size_t(i)]->text().toStdString();
     const L::Salida s = logica_.LostFocus(a, i);
     Mostrar();

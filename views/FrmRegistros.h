@@ -67,6 +67,7 @@ private:
     int AltoMarco(const QMdiSubWindow& marco) const;
     void CrearPanel(int i);
     void Entrar(LogicaRegistros::Arreglo a, int i);
+    bool EnEdicion(LogicaRegistros::Arreglo a, int i) const { return edicionArreglo_ == a && edicionIndice_ == i; }
     void Salir(LogicaRegistros::Arreglo a, int i);
     bool Tecla(LogicaRegistros::Arreglo a, int i, int tecla);
     QMdiSubWindow* Marco() const;
@@ -84,4 +85,6 @@ private:
     int vueltaArreglo_ = -1, vueltaIndice_ = -1;
     std::string entradaVuelta_;
     bool enSalida_ = false;
+    // The box entered and not yet left.
+    int edicionArreglo_ = -1, edicionIndice_ = -1;
 };

@@ -18,6 +18,31 @@
 
 using L = LogicaRegistros;
 
+namespace {
+
+// A message box that behaves as a modal window does to the focused box: the
+// box loses the focus while the message shows and gets it back afterwards.
+class CuadroModal final : public plataforma::IServicioCuadros {
+public:
+    CuadroModal() { plataforma::EstablecerCuadros(this); }
+    ~CuadroModal() override { plataforma::EstablecerCuadros(nullptr); }
+    plataforma::Respuesta MsgBox(const plataforma::Cuadro& c) override {
+        textos.push_back(c.texto);
+        QWidget* caja = QApplication::focusWidget();
+        if (caja) {
+            QFocusEvent fuera(QEvent::FocusOut, Qt::ActiveWindowFocusReason);
+            QCoreApplication::sendEvent(caja, &fuera);
+            QFocusEvent dentro(QEvent::FocusIn, Qt::ActiveWindowFocusReason);
+            QCoreApplication::sendEvent(caja, &dentro);
+        }
+        return plataforma::Respuesta::Aceptar;
+    }
+    std::optional<std::string> InputBox(const plataforma::CuadroEntrada&) override { return std::nullopt; }
+    std::vector<std::string> textos;
+};
+
+}  // namespace
+
 class TestFrmRegistros : public QObject {
     Q_OBJECT
     VentanaDePrueba<FrmRegistros> v_;
@@ -65,6 +90,27 @@ private slots:
         w_->Caja(L::kTxtReg, 14)->setFocus();
         QTRY_VERIFY(w_->Caja(L::kTxtReg, 14)->hasFocus());
         QCOMPARE(cuadros.mostrados.size(), size_t(1));
+    }
+
+    // Enter on a bad text shows one message; the box's entry text survives the
+    // message window, so Escape still brings back what the box held on entry.
+    void messageWindowIsNoFocusChange() {
+        CuadroModal cuadro;
+        gRegistros->AR(3, 0x4D);
+        w_->Refrescar();
+        Teclear(L::kTxtReg, 5, "zz");
+        QTest::keyClick(w_->Caja(L::kTxtReg, 5), Qt::Key_Return);
+        QCOMPARE(cuadro.textos, std::vector<std::string>{"<zz> no es un representación numérica valida"});
+        QCOMPARE(gRegistros->AR(3), 0x4D);
+        QTest::keyClick(w_->Caja(L::kTxtReg, 5), Qt::Key_Escape);
+        QCOMPARE(w_->Caja(L::kTxtReg, 5)->text(), QString("0000004D"));
+        // Another window taking and giving back the focus writes nothing.
+        Teclear(L::kTxtReg, 6, "7");
+        QFocusEvent fuera(QEvent::FocusOut, Qt::ActiveWindowFocusReason);
+        QCoreApplication::sendEvent(w_->Caja(L::kTxtReg, 6), &fuera);
+        QCOMPARE(gRegistros->AR(4), 0);
+        QTest::keyClick(w_->Caja(L::kTxtReg, 6), Qt::Key_Escape);
+        QCOMPARE(w_->Caja(L::kTxtReg, 6)->text(), QString("00000000"));
     }
 
     void formatButtonOffersAllowedFormats() {
