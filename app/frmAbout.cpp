@@ -108,7 +108,11 @@ frmAbout::frmAbout(QWidget* padre) : QDialog(padre) {
     picCreditos_->setPalette(CreditosNegro());
     picCreditos_->setGeometry(Px(2730), Px(435), Px(4080), Px(2595));
     picCreditos_->installEventFilter(this);
-    for (int i = 0; i < 2; ++i) picContent_[size_t(i)] = CrearPagina(i);
+    // The pages scroll inside the border, which they must not paint over; a
+    // click on this inner area reaches the frame.
+    auto* interior = new QWidget(picCreditos_);
+    interior->setGeometry(picCreditos_->contentsRect());
+    for (int i = 0; i < 2; ++i) picContent_[size_t(i)] = CrearPagina(interior, i);
 
     // The etched separator: a grey line over a white one.
     auto* gris = new QFrame(this);
@@ -151,8 +155,8 @@ frmAbout::frmAbout(QWidget* padre) : QDialog(padre) {
     QApplication::restoreOverrideCursor();
 }
 
-QWidget* frmAbout::CrearPagina(int indice) {
-    auto* p = new QWidget(picCreditos_);
+QWidget* frmAbout::CrearPagina(QWidget* marco, int indice) {
+    auto* p = new QWidget(marco);
     p->setObjectName(QString("PicContent%1").arg(indice));
     p->setAutoFillBackground(true);
     p->setPalette(CreditosNegro());

@@ -61,7 +61,7 @@ protected:
 
 private:
     void MostrarPagina();
-    QWidget* CrearPagina(int indice);
+    QWidget* CrearPagina(QWidget* marco, int indice);
 
     CreditosAbout creditos_;
     QLabel* imgFondo_;

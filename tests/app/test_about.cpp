@@ -62,6 +62,9 @@ private slots:
         QVERIFY(a.PicContent(0)->isVisibleTo(&a) && !a.PicContent(1)->isVisibleTo(&a));
         QCOMPARE(a.PicContent(0)->pos(), QPoint(7, 173));
         QCOMPARE(a.PicContent(0)->size(), QSize(254, 672));
+        // The pages scroll inside the frame's border, never over it.
+        QCOMPARE(a.PicContent(0)->parentWidget()->geometry(), a.PicCreditos()->contentsRect());
+        QCOMPARE(a.PicContent(1)->parentWidget(), a.PicContent(0)->parentWidget());
         // No "logo.sys" beside the program: the still logo stays, no message.
         QVERIFY(!a.Animacion() && !a.PicLogo()->pixmap().isNull());
         QVERIFY(cuadros_->mostrados.empty());
@@ -83,6 +86,9 @@ private slots:
         QTest::mouseClick(a.PicContent(1)->findChild<QLabel*>(), Qt::LeftButton, {}, QPoint(1, 1));
         QCOMPARE(a.Creditos().PaginaCreditos(), int16_t(0));
         QVERIFY(a.PicContent(0)->isVisible() && !a.PicContent(1)->isVisible());
+        // Escape closes the window as "Aceptar" does.
+        QTest::keyClick(&a, Qt::Key_Escape);
+        QVERIFY(!a.isVisible());
     }
 
     // The shipped "logo.sys" beside the program plays in the logo and loops.
