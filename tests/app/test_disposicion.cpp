@@ -3,6 +3,7 @@
 // buttons, the tiling caption, the settings written and read).
 #include <QAction>
 #include <QMdiArea>
+#include <QMenu>
 #include <QMdiSubWindow>
 #include <QtTest>
 #include <cmath>
@@ -102,6 +103,28 @@ private slots:
         QCOMPARE(f->Marco(TipoVista::DASM)->geometry(), Rectangulo(Mosaico(cw, ch, 0.8, {}, {}).dasm));
         QVERIFY(!f->Marco(TipoVista::Registros)->isVisible());
         QCOMPARE(f->Accion("mnuWindowMosaico")->text(), QString("Alternar &Mosaico (20% - 80%)"));
+    }
+
+    // Hiding the memory window through the Window menu (or its button) keeps
+    // it loaded where it was and disables the Edit and Memory menus until it
+    // is shown again.
+    void ocultarYMostrarLaMemoria() {
+        auto f = Abrir();
+        QVERIFY(f);
+        QMdiSubWindow* marco = f->Marco(TipoVista::Memoria);
+        QWidget* vista = marco->widget();
+        marco->setGeometry(30, 40, 300, 200);
+        f->tbToolBar_ButtonClick("Memoria");
+        QVERIFY(!f->VistaAbierta(TipoVista::Memoria) && !f->Boton("Memoria")->isChecked());
+        QVERIFY(!marco->isVisible());
+        QVERIFY(!f->Menu("mnuEdit")->isEnabled() && !f->Menu("PopMnuMem")->isEnabled());
+        QVERIFY(f->Menu("mnuDep")->isEnabled());
+        f->EjecutarComando("mnuWindowMemoria");
+        QCOMPARE(f->Marco(TipoVista::Memoria), marco);
+        QCOMPARE(marco->widget(), vista);
+        QVERIFY(marco->isVisible() && f->Boton("Memoria")->isChecked());
+        QCOMPARE(marco->geometry(), QRect(30, 40, 300, 200));
+        QVERIFY(f->Menu("mnuEdit")->isEnabled() && f->Menu("PopMnuMem")->isEnabled());
     }
 
     void predeterminadaCargaYReservaLosRegistros() {

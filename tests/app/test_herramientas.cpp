@@ -3,6 +3,9 @@
 // failure boxes of programs that do not exist here, and the help commands.
 #include <QAction>
 #include <QFile>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -221,6 +224,20 @@ private slots:
         f->EjecutarComando("mnuToolsCalc");
         QCOMPARE(cuadros_->mostrados.size(), size_t(1));
         QCOMPARE(cuadros_->mostrados[0].texto.substr(0, 49), std::string("No ha sido posible inicializar la calculadora <>."));
+    }
+
+    // Each opening of the Help menu names the child window active at that time.
+    void ayudaContextualSigueALaVentanaActiva() {
+        auto f = VentanaNueva(dialogos_);
+        f->show();
+        QVERIFY(QTest::qWaitForWindowExposed(f.get()));
+        for (TipoVista t : {TipoVista::Registros, TipoVista::Memoria}) {
+            QMdiSubWindow* m = f->Marco(t);
+            m->setWindowTitle(t == TipoVista::Registros ? "Registros" : "Memoria DSP");
+            f->AreaCliente()->setActiveSubWindow(m);
+            emit f->Menu("mnuHelp")->aboutToShow();
+            QCOMPARE(f->Accion("mnuHelpContex")->text(), "Ayuda contextual: " + m->windowTitle() + "    F1");
+        }
     }
 
     void ayuda() {
