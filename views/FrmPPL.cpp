@@ -2,6 +2,7 @@
 
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QFontMetricsF>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QHelpEvent>
@@ -13,10 +14,12 @@
 #include <QPainter>
 #include <QPalette>
 #include <QSignalBlocker>
+#include <QStyle>
 #include <QTabWidget>
 #include <QToolButton>
 #include <QToolTip>
 #include <algorithm>
+#include <cmath>
 #include <climits>
 
 #include "views/AjustesVista.h"
@@ -299,7 +302,28 @@ void FrmPPL::Plegar(bool desplegar) {
 
 void FrmPPL::SincronizarGrid() {
     grid_->Sincronizar();
+    AjustarColumnaCiclo();
     grid_->selectionModel()->clearSelection();
+}
+
+// The cycle column must show the counter's widest value, seven digits (it
+// wraps after 1,000,000), in the newest row's bold face. Where the platform's
+// font and cell margins need more than the column's width, the column widens
+// by what the address column can spare beyond its own seven digits, so the
+// six columns still fill the grid as before.
+void FrmPPL::AjustarColumnaCiclo() {
+    QFont negrita = grid_->font();
+    negrita.setBold(true);
+    const QFontMetricsF fm(negrita);
+    // The item painter keeps the focus frame's margin and a pixel clear on
+    // each side of the text; the grid line takes one more.
+    const int margen = 2 * (grid_->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, grid_) + 1) + 1;
+    const int ciclo = int(std::ceil(fm.horizontalAdvance(QString::number(1000000)))) + margen;
+    const int pc = int(std::ceil(fm.horizontalAdvance(QStringLiteral("FFFFFFF")))) + margen;
+    const int ancho0 = grid_->columnWidth(0), ancho1 = grid_->columnWidth(1);
+    if (ancho0 >= ciclo) return;
+    grid_->setColumnWidth(0, ciclo);
+    grid_->setColumnWidth(1, ancho1 - std::clamp(ciclo - ancho0, 0, std::max(0, ancho1 - pc)));
 }
 
 void FrmPPL::Mostrar() {

@@ -48,6 +48,7 @@ protected:
 private:
     void Mostrar();
     void SincronizarGrid();
+    void AjustarColumnaCiclo();
     void MostrarPanel();
     void CrearPanel();
     void Plegar(bool desplegar);

@@ -9,6 +9,8 @@
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QScrollBar>
+#include <QStyleOptionViewItem>
 #include <QToolButton>
 #include <QtTest>
 
@@ -110,6 +112,33 @@ private slots:
         QCOMPARE(Celda(g, 3, 0), QString("2"));
         QCOMPARE(Celda(g, 4, 0), QString("2"));
         QCOMPARE(Celda(g, 4, 3), QString(" - "));
+    }
+
+    // The newest row, in its bold face, shows the counter's widest value and a
+    // fetch address whole, with no scrolling to the side.
+    void cycleAndAddressFitTheirColumns() {
+        gCiclos = 1000000;
+        w_->Refrescar();
+        VistaGrid* g = w_->GridPPL();
+        QApplication::processEvents();
+        for (int col : {0, 1}) {
+            const QModelIndex celda = g->model()->index(3, col);
+            QStyleOptionViewItem op;
+            op.initFrom(g->viewport());
+            op.rect = g->visualRect(celda);
+            // A cell's own font attributes over the grid's face, as the delegate draws it.
+            op.font = g->model()->data(celda, Qt::FontRole).value<QFont>().resolve(g->font());
+            op.fontMetrics = QFontMetrics(op.font);
+            op.text = celda.data().toString();
+            op.features = QStyleOptionViewItem::HasDisplay;
+            // The item painter keeps the focus frame's margin and one pixel clear on each side.
+            const int margen = g->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, &op, g) + 1;
+            const int ancho = g->style()->subElementRect(QStyle::SE_ItemViewItemText, &op, g).width() - 2 * margen;
+            QVERIFY(op.font.bold());
+            QCOMPARE(op.fontMetrics.elidedText(op.text, Qt::ElideRight, ancho), op.text);
+        }
+        QCOMPARE(Celda(g, 4, 0), QString("1000000"));
+        QVERIFY(!g->horizontalScrollBar()->isVisible());
     }
 
     void pointerShowsTheCellText() {
