@@ -127,28 +127,29 @@ constexpr PosCaja kCajas[] = {
     {P::kTxtCondN, "TxtCondN", 2805, 3345, 510, 255},
 };
 
-// The caption labels, left of their boxes on the same line.
+// The caption labels, left of their boxes on the same line; `caja` is the
+// left edge of the box the caption stands before.
 struct Rotulo {
     const char* texto;
     const char* ayuda;
-    int l, t;
+    int l, t, caja;
 };
 constexpr Rotulo kRotulos[] = {
-    {"PC", "Instrucion con cod. de op.", 525, 255},
-    {"Estado", "Instrucion con cod. de op.", 1890, 255},
-    {"Instr.", "Instrucion con cod. de op.", 105, 540},
-    {"Tipo", "Tipo de Intruccion", 2010, 540},
-    {"Modo Direc.", "Modo de direccionamiento y Modo de operacion correspondiente", 105, 855},
-    {"SRC1", "Operando Fuente 1", 120, 1230},
-    {"SRC2", "Operando Fuente 2", 120, 1500},
-    {"SRC3", "Operando Fuente 3", 120, 1770},
-    {"SRC4", "Operando fuente 4", 120, 2040},
-    {"DST1", "Operando Destino 1", 120, 2385},
-    {"DST2", "operando Destino 2", 120, 2655},
-    {"Pila", "Datos de Acceso a Pila del Sistema", 135, 3015},
-    {"Cond.", "Condicion de la Instruccion", 105, 3360},
-    {"Flags", "Flags implicados en la condidicion", 1155, 3360},
-    {"N", "Vector de TrapN", 2655, 3360},
+    {"PC", "Instrucion con cod. de op.", 525, 255, 750},
+    {"Estado", "Instrucion con cod. de op.", 1890, 255, 2430},
+    {"Instr.", "Instrucion con cod. de op.", 105, 540, 540},
+    {"Tipo", "Tipo de Intruccion", 2010, 540, 2355},
+    {"Modo Direc.", "Modo de direccionamiento y Modo de operacion correspondiente", 105, 855, 960},
+    {"SRC1", "Operando Fuente 1", 120, 1230, 540},
+    {"SRC2", "Operando Fuente 2", 120, 1500, 525},
+    {"SRC3", "Operando Fuente 3", 120, 1770, 525},
+    {"SRC4", "Operando fuente 4", 120, 2040, 525},
+    {"DST1", "Operando Destino 1", 120, 2385, 525},
+    {"DST2", "operando Destino 2", 120, 2655, 525},
+    {"Pila", "Datos de Acceso a Pila del Sistema", 135, 3015, 525},
+    {"Cond.", "Condicion de la Instruccion", 105, 3360, 555},
+    {"Flags", "Flags implicados en la condidicion", 1155, 3360, 1590},
+    {"N", "Vector de TrapN", 2655, 3360, 2805},
 };
 
 }  // namespace
@@ -215,6 +216,15 @@ void FrmPPL::CrearPanel() {
         l->setFont(tahoma);
         l->setToolTip(QString::fromUtf8(r.ayuda));
         l->adjustSize();
+        // A caption that the platform's face draws wider than the room before
+        // its box takes the face's condensed width, so no box hides its end.
+        const int sitio = Px(r.caja) - Px(r.l) - 1;
+        if (l->width() > sitio) {
+            QFont estrecha = tahoma;
+            estrecha.setStretch(QFont::Condensed);
+            l->setFont(estrecha);
+            l->adjustSize();
+        }
         l->move(Px(r.l), Px(r.t) - 1);
     }
     for (const PosCaja& c : kCajas) {

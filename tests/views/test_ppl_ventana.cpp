@@ -141,6 +141,22 @@ private slots:
         QVERIFY(!g->horizontalScrollBar()->isVisible());
     }
 
+    // Each caption of the detail panel is read whole: no value box lies over its text.
+    void panelCaptionsAreNotCoveredByTheirBoxes() {
+        QTest::mouseClick(w_->CmdModoFrm(0), Qt::LeftButton);
+        int rotulos = 0;
+        for (QLabel* rotulo : w_->FrmSeg()->findChildren<QLabel*>()) {
+            if (rotulo->frameShape() != QFrame::NoFrame || rotulo->text().isEmpty() || rotulo == w_->LblUnitPPL())
+                continue;
+            ++rotulos;
+            const QRect texto(rotulo->pos(), rotulo->sizeHint());
+            for (int id = 0; id < P::kNumCajas; ++id)
+                QVERIFY2(!texto.intersects(w_->Caja(P::Id(id))->geometry()),
+                         qPrintable(rotulo->text() + " under " + w_->Caja(P::Id(id))->objectName()));
+        }
+        QCOMPARE(rotulos, 15);
+    }
+
     void pointerShowsTheCellText() {
         Paso();
         Paso();
