@@ -27,6 +27,7 @@
 #include <QSignalBlocker>
 #include <QSlider>
 #include <QStyle>
+#include <QStyleOptionSlider>
 #include <QStyledItemDelegate>
 #include <QTabBar>
 #include <QTableWidget>
@@ -65,18 +66,26 @@ constexpr const char* kFiltroEntorno = "Ficheros de entorno (*.ent)|*.ent|Todos 
 
 IDialogosOpciones* gDialogos = nullptr;
 
-// The "Sel" cell's mark centred in its cell.
+// The "Sel" cell's mark centred in its cell, across and down.
 class DelegadoMarca : public QStyledItemDelegate {
 public:
     using QStyledItemDelegate::QStyledItemDelegate;
 
-protected:
-    void initStyleOption(QStyleOptionViewItem* o, const QModelIndex& i) const override {
-        QStyledItemDelegate::initStyleOption(o, i);
-        if (i.column() == 1) {
-            o->decorationPosition = QStyleOptionViewItem::Top;
-            o->decorationAlignment = Qt::AlignCenter;
+    void paint(QPainter* p, const QStyleOptionViewItem& opcion, const QModelIndex& i) const override {
+        if (i.column() != 1) {
+            QStyledItemDelegate::paint(p, opcion, i);
+            return;
         }
+        QStyleOptionViewItem o = opcion;
+        initStyleOption(&o, i);
+        const QIcon marca = o.icon;
+        o.icon = QIcon();
+        o.features &= ~QStyleOptionViewItem::HasDecoration;
+        const QWidget* w = o.widget;
+        (w ? w->style() : QApplication::style())->drawControl(QStyle::CE_ItemViewItem, &o, p, w);
+        const QSize tam = o.decorationSize;
+        const QRect caja(o.rect.center() - QPoint(tam.width() / 2, tam.height() / 2), tam);
+        marca.paint(p, caja, Qt::AlignCenter);
     }
 };
 
@@ -422,12 +431,27 @@ QWidget* frmOpciones::CrearOpciones() {
     });
     auto* escala = Nombrado(new QLabel("0  1  2  3  4  5 (segs.)", tempo), "LblExeTemp0");
     lblExeTemp_ = Nombrado(new QLabel(tempo), "LblExeTemp1");
-    lblExeTemp_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    const QFont fija = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    lblExeTemp_->setFont(fija);
+    // The scale's digits stand three characters apart in a fixed-pitch font;
+    // the slider is made as long as that, so each digit sits under its tick.
+    escala->setFont(fija);
+    QStyleOptionSlider os;
+    os.initFrom(sldExeTemp_);
+    os.orientation = Qt::Horizontal;
+    const int asa = sldExeTemp_->style()->pixelMetric(QStyle::PM_SliderLength, &os, sldExeTemp_);
+    const int cifra = QFontMetrics(fija).horizontalAdvance('0');
+    sldExeTemp_->setFixedWidth(15 * cifra + asa);
     auto* fila = new QHBoxLayout;
-    fila->addWidget(sldExeTemp_, 1);
+    fila->addWidget(sldExeTemp_);
     fila->addWidget(lblExeTemp_);
+    fila->addStretch();
+    auto* filaEscala = new QHBoxLayout;
+    filaEscala->addSpacing(std::max(0, asa / 2 - cifra / 2));
+    filaEscala->addWidget(escala);
+    filaEscala->addStretch();
     ct->addLayout(fila);
-    ct->addWidget(escala);
+    ct->addLayout(filaEscala);
     chkInfoMR_ = caja(tempo, ct, "ChkInfoMR", "Informar cuando ocurre una Marca de Ruptura en el codigo.",
                       "Activando esta casilla se avisa mediante un mensaje de cuando ocurre una Marca de Ruptura",
                       &EstadoControles::chkInfoMR);
@@ -500,23 +524,33 @@ QWidget* frmOpciones::CrearEntorno() {
         {kMarcasRupt, "ChkMarcasRupt", "Lista de Marcas de Ruptura", 3, 3},
         {kResetENT, "ChkResetENT", "Relizar Inicialización de las estruccturas de datos al cargar el entorno", 6, 0},
     };
+    // The dump's number format sits beside the memory box.
+    cmbMemTipoDatos_ = Nombrado(new QComboBox(panel), "CmbMemTipoDatos");
+    for (const char* f : kFormatos) cmbMemTipoDatos_->addItem(QString::fromUtf8(f));
+    cmbMemTipoDatos_->setEnabled(false);
     for (const Caja& k : cajas) {
         auto* b = Nombrado(new QCheckBox(QString::fromUtf8(k.titulo), panel), k.nombre);
         chkEntorno_[k.campo] = b;
-        if (k.campo == kResetENT) capa->addWidget(b, k.fila, k.columna, 1, 4);
-        else capa->addWidget(b, k.fila, k.columna);
+        if (k.campo == kResetENT) {
+            capa->addWidget(b, k.fila, k.columna, 1, 4);
+        } else if (k.campo == kMemoria) {
+            auto* fila = new QHBoxLayout;
+            fila->addWidget(b);
+            fila->addWidget(cmbMemTipoDatos_);
+            fila->addStretch();
+            capa->addLayout(fila, k.fila, k.columna, 1, 2);
+        } else {
+            capa->addWidget(b, k.fila, k.columna);
+        }
         const CajaEntorno campo = k.campo;
         connect(b, &QCheckBox::clicked, this, [this, campo](bool v) { logica_.c.chkEntorno[campo] = v; });
     }
     chkEntorno_[kResetENT]->hide();
-    cmbMemTipoDatos_ = Nombrado(new QComboBox(panel), "CmbMemTipoDatos");
-    for (const char* f : kFormatos) cmbMemTipoDatos_->addItem(QString::fromUtf8(f));
-    cmbMemTipoDatos_->setEnabled(false);
-    capa->addWidget(cmbMemTipoDatos_, 3, 1);
     connect(cmbMemTipoDatos_, &QComboBox::activated, this, [this](int i) { logica_.c.cmbMemTipoDatos = i; });
 
     gridSecc_ = Nombrado(new QTableWidget(0, 4, panel), "GridSecc");
     gridSecc_->verticalHeader()->hide();
+    gridSecc_->horizontalHeader()->setHighlightSections(false);
     gridSecc_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     gridSecc_->setSelectionMode(QAbstractItemView::SingleSelection);
     gridSecc_->setItemDelegate(new DelegadoMarca(gridSecc_));
