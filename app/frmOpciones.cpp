@@ -879,7 +879,11 @@ void frmOpciones::LlenarSecciones() {
         celda(2, filas[i].desde, Qt::AlignRight | Qt::AlignVCenter);
         celda(3, filas[i].hasta, Qt::AlignRight | Qt::AlignVCenter);
     }
-    if (!filas.empty()) gridSecc_->setCurrentCell(0, 1);
+    // Filling leaves the last region's "Sel" cell current, as a place and not
+    // as a selection.
+    if (!filas.empty())
+        gridSecc_->selectionModel()->setCurrentIndex(gridSecc_->model()->index(int(filas.size()) - 1, 1),
+                                                     QItemSelectionModel::NoUpdate);
 }
 
 void frmOpciones::EditarSeccionImpresion(int fila, int columna) {
