@@ -3,6 +3,7 @@
 #include <QButtonGroup>
 #include <QComboBox>
 #include <QEvent>
+#include <QFocusEvent>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -60,6 +61,13 @@ QIcon Boton(bool aceptar) {
 const char* const kTextosComp[LogicaMarcasRupt::kNumComp] = {"Igual (=)", "Distinto (<>)", "Mayor (>)",
                                                               "Menor (<)", "Mayor o Igual (>=)",
                                                               "Menor o Igual (<=)"};
+
+// Another window (another program, a pop-up menu) taking the focus and giving
+// it back is no leaving and entering of a box.
+bool OtraVentana(const QEvent* e) {
+    const Qt::FocusReason r = static_cast<const QFocusEvent*>(e)->reason();
+    return r == Qt::ActiveWindowFocusReason || r == Qt::PopupFocusReason;
+}
 
 }  // namespace
 
@@ -192,8 +200,12 @@ bool FrmMarcasRupt::eventFilter(QObject* objeto, QEvent* e) {
     if (cerrado_ || (objeto != txtOperando_ && objeto != txtIdentificador_)) return QDialog::eventFilter(objeto, e);
     auto* caja = static_cast<QLineEdit*>(objeto);
     if (e->type() == QEvent::FocusIn) {
+        const bool vuelta = caja == dejada_ && OtraVentana(e);
+        dejada_ = nullptr;
         // After the click that gave the focus has placed the cursor.
-        QTimer::singleShot(0, caja, [caja] { caja->selectAll(); });
+        if (!vuelta) QTimer::singleShot(0, caja, [caja] { caja->selectAll(); });
+    } else if (e->type() == QEvent::FocusOut && OtraVentana(e)) {
+        dejada_ = caja;
     } else if (e->type() == QEvent::FocusOut && caja == txtOperando_) {
         logica_.EscribirOperando(txtOperando_->text().toStdString());
         logica_.OperandoSale();

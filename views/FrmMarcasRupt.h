@@ -49,4 +49,6 @@ private:
     std::array<QRadioButton*, LogicaMarcasRupt::kNumComp> optComp_{};
     std::array<QLabel*, 2> lblInfo_{};
     bool cerrado_ = false;
+    // The box that another window took the focus from, until it has it back.
+    QLineEdit* dejada_ = nullptr;
 };

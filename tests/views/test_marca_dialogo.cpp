@@ -100,6 +100,24 @@ private slots:
         QCOMPARE(d_->TxtIdentificador()->text(), QString("Marca00"));
     }
 
+    // Another window taking the focus and giving it back neither reads the
+    // operand nor selects the box's text: the typing goes on.
+    void anotherWindowTakingTheFocusIsNoLeaving() {
+        Teclear(d_->TxtOperando(), "2A");
+        QFocusEvent fuera(QEvent::FocusOut, Qt::ActiveWindowFocusReason);
+        QCoreApplication::sendEvent(d_->TxtOperando(), &fuera);
+        QCOMPARE(d_->TxtOperando()->text(), QString("2A"));
+        QCOMPARE(d_->LblInfo(1)->text(), QString("Contenido de $00809C00 = "));
+        QFocusEvent dentro(QEvent::FocusIn, Qt::ActiveWindowFocusReason);
+        QCoreApplication::sendEvent(d_->TxtOperando(), &dentro);
+        QCoreApplication::processEvents();
+        QVERIFY(!d_->TxtOperando()->hasSelectedText());
+        QTest::keyClicks(d_->TxtOperando(), "B");
+        QTest::keyClick(d_->TxtOperando(), Qt::Key_Tab);
+        QCOMPARE(d_->TxtOperando()->text(), QString("000002AB"));
+        QCOMPARE(d_->LblInfo(1)->text(), QString("Contenido de $00809C00 = 000002AB"));
+    }
+
     void staysOnScreenWhenAsked() {
         const int segundos = qEnvironmentVariableIntValue("TARVIX_MOSTRAR");
         if (segundos <= 0) QSKIP("only for a screenshot");
