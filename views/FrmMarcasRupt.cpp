@@ -1,6 +1,7 @@
 #include "views/FrmMarcasRupt.h"
 
 #include <QButtonGroup>
+#include <QCloseEvent>
 #include <QComboBox>
 #include <QEvent>
 #include <QFocusEvent>
@@ -220,6 +221,13 @@ void FrmMarcasRupt::Aceptar() {
     logica_.Aceptar();
     cerrado_ = true;
     QDialog::accept();
+}
+
+// The close box closes without reading the operand box: only "Cancelar" and
+// Escape take what was typed there.
+void FrmMarcasRupt::closeEvent(QCloseEvent* e) {
+    cerrado_ = true;
+    QDialog::closeEvent(e);
 }
 
 void FrmMarcasRupt::reject() {

@@ -35,6 +35,7 @@ public:
 
 protected:
     bool eventFilter(QObject* objeto, QEvent* e) override;
+    void closeEvent(QCloseEvent* e) override;   // the close box
 
 private:
     void Mostrar();

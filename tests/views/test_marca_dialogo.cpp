@@ -100,6 +100,15 @@ private slots:
         QCOMPARE(d_->TxtIdentificador()->text(), QString("Marca00"));
     }
 
+    void closeBoxAddsNothingAndLeavesTheOperand() {
+        Teclear(d_->TxtOperando(), "1F");
+        d_->close();
+        QVERIFY(!d_->isVisible());
+        QCOMPARE(gMarcasRupt->count(), 0);
+        Abrir();
+        QCOMPARE(d_->TxtOperando()->text(), QString("00000000"));
+    }
+
     // Another window taking the focus and giving it back neither reads the
     // operand nor selects the box's text: the typing goes on.
     void anotherWindowTakingTheFocusIsNoLeaving() {
