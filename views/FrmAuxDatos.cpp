@@ -42,17 +42,25 @@ const Dibujo kDibujos[LogicaAuxDatos::kNumImagenes] = {
 // Picture of each table kind: the badge of its "all entries" filter.
 constexpr int16_t kImagenDeTipo[5] = {1, 6, 10, 11, 12};
 
-// Row icons sit in the middle of their cell.
+// Row icons sit in the middle of their cell; the rest is painted by the
+// grid's own delegate, so the current cell keeps its colours as in every grid.
 class IconoCentrado final : public QStyledItemDelegate {
 public:
-    using QStyledItemDelegate::QStyledItemDelegate;
+    explicit IconoCentrado(QAbstractItemView* grid) : QStyledItemDelegate(grid), general_(grid->itemDelegate()) {}
 
-protected:
-    void initStyleOption(QStyleOptionViewItem* opcion, const QModelIndex& indice) const override {
-        QStyledItemDelegate::initStyleOption(opcion, indice);
-        opcion->decorationAlignment = Qt::AlignCenter;
-        if (opcion->text.isEmpty()) opcion->decorationSize = opcion->rect.size().boundedTo(QSize(16, 16));
+    void paint(QPainter* pintor, const QStyleOptionViewItem& opcion, const QModelIndex& indice) const override {
+        QStyleOptionViewItem o(opcion);
+        if (indice.data().toString().isEmpty()) {
+            // Above an empty text the picture has the cell's whole width.
+            o.decorationPosition = QStyleOptionViewItem::Top;
+            o.decorationAlignment = Qt::AlignCenter;
+            o.decorationSize = o.rect.size().boundedTo(QSize(16, 16));
+        }
+        general_->paint(pintor, o, indice);
     }
+
+private:
+    QAbstractItemDelegate* general_;
 };
 
 QPixmap Pintar(const Dibujo& d, int lado) {
@@ -89,6 +97,8 @@ QPixmap FrmAuxDatos::ImagenTipo(int16_t tipo) {
 FrmAuxDatos::FrmAuxDatos(QWidget* padre) : QWidget(padre, Qt::Window) {
     setObjectName("FrmAuxDatos");
     QFont tahoma("Tahoma");
+    // Where Tahoma is missing, a narrow face keeps the addresses inside their columns.
+    tahoma.setFamilies({"Tahoma", "DejaVu Sans Condensed"});
     tahoma.setPointSizeF(8.25);
     setFont(tahoma);
 

@@ -352,6 +352,31 @@ private slots:
         QCOMPARE(cuadros_->entradas.size(), size_t(1));
     }
 
+    // The row icon sits in the middle of column 0; that cell is the current
+    // one and keeps its own colours while the rest of the row is highlighted,
+    // as in the other grids.
+    void iconoCentradoEnLaCeldaActual() {
+        auto m = Principal();
+        FrmAuxDatos* w = Abrir(*m, "mnuVerAuxDat5");
+        QVERIFY(QTest::qWaitForWindowExposed(w));
+        VistaGrid* g = w->GridAuxDat();
+        QCOMPARE(g->currentIndex(), g->model()->index(0, 0));
+        const QImage imagen = g->viewport()->grab().toImage();
+        const QColor fondo = g->palette().color(QPalette::Base);
+        const QRect celda = g->visualRect(g->model()->index(0, 0));
+        const int y = celda.center().y();
+        int izquierda = -1, derecha = -1;
+        for (int x = celda.left(); x <= celda.right(); ++x) {
+            if (imagen.pixelColor(x, y) == fondo) continue;
+            if (izquierda < 0) izquierda = x;
+            derecha = x;
+        }
+        QVERIFY(izquierda > celda.left());
+        QVERIFY(std::abs((izquierda - celda.left()) - (celda.right() - derecha)) <= 2);
+        const QRect resto = g->visualRect(g->model()->index(0, 3));
+        QVERIFY(imagen.pixelColor(resto.center()) != fondo);
+    }
+
     void refrescoVuelveATodos() {
         auto m = Principal();
         FrmAuxDatos* w = Abrir(*m, "mnuVerAuxDat5");
