@@ -352,6 +352,30 @@ private slots:
         QCOMPARE(cuadros_->entradas.size(), size_t(1));
     }
 
+    // Enter is "Localizar" and Escape "Cerrar" from the grid and the combo too;
+    // Enter on a focused button presses that button.
+    void teclasDelDialogo_data() {
+        QTest::addColumn<QString>("control");
+        QTest::newRow("grid") << "GridAuxDat";
+        QTest::newRow("combo") << "CmbAuxDat";
+        QTest::newRow("cerrar") << "CmdAuxDat0";
+    }
+    void teclasDelDialogo() {
+        QFETCH(QString, control);
+        auto m = Principal();
+        FrmAuxDatos* w = Abrir(*m, "mnuVerAuxDat2");
+        QVERIFY(QTest::qWaitForWindowExposed(w));
+        auto* c = w->findChild<QWidget*>(control);
+        QVERIFY(c && c->isEnabled());
+        QPointer<FrmAuxDatos> vigilado(w);
+        c->setFocus();
+        QTest::keyClick(c, Qt::Key_Return);
+        const bool cerrar = control == "CmdAuxDat0";
+        QCOMPARE(Cuenta("Memoria.BuscarCelda 0"), cerrar ? 0 : 1);  // row 1, "cero"
+        if (!cerrar) QTest::keyClick(c, Qt::Key_Escape);
+        QTRY_VERIFY(!vigilado);
+    }
+
     // The row icon sits in the middle of column 0; that cell is the current
     // one and keeps its own colours while the rest of the row is highlighted,
     // as in the other grids.
