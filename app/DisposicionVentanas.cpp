@@ -116,7 +116,8 @@ void GuardarActual(frmMain& f, const DatosVista& d) {
     ajustesvista::Escribir(d.seccion, "Status", estado);
     if (estado != 0) return;
     ajustesvista::Escribir(d.seccion, "Left", Tw(m->x()));
-    ajustesvista::Escribir(d.seccion, "Top", Tw(m->y()));
+    const IVista* v = f.Vista(d.tipo);
+    ajustesvista::Escribir(d.seccion, "Top", Tw(m->y() + (v ? v->SubidaDesplegada() : 0)));
     if (d.conTamano) {
         ajustesvista::Escribir(d.seccion, "Width", Tw(m->width()));
         ajustesvista::Escribir(d.seccion, "Height", Tw(m->height()));

@@ -46,6 +46,9 @@ public:
     virtual void Inicializar() = 0;
     // The view's own load steps once it sits in its MDI child (position, state).
     virtual void Cargar(QMdiSubWindow* marco) { (void)marco; }
+    // Pixels the view has raised its window by for a panel it unfolded; a saved
+    // layout adds them back so the window reopens where it stood folded.
+    virtual int SubidaDesplegada() const { return 0; }
 };
 
 // The listing window, as the Debug menu and the auxiliary-data window use it.

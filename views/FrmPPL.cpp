@@ -393,7 +393,7 @@ void FrmPPL::closeEvent(QCloseEvent* e) {
         if (estado == 0) {
             // Where the folded window stands, which is how it opens next time.
             ajustesvista::Escribir(kSeccion, "Left", Tw(marco->x()));
-            ajustesvista::Escribir(kSeccion, "Top", Tw(marco->y() + (crecida_ ? subida_ : 0)));
+            ajustesvista::Escribir(kSeccion, "Top", Tw(marco->y() + SubidaDesplegada()));
         }
     }
     e->accept();

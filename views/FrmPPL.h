@@ -24,6 +24,7 @@ public:
     explicit FrmPPL(QWidget* padre = nullptr);
 
     QWidget* Widget() override { return this; }
+    int SubidaDesplegada() const override { return crecida_ ? subida_ : 0; }
     void Refrescar() override { Actualizar(); }
     void Inicializar() override;
     void Actualizar();

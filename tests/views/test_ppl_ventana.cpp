@@ -234,6 +234,15 @@ private slots:
         main->EjecutarComando("mnuDepStep");
         QCOMPARE(ppl->Logica().Historia(4, 0), std::string("2"));
         QCOMPARE(ppl->Logica().Historia(3, 2), std::string("LDICond"));
+        // Saving the layout while the panel is unfolded stores the folded top.
+        QMdiSubWindow* marco = main->Marco(TipoVista::PPL);
+        marco->showNormal();
+        marco->move(40, 300);
+        QTest::mouseClick(ppl->CmdModoFrm(0), Qt::LeftButton);
+        QCOMPARE(marco->y(), 50);
+        main->EjecutarComando("mnuSalvarPos");
+        QCOMPARE(*ajustes->Valor("PPLSettings", "Top"), std::string("4500"));
+        QTest::mouseClick(ppl->CmdModoFrm(1), Qt::LeftButton);
         if (qEnvironmentVariableIsSet("TARVIX_MOSTRAR")) {
             main->resize(1200, 900);
             main->Marco(TipoVista::PPL)->raise();
