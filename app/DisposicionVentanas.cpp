@@ -112,16 +112,10 @@ void AplicarGuardada(frmMain& f, const DatosVista& d) {
 void GuardarActual(frmMain& f, const DatosVista& d) {
     const QMdiSubWindow* m = f.Marco(d.tipo);
     if (!m) return;
-    const int estado = EstadoDe(m->windowState());
-    ajustesvista::Escribir(d.seccion, "Status", estado);
-    if (estado != 0) return;
-    ajustesvista::Escribir(d.seccion, "Left", Tw(m->x()));
     const IVista* v = f.Vista(d.tipo);
-    ajustesvista::Escribir(d.seccion, "Top", Tw(m->y() + (v ? v->SubidaDesplegada() : 0)));
-    if (d.conTamano) {
-        ajustesvista::Escribir(d.seccion, "Width", Tw(m->width()));
-        ajustesvista::Escribir(d.seccion, "Height", Tw(m->height()));
-    }
+    ajustesvista::GuardarMarco(*m, d.seccion,
+                               d.conTamano ? ajustesvista::Guardar::LugarYTamano : ajustesvista::Guardar::SoloLugar,
+                               v ? v->SubidaDesplegada() : 0);
 }
 
 void EscribirTexto(const char* seccion, const char* clave, const std::string& valor) {

@@ -34,12 +34,13 @@ void RestaurarMarco(QMdiSubWindow& marco, const std::string& seccion, double lef
     if (estado == 2) marco.showMaximized();
 }
 
-void GuardarMarco(const QMdiSubWindow& marco, const std::string& seccion) {
+void GuardarMarco(const QMdiSubWindow& marco, const std::string& seccion, Guardar que, int subida) {
     const int estado = marco.isMinimized() ? 1 : marco.isMaximized() ? 2 : 0;
     Escribir(seccion, "Status", estado);
     if (estado != 0) return;
     Escribir(seccion, "Left", marco.x() * 15.0);
-    Escribir(seccion, "Top", marco.y() * 15.0);
+    Escribir(seccion, "Top", (marco.y() + subida) * 15.0);
+    if (que == Guardar::SoloLugar) return;
     Escribir(seccion, "Width", marco.width() * 15.0);
     Escribir(seccion, "Height", marco.height() * 15.0);
 }

@@ -15,7 +15,12 @@ void Escribir(const std::string& seccion, const std::string& clave, double valor
 // defaults given) and then put in the stored "Status" (1 minimised, 2 maximised).
 void RestaurarMarco(QMdiSubWindow& marco, const std::string& seccion, double left, double top, double ancho,
                     double alto);
-// Writes "Status" always, and the place and size only while the state is normal.
-void GuardarMarco(const QMdiSubWindow& marco, const std::string& seccion);
+// Writes "Status" always, and while the state is normal the place ("Left",
+// "Top") and, unless only the place is kept, the size. `subida` is what the
+// view has raised its window by for an unfolded panel: the stored top is the
+// folded one.
+enum class Guardar { LugarYTamano, SoloLugar };
+void GuardarMarco(const QMdiSubWindow& marco, const std::string& seccion, Guardar que = Guardar::LugarYTamano,
+                  int subida = 0);
 
 }  // namespace ajustesvista

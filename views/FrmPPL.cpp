@@ -387,14 +387,8 @@ bool FrmPPL::eventFilter(QObject* objeto, QEvent* e) {
 }
 
 void FrmPPL::closeEvent(QCloseEvent* e) {
-    if (QMdiSubWindow* marco = Marco()) {
-        const int estado = marco->isMinimized() ? 1 : marco->isMaximized() ? 2 : 0;
-        ajustesvista::Escribir(kSeccion, "Status", estado);
-        if (estado == 0) {
-            // Where the folded window stands, which is how it opens next time.
-            ajustesvista::Escribir(kSeccion, "Left", Tw(marco->x()));
-            ajustesvista::Escribir(kSeccion, "Top", Tw(marco->y() + SubidaDesplegada()));
-        }
-    }
+    // Where the folded window stands, which is how it opens next time.
+    if (QMdiSubWindow* marco = Marco())
+        ajustesvista::GuardarMarco(*marco, kSeccion, ajustesvista::Guardar::SoloLugar, SubidaDesplegada());
     e->accept();
 }

@@ -441,13 +441,6 @@ bool FrmRegistros::Tecla(L::Arreglo a, int i, int tecla) {
 }
 
 void FrmRegistros::closeEvent(QCloseEvent* e) {
-    if (QMdiSubWindow* marco = Marco()) {
-        const int estado = marco->isMinimized() ? 1 : marco->isMaximized() ? 2 : 0;
-        ajustesvista::Escribir(kSeccion, "Status", estado);
-        if (estado == 0) {
-            ajustesvista::Escribir(kSeccion, "Left", Tw(marco->x()));
-            ajustesvista::Escribir(kSeccion, "Top", Tw(marco->y()));
-        }
-    }
+    if (QMdiSubWindow* marco = Marco()) ajustesvista::GuardarMarco(*marco, kSeccion, ajustesvista::Guardar::SoloLugar);
     e->accept();
 }
