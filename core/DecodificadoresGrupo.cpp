@@ -73,6 +73,20 @@ void OperandoGeneral(ClassUnitData& d, uint32_t w, bool sinSigno) {
 
 ClassUnitData& Registro() { return gPPL->Decodificacion(); }
 
+// Rows of groups 6-7 whose operation has a single source, the memory operand:
+// their bits 21-19 name no register.
+constexpr bool UnaFuente(int32_t codigo) {
+    switch (codigo) {
+    case 4: case 5:     // ABSF||STF, ABSI||STI
+    case 10: case 11:   // FIX||STI, FLOAT||STF
+    case 12: case 13:   // LDF||STF, LDI||STI
+    case 17: case 18:   // NEGF||STF, NEGI||STI
+    case 19:            // NOT||STI
+        return true;
+    default: return false;
+    }
+}
+
 }  // namespace
 
 void DecodificarDosOperandos(int32_t instruccion) {
@@ -211,7 +225,8 @@ void DecodificarParaleloCargaAlmac(int32_t instruccion) {
         break;
     default:  // operation || store; ASH3 and LSH3 take their count register from bits 21-19
         d.lIndDst1 = Campo(w, 24, 22);
-        d.lIndSrc1 = Campo(w, 21, 19);
+        // LDF/LDI, ABSF/ABSI, FIX, FLOAT, NEGF/NEGI and NOT read only the memory operand.
+        if (!UnaFuente(d.lCodigoInstr())) d.lIndSrc1 = Campo(w, 21, 19);
         d.lIndSrc3 = Campo(w, 18, 16);
         break;
     }

@@ -38,7 +38,7 @@ constexpr const char* kTextosCond[21] = {
     "",
     " NV # ~V|No desbordamiento positivo",
     " V # V|Desbordamiento positivo",
-    " NUF # ~UF|Desbordamiento negtivo",
+    " NUF # ~UF|No desbordamiento negativo",
     " UF # UF|Desbordamiento negativo",
     " NLV # ~LV|No desbordamiento positivo almacenado",
     " LV # LV|Desbordamiento positivo almacenado",

@@ -133,6 +133,54 @@ private slots:
         QCOMPARE(int(p.ChkD()), chkD);
     }
 
+    // Parallel pairs: a load or a one-source operation with a store has no first
+    // source register (its source is the memory operand); two loads read two
+    // memory operands, each paired with its destination (bits 15-8 with bits
+    // 21-19); an operation with two sources shows its register.
+    void parallelPairsShowOnlyTheirSources_data() {
+        QTest::addColumn<int>("pasos");
+        QTest::addColumn<Cajas>("cajas");
+        const auto unaFuente = [](const char* nem, const char* dst1, const char* src2, const char* dato2,
+                                  const char* src3) {
+            return Cajas{{P::kTxtCodInstr, {nem}}, {P::kTxtSRC_DIR1, {" - ", ""}}, {P::kTxtSRC_DATO1, {""}},
+                         {P::kTxtSRC_DIR2, {src2}}, {P::kTxtSRC_DATO2, {dato2}}, {P::kTxtSRC_DIR3, {src3}},
+                         {P::kTxtDST_DIR1, {dst1}}, {P::kTxtDST_DIR2, {" *AR1++( 1)"}}};
+        };
+        QTest::newRow("LDF||STF") << 9 << unaFuente(" [12] LDF||STF", " R4", " *AR0", "-2.5", " R1");
+        QTest::newRow("LDI||STI") << 10 << unaFuente(" [13] LDI||STI", " R5", " *AR2", "12", " R2");
+        QTest::newRow("ABSF||STF") << 11 << unaFuente(" [4] ABSF||STF", " R6", " *AR0", "-2.5", " R4");
+        QTest::newRow("ABSI||STI") << 12 << unaFuente(" [5] ABSI||STI", " R7", " *AR3", "-9", " R5");
+        QTest::newRow("NEGF||STF") << 13 << unaFuente(" [17] NEGF||STF", " R6", " *AR0", "-2.5", " R6");
+        QTest::newRow("NEGI||STI") << 14 << unaFuente(" [18] NEGI||STI", " R7", " *AR2", "12", " R7");
+        QTest::newRow("NOT||STI") << 15 << unaFuente(" [19] NOT||STI", " R3", " *AR2", "12", " R7");
+        QTest::newRow("FIX||STI") << 16 << unaFuente(" [10] FIX||STI", " R3", " *AR0", "-2.5", " R5");
+        QTest::newRow("FLOAT||STF") << 17 << unaFuente(" [11] FLOAT||STF", " R6", " *AR2", "12", " R1");
+        QTest::newRow("LDF||LDF") << 18 << Cajas{
+            {P::kTxtCodInstr, {" [2] LDF||LDF"}}, {P::kTxtSRC_DIR1, {" *AR4"}}, {P::kTxtSRC_DATO1, {"4"}},
+            {P::kTxtSRC_DIR2, {" *AR0"}}, {P::kTxtSRC_DATO2, {"-2.5"}}, {P::kTxtSRC_DIR3, {" - ", ""}},
+            {P::kTxtDST_DIR1, {" R1"}}, {P::kTxtDST_DIR2, {" R0"}}};
+        QTest::newRow("LDI||LDI") << 19 << Cajas{
+            {P::kTxtCodInstr, {" [3] LDI||LDI"}}, {P::kTxtSRC_DIR1, {" *AR3"}}, {P::kTxtSRC_DIR2, {" *AR2"}},
+            {P::kTxtSRC_DIR3, {" - ", ""}}, {P::kTxtDST_DIR1, {" R2"}}, {P::kTxtDST_DIR2, {" R0"}}};
+        QTest::newRow("ADDF3||STF: two sources") << 20 << Cajas{
+            {P::kTxtCodInstr, {" [6] ADDF3||STF"}}, {P::kTxtSRC_DIR1, {" R1", "Registro"}},
+            {P::kTxtSRC_DATO1, {"4"}}, {P::kTxtSRC_DIR2, {" *AR0"}}, {P::kTxtSRC_DIR3, {" R4"}},
+            {P::kTxtDST_DIR1, {" R4"}}, {P::kTxtDST_DIR2, {" *AR1++( 1)"}}};
+        QTest::newRow("LDINUF: condition 14") << 21 << Cajas{
+            {P::kTxtCond0, {" NUF ", "No desbordamiento negativo"}},
+            {P::kTxtCond1, {" ~UF", "No desbordamiento negativo"}}, {P::kTxtDST_DATO1, {"1"}}};
+    }
+    void parallelPairsShowOnlyTheirSources() {
+        QFETCH(int, pasos);
+        QFETCH(Cajas, cajas);
+        QVERIFY(pplprueba::Cargar("ppl_paralelos", 1));
+        pplprueba::Ciclos(pasos);
+        P p;
+        p.MostrarUnidadSeg(gPPL->Ejecucion());
+        QString fallo;
+        QVERIFY2(Coinciden(p, cajas, fallo), qPrintable(fallo));
+    }
+
     // With the pipeline, the decode stage's record has its fields but no values yet.
     void decodeStageBeforeItsOperandsAreRead() {
         QVERIFY(pplprueba::Cargar("ppl_detalle", 0));
