@@ -258,6 +258,9 @@ QMdiSubWindow* FrmPPL::Marco() const { return qobject_cast<QMdiSubWindow*>(paren
 
 void FrmPPL::Cargar(QMdiSubWindow* marco) {
     if (marco) {
+        connect(marco, &QMdiSubWindow::windowStateChanged, this, [this](Qt::WindowStates, Qt::WindowStates ahora) {
+            if (!(ahora & (Qt::WindowMaximized | Qt::WindowMinimized))) Plegar(logica_.PanelDesplegado());
+        });
         marco->adjustSize();
         const QSize area = enlace::AreaCliente();
         const double left = ajustesvista::Leer(kSeccion, "Left", Tw(area.width()) - Tw(marco->width()) + 20);
@@ -294,16 +297,17 @@ void FrmPPL::CmdModoFrm_Click(int16_t indice) {
 
 // Unfolding makes the window taller by the panel's height with its bottom edge
 // in place, as far as the area's top allows; folding undoes it. A maximised or
-// minimised window keeps its size and only shows or hides the panel.
+// minimised window keeps its size and only shows or hides the panel; when it
+// is restored, its size follows the panel's state.
 void FrmPPL::Plegar(bool desplegar) {
     QMdiSubWindow* marco = Marco();
     const int alto = Px(LogicaPPL::kAltoPanelTwips);
-    if (!marco || marco->isMaximized() || marco->isMinimized()) return;
+    if (!marco || marco->isMaximized() || marco->isMinimized() || desplegar == crecida_) return;
     if (desplegar) {
         subida_ = std::clamp(marco->y(), 0, alto);
         marco->setGeometry(marco->x(), marco->y() - subida_, marco->width(), marco->height() + alto);
         crecida_ = true;
-    } else if (crecida_) {
+    } else {
         marco->setGeometry(marco->x(), marco->y() + subida_, marco->width(), std::max(1, marco->height() - alto));
         crecida_ = false;
         subida_ = 0;

@@ -109,6 +109,8 @@ void LogicaPPL::CmdModoFrm_Click(int16_t indice) {
         grid_.Filas(filas);
         historia_.resize(size_t(filas - 1));
         Inicializar();
+        // The newest row, where the next cycle is written, in view (the top row is bounded).
+        grid_.FilaSuperior(filas - 1);
         break;
     }
     case 4:

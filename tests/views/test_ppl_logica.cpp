@@ -173,6 +173,24 @@ private slots:
         QCOMPARE(Historia(l), Filas(5, kVacia));
     }
 
+    // After a row is added or removed the newest row, where the next cycle
+    // writes, is on screen.
+    void theNewestRowStaysInViewAfterAddingRows() {
+        QVERIFY(pplprueba::Cargar("ppl_detalle", 0));
+        LogicaPPL l;
+        EstadoGrid& g = l.Grid();
+        g.FilasVisibles(4);
+        for (int filas = 6; filas <= 9; ++filas) {
+            l.CmdModoFrm_Click(2);
+            QCOMPARE(g.Filas(), filas);
+            QVERIFY2(g.FilaVisible(filas - 1), qPrintable(QString("%1 rows, top row %2").arg(filas).arg(g.FilaSuperior())));
+        }
+        l.CmdModoFrm_Click(3);
+        QVERIFY(g.FilaVisible(g.Filas() - 1));
+        Paso(l);
+        QCOMPARE(g.Texto(g.Filas() - 1, 0), std::string("1"));
+    }
+
     // Only the rows on screen are written into the grid; scrolling writes the others.
     void onlyTheRowsOnScreenAreWritten() {
         QVERIFY(pplprueba::Cargar("ppl_detalle", 1));

@@ -202,6 +202,49 @@ private slots:
         QCOMPARE(marco_->geometry(), maximizada);
     }
 
+    // Added rows: the newest row, with its colours, stays on screen.
+    void addedRowsKeepTheNewestRowInView() {
+        VistaGrid* g = w_->GridPPL();
+        for (int i = 0; i < 4; ++i) QTest::mouseClick(w_->CmdModoFrm(2), Qt::LeftButton);
+        Paso();
+        QApplication::processEvents();
+        const int ultima = g->model()->rowCount() - 1;
+        QCOMPARE(ultima, 7);
+        QVERIFY(g->viewport()->rect().contains(g->visualRect(g->model()->index(ultima, 0))));
+        QCOMPARE(Celda(g, ultima + 1, 0), QString("1"));
+    }
+
+    // Folded while maximised, the window returns on restore to the size and
+    // place it had folded, and that is the place stored.
+    void foldedWhileMaximisedRestoresTheFoldedWindow() {
+        marco_->move(40, 300);
+        const QRect plegada = marco_->geometry();
+        QTest::mouseClick(w_->CmdModoFrm(0), Qt::LeftButton);
+        QCOMPARE(marco_->y(), 50);
+        marco_->showMaximized();
+        QTest::mouseClick(w_->CmdModoFrm(1), Qt::LeftButton);
+        QVERIFY(!w_->FrmSeg()->isVisible());
+        marco_->showNormal();
+        QCOMPARE(marco_->geometry(), plegada);
+        QCOMPARE(w_->SubidaDesplegada(), 0);
+        marco_->close();
+        QCOMPARE(*v_.ajustes->Valor("PPLSettings", "Top"), std::string("4500"));
+        QCOMPARE(*v_.ajustes->Valor("PPLSettings", "Left"), std::string("600"));
+    }
+
+    // Unfolded while maximised, the window on restore grows for the panel as
+    // an unfolding does, and folds back to where it stood.
+    void unfoldedWhileMaximisedGrowsOnRestore() {
+        marco_->move(40, 300);
+        const QRect plegada = marco_->geometry();
+        marco_->showMaximized();
+        QTest::mouseClick(w_->CmdModoFrm(0), Qt::LeftButton);
+        marco_->showNormal();
+        QCOMPARE(marco_->geometry(), plegada.adjusted(0, -250, 0, 0));
+        QTest::mouseClick(w_->CmdModoFrm(1), Qt::LeftButton);
+        QCOMPARE(marco_->geometry(), plegada);
+    }
+
     // The delayed-branch box shows the record and ignores clicks.
     void delayedBranchBoxFollowsTheRecord() {
         QVERIFY(pplprueba::Cargar("ppl_detalle", 1));
