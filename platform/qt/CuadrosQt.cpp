@@ -61,12 +61,16 @@ void AnchoDelTitulo(QDialog* d) {
 }
 
 // A message's text is as wide as its longest line, so the lines of a summary
-// do not wrap; only a line wider than most of the screen does.
-void AnchoDelTexto(QDialog* d, QLabel* texto) {
+// do not wrap; only a line wider than most of the screen does. The box grows
+// no wider than that, so the icon and the margins come off the text's room.
+void AnchoDelTexto(QDialog* d, QLabel* texto, const QWidget* icono, const QBoxLayout* fila) {
     int ancho = texto->minimumWidth();
     for (const QString& linea : texto->text().split('\n'))
         ancho = std::max(ancho, texto->fontMetrics().horizontalAdvance(linea) + 2);
-    texto->setMinimumWidth(std::min(ancho, AnchoMaximo(d)));
+    const QMargins m = d->layout()->contentsMargins();
+    int aparte = m.left() + m.right();
+    if (icono) aparte += icono->sizeHint().width() + std::max(0, fila->spacing());
+    texto->setMinimumWidth(std::min(ancho, AnchoMaximo(d) - aparte));
 }
 
 QWidget* Dueno() {
@@ -80,8 +84,9 @@ DialogoCuadro::DialogoCuadro(const Cuadro& cuadro, QWidget* padre) : QDialog(pad
     setWindowTitle(Q(cuadro.titulo));
     setObjectName("DialogoCuadro");
     auto* fila = new QHBoxLayout;
+    QLabel* icono = nullptr;
     if (cuadro.icono != Icono::Ninguno) {
-        auto* icono = new QLabel(this);
+        icono = new QLabel(this);
         icono->setObjectName("icono");
         const int lado = style()->pixelMetric(QStyle::PM_MessageBoxIconSize, nullptr, this);
         icono->setPixmap(style()->standardIcon(PixmapDe(cuadro.icono), nullptr, this).pixmap(lado, lado));
@@ -102,7 +107,7 @@ DialogoCuadro::DialogoCuadro(const Cuadro& cuadro, QWidget* padre) : QDialog(pad
     capa->addLayout(fila);
     capa->addWidget(Botonera(this, cuadro.botones == Botones::AceptarCancelar, cuadro.botonAyuda,
                              cuadro.ficheroAyuda, cuadro.contextoAyuda));
-    AnchoDelTexto(this, texto);
+    AnchoDelTexto(this, texto, icono, fila);
     AnchoDelTitulo(this);
     connect(this, &QDialog::finished, this, [this](int r) {
         respuesta_ = r == QDialog::Accepted ? Respuesta::Aceptar : Respuesta::Cancelar;

@@ -6,6 +6,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
+#include <QTextLayout>
 #include <functional>
 
 #include "platform/qt/AyudaQt.h"
@@ -118,6 +120,50 @@ private slots:
         for (const QString& linea : texto->text().split('\n'))
             QVERIFY2(fm.horizontalAdvance(linea) <= texto->contentsRect().width(), qPrintable(linea));
         QVERIFY(d.width() > d.fontMetrics().horizontalAdvance(d.windowTitle()));
+    }
+
+    // A line longer than the box may grow wraps: every line of the label is
+    // whole inside it, and the box stays within the screen. With
+    // TARVIX_MOSTRAR set, the box stays on screen that many seconds.
+    void lineaLargaSeParte() {
+        Cuadro c;
+        c.titulo = "Error de lectura";
+        std::string ruta = "/home/usuario/proyectos/dsp";
+        for (int i = 0; i < 12; ++i) ruta += "/carpeta_de_programas_" + std::to_string(i);
+        c.texto = "No se ha podido abrir el fichero " + ruta + "/filtro.dsk porque no existe, no se tiene permiso "
+                  "de lectura sobre él o lo tiene abierto otro programa que no deja leerlo; compruebe la ruta y "
+                  "vuelva a intentarlo.\rSegunda línea.";
+        c.icono = Icono::Exclamacion;
+        qt::DialogoCuadro d(c, nullptr);
+        d.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&d));
+        if (qEnvironmentVariableIsSet("TARVIX_MOSTRAR")) QTest::qWait(qEnvironmentVariableIntValue("TARVIX_MOSTRAR") * 1000);
+        auto* texto = d.findChild<QLabel*>("texto");
+        QVERIFY(texto->wordWrap());
+        QVERIFY(d.frameGeometry().width() <= d.screen()->availableGeometry().width());
+        QVERIFY2(d.rect().contains(texto->geometry()),
+                 qPrintable(QString("text %1 to %2 in a box %3 wide")
+                                .arg(texto->x()).arg(texto->geometry().right()).arg(d.width())));
+        // Lay the text out as the label does, at its own width: each line fits.
+        const QRect sitio = texto->contentsRect();
+        QTextLayout capa(texto->text().replace('\n', QChar::LineSeparator), texto->font());
+        QTextOption opcion;
+        opcion.setWrapMode(QTextOption::WordWrap);
+        capa.setTextOption(opcion);
+        capa.beginLayout();
+        qreal alto = 0;
+        while (true) {
+            QTextLine linea = capa.createLine();
+            if (!linea.isValid()) break;
+            linea.setLineWidth(sitio.width());
+            QVERIFY2(linea.naturalTextWidth() <= sitio.width(),
+                     qPrintable(texto->text().mid(linea.textStart(), linea.textLength())));
+            alto += linea.height();
+        }
+        capa.endLayout();
+        QVERIFY2(texto->heightForWidth(texto->width()) <= texto->height(),
+                 qPrintable(QString("%1 > %2").arg(texto->heightForWidth(texto->width())).arg(texto->height())));
+        QVERIFY(alto <= sitio.height() + 1);
     }
 
     void cuadroDeEntrada() {
