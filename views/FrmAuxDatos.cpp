@@ -161,6 +161,10 @@ FrmAuxDatos::FrmAuxDatos(QWidget* padre) : QWidget(padre, Qt::Window) {
     Inicializar();
 }
 
+// The grid reads the logic's state while the closing window hides it: it
+// goes before the logic does.
+FrmAuxDatos::~FrmAuxDatos() { delete grid_; }
+
 void FrmAuxDatos::TipoDatos(int16_t tipo) {
     if (logica_.TipoDatos(tipo)) Mostrar();
 }
@@ -193,6 +197,7 @@ void FrmAuxDatos::Mostrar() {
     lbl_->setText(QString::fromStdString(logica_.Etiqueta()));
     grid_->Sincronizar();
     for (int c = 0; c < 4; ++c) grid_->setColumnHidden(c, logica_.Grid().AnchoColumna(c) == 0);
+    grid_->AnchoDeCabeceras();
 }
 
 void FrmAuxDatos::Localizar() {

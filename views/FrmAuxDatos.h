@@ -20,6 +20,7 @@ class FrmAuxDatos : public QWidget, public IVistaAuxDatos {
     Q_OBJECT
 public:
     explicit FrmAuxDatos(QWidget* padre = nullptr);
+    ~FrmAuxDatos() override;
 
     QWidget* Widget() override { return this; }
     void TipoDatos(int16_t tipo) override;

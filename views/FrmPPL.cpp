@@ -22,6 +22,7 @@
 #include <cmath>
 #include <climits>
 
+#include "core/ClassUnitData.h"
 #include "views/AjustesVista.h"
 #include "views/EnlacePrincipal.h"
 #include "views/frmDASM.h"
@@ -194,8 +195,48 @@ FrmPPL::FrmPPL(QWidget* padre) : QWidget(padre) {
         botones_[size_t(i)] = b;
     }
     CrearPanel();
+    Disponer();
     resize(sizeHint());
     Mostrar();
+}
+
+// The columns' widths were laid down for a smaller face: each column takes at
+// least the room its header and its widest text need in the grid's face (the
+// newest row's bold), and the window widens by what the grid and the stage
+// name beside the panel's caption need beyond their design widths.
+void FrmPPL::Disponer() {
+    QFont negrita = grid_->font();
+    negrita.setBold(true);
+    const QFontMetricsF fm(negrita);
+    // The item painter keeps the focus frame's margin and a pixel clear on
+    // each side of the text; the grid line takes one more.
+    const int margen = 2 * (grid_->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, grid_) + 1) + 1;
+    auto ancho = [&](std::string_view t) {
+        return int(std::ceil(fm.horizontalAdvance(QString::fromUtf8(t.data(), qsizetype(t.size()))))) + margen;
+    };
+    int nombre = ancho(" - ");
+    for (int g = 0; g < 8; ++g)
+        for (int f = 0; f < 64; ++f) nombre = std::max(nombre, ancho(FilaNemonico::De(g, f).nem));
+    // The cycle counter wraps after 1,000,000: seven digits, as the address.
+    anchoMinimo_ = {ancho("1000000"), ancho("FFFFFFF"), nombre, nombre, nombre, nombre};
+    grid_->Sincronizar();
+    int suma = 0;
+    for (int c = 0; c < LogicaPPL::kColumnas; ++c) {
+        anchoMinimo_[size_t(c)] = std::max(anchoMinimo_[size_t(c)], grid_->horizontalHeader()->sectionSizeHint(c));
+        suma += std::max(anchoMinimo_[size_t(c)], Px(logica_.Grid().AnchoColumna(c)));
+    }
+    // Room for the vertical scroll bar that added rows bring.
+    const int grid = suma + 2 * grid_->frameWidth() + grid_->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, grid_);
+    int unidad = 0;
+    const QFontMetrics fu(lblUnit_->font());
+    for (int16_t k = 0; k < 4; ++k)
+        unidad = std::max(unidad, fu.horizontalAdvance(QString::fromStdString(LogicaPPL::TextoUnidad(k))));
+    const int panel = lblUnit_->x() + unidad + 2 * lblUnit_->margin() + 2 * frmSeg_->style()->pixelMetric(QStyle::PM_DefaultFrameWidth) + 4;
+    masAncho_ = std::max({0, grid - Px(3795), panel - Px(3840)});
+    tab_->setGeometry(Rect(30, 30, 3885, 1860).adjusted(0, 0, masAncho_, 0));
+    grid_->setGeometry(Rect(75, 360, 3795, 1485).adjusted(0, 0, masAncho_, 0));
+    for (QToolButton* b : botones_) b->move(b->x() + masAncho_, b->y());
+    frmSeg_->setGeometry(Rect(30, 1950, 3840, 3660).adjusted(0, 0, masAncho_, 0));
 }
 
 void FrmPPL::CrearPanel() {
@@ -251,7 +292,7 @@ void FrmPPL::CrearPanel() {
 }
 
 QSize FrmPPL::sizeHint() const {
-    return {Px(kAnchoTwips), Px(kAltoTwips + (logica_.PanelDesplegado() ? LogicaPPL::kAltoPanelTwips : 0))};
+    return {Px(kAnchoTwips) + masAncho_, Px(kAltoTwips + (logica_.PanelDesplegado() ? LogicaPPL::kAltoPanelTwips : 0))};
 }
 
 QMdiSubWindow* FrmPPL::Marco() const { return qobject_cast<QMdiSubWindow*>(parentWidget()); }
@@ -316,28 +357,9 @@ void FrmPPL::Plegar(bool desplegar) {
 
 void FrmPPL::SincronizarGrid() {
     grid_->Sincronizar();
-    AjustarColumnaCiclo();
+    for (int c = 0; c < LogicaPPL::kColumnas; ++c)
+        if (grid_->columnWidth(c) < anchoMinimo_[size_t(c)]) grid_->setColumnWidth(c, anchoMinimo_[size_t(c)]);
     grid_->selectionModel()->clearSelection();
-}
-
-// The cycle column must show the counter's widest value, seven digits (it
-// wraps after 1,000,000), in the newest row's bold face. Where the platform's
-// font and cell margins need more than the column's width, the column widens
-// by what the address column can spare beyond its own seven digits, so the
-// six columns still fill the grid as before.
-void FrmPPL::AjustarColumnaCiclo() {
-    QFont negrita = grid_->font();
-    negrita.setBold(true);
-    const QFontMetricsF fm(negrita);
-    // The item painter keeps the focus frame's margin and a pixel clear on
-    // each side of the text; the grid line takes one more.
-    const int margen = 2 * (grid_->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, grid_) + 1) + 1;
-    const int ciclo = int(std::ceil(fm.horizontalAdvance(QString::number(1000000)))) + margen;
-    const int pc = int(std::ceil(fm.horizontalAdvance(QStringLiteral("FFFFFFF")))) + margen;
-    const int ancho0 = grid_->columnWidth(0), ancho1 = grid_->columnWidth(1);
-    if (ancho0 >= ciclo) return;
-    grid_->setColumnWidth(0, ciclo);
-    grid_->setColumnWidth(1, ancho1 - std::clamp(ciclo - ancho0, 0, std::max(0, ancho1 - pc)));
 }
 
 void FrmPPL::Mostrar() {

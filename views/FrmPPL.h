@@ -49,7 +49,7 @@ protected:
 private:
     void Mostrar();
     void SincronizarGrid();
-    void AjustarColumnaCiclo();
+    void Disponer();
     void MostrarPanel();
     void CrearPanel();
     void Plegar(bool desplegar);
@@ -69,4 +69,8 @@ private:
     // top), and whether the window grew for the panel.
     int subida_ = 0;
     bool crecida_ = false;
+    // Least width of each grid column (pixels) and what the window is wider
+    // than its design width, both from the faces in use.
+    std::array<int, LogicaPPL::kColumnas> anchoMinimo_{};
+    int masAncho_ = 0;
 };

@@ -137,7 +137,7 @@ void LogicaPPL::UnitSeg(int16_t v) {
     if (panelDesplegado_) MostrarUnidadSeg();
 }
 
-std::string LogicaPPL::TextoUnidad() const { return kUnidades[unitSeg_]; }
+std::string LogicaPPL::TextoUnidad(int16_t etapa) { return kUnidades[etapa]; }
 
 bool LogicaPPL::BotonVisible(int16_t indice) const {
     if (indice == 0) return !panelDesplegado_;

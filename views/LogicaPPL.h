@@ -53,7 +53,8 @@ public:
 
     int16_t UnitSeg() const { return unitSeg_; }
     void UnitSeg(int16_t v);   // 0 to 3; anything else keeps the stage
-    std::string TextoUnidad() const;           // LblUnitPPL
+    std::string TextoUnidad() const { return TextoUnidad(unitSeg_); }   // LblUnitPPL
+    static std::string TextoUnidad(int16_t etapa);                        // of stage 0 to 3
     int16_t ImagenUnidad() const { return int16_t(unitSeg_ + 1); }   // picture of ImgListPPL
     int32_t CicloMostrado() const { return cicloMostrado_; }
     bool PanelDesplegado() const { return panelDesplegado_; }

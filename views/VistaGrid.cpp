@@ -191,6 +191,14 @@ void VistaGrid::Sincronizar() {
     }
 }
 
+void VistaGrid::AnchoDeCabeceras() {
+    for (int c = 0; c < modelo_.columnCount(); ++c) {
+        if (isColumnHidden(c)) continue;
+        const int cabecera = horizontalHeader()->sectionSizeHint(c);
+        if (columnWidth(c) < cabecera) setColumnWidth(c, cabecera);
+    }
+}
+
 void VistaGrid::CalcularFilasVisibles() {
     const int alto = std::max(1, verticalHeader()->defaultSectionSize());
     estado_.FilasVisibles(std::max(1, viewport()->height() / alto));

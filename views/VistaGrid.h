@@ -39,6 +39,9 @@ public:
     ModeloGrid& Modelo() { return modelo_; }
     // Shows what changed in the state since the last call.
     void Sincronizar();
+    // Widens each shown column that is narrower than its header's text needs
+    // in the face in use (the state's widths were laid down for a smaller one).
+    void AnchoDeCabeceras();
     static int Pixeles(int twips) { return twips / 15; }
 
 signals:

@@ -16,6 +16,7 @@
 #include "views/FrmMemoria.h"
 #include "views/frmDASM.h"
 #include "views/LogicaAuxDatos.h"
+#include "views/TextoCabe.h"
 
 using L = LogicaAuxDatos;
 
@@ -288,6 +289,23 @@ private slots:
         w->CmdAuxDat(0)->click();
         QTRY_VERIFY(!vigilado);
         QVERIFY(!m->FrmAuxDatos_LOAD() && !m->FrmAuxDatos());
+    }
+
+    // Every shown header of every table ("Linea", "Tipo", "Dir"...) is drawn whole.
+    void cabecerasCabenEnSusColumnas() {
+        auto m = Principal();
+        for (int tipo = 1; tipo <= 5; ++tipo) {
+            FrmAuxDatos* w = Abrir(*m, qPrintable(QString("mnuVerAuxDat%1").arg(tipo)));
+            QVERIFY(w);
+            QApplication::processEvents();
+            VistaGrid* g = w->GridAuxDat();
+            for (int col = 0; col < 4; ++col) {
+                if (g->isColumnHidden(col)) continue;
+                const QString cabecera = g->model()->headerData(col, Qt::Horizontal).toString();
+                QVERIFY2(textocabe::EnCabecera(g, col, cabecera),
+                         qPrintable(QString("%1 of table %2: %3 px").arg(cabecera).arg(tipo).arg(g->columnWidth(col))));
+            }
+        }
     }
 
     void localizarVaALaVentanaDeSuTabla() {

@@ -10,6 +10,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QScrollBar>
+#include <QTabWidget>
 #include <QStyleOptionViewItem>
 #include <QToolButton>
 #include <QtTest>
@@ -17,6 +18,7 @@
 #include "app/frmMain.h"
 #include "views/FrmPPL.h"
 #include "views/EnlacePrincipal.h"
+#include "views/TextoCabe.h"
 #include "views/VentanaDePrueba.h"
 #include "views/test_ppl_programa.h"
 
@@ -123,22 +125,52 @@ private slots:
         QApplication::processEvents();
         for (int col : {0, 1}) {
             const QModelIndex celda = g->model()->index(3, col);
-            QStyleOptionViewItem op;
-            op.initFrom(g->viewport());
-            op.rect = g->visualRect(celda);
-            // A cell's own font attributes over the grid's face, as the delegate draws it.
-            op.font = g->model()->data(celda, Qt::FontRole).value<QFont>().resolve(g->font());
-            op.fontMetrics = QFontMetrics(op.font);
-            op.text = celda.data().toString();
-            op.features = QStyleOptionViewItem::HasDisplay;
-            // The item painter keeps the focus frame's margin and one pixel clear on each side.
-            const int margen = g->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, &op, g) + 1;
-            const int ancho = g->style()->subElementRect(QStyle::SE_ItemViewItemText, &op, g).width() - 2 * margen;
-            QVERIFY(op.font.bold());
-            QCOMPARE(op.fontMetrics.elidedText(op.text, Qt::ElideRight, ancho), op.text);
+            QVERIFY(g->model()->data(celda, Qt::FontRole).value<QFont>().bold());
+            QVERIFY2(textocabe::EnCelda(g, celda, celda.data().toString()), qPrintable(celda.data().toString()));
         }
         QCOMPARE(Celda(g, 4, 0), QString("1000000"));
         QVERIFY(!g->horizontalScrollBar()->isVisible());
+    }
+
+    // Every header, and every name a stage can show in the newest row's bold
+    // face, is drawn whole in its column; the grid lies whole in the window.
+    void headersAndNamesFitTheirColumns() {
+        VistaGrid* g = w_->GridPPL();
+        QApplication::processEvents();
+        for (int col = 0; col < LogicaPPL::kColumnas; ++col) {
+            const QString cabecera = g->model()->headerData(col, Qt::Horizontal).toString();
+            QVERIFY2(textocabe::EnCabecera(g, col, cabecera), qPrintable(cabecera));
+        }
+        QStringList nombres{" - "};
+        for (int grupo = 0; grupo < 8; ++grupo)
+            for (int fila = 0; fila < 64; ++fila) nombres << QString::fromUtf8(FilaNemonico::De(grupo, fila).nem);
+        for (int col = 2; col < LogicaPPL::kColumnas; ++col)
+            for (const QString& nombre : nombres)
+                QVERIFY2(textocabe::EnCelda(g, g->model()->index(3, col), nombre),
+                         qPrintable(QString("%1 in column %2").arg(nombre).arg(col)));
+        QVERIFY(!g->horizontalScrollBar()->isVisible());
+        QVERIFY(w_->rect().contains(g->geometry()));
+        QVERIFY(w_->findChild<QTabWidget*>("TabStrip1")->geometry().contains(g->geometry()));
+        for (int i = 0; i < 5; ++i) QVERIFY(w_->rect().contains(w_->CmdModoFrm(i)->geometry()));
+        // With rows added the vertical scroll bar takes its room beside the columns.
+        for (int i = 0; i < 4; ++i) QTest::mouseClick(w_->CmdModoFrm(2), Qt::LeftButton);
+        QApplication::processEvents();
+        QVERIFY(g->verticalScrollBar()->isVisible());
+        QVERIFY(!g->horizontalScrollBar()->isVisible());
+    }
+
+    // The tracked stage's name is drawn whole beside the frame's caption, inside the frame.
+    void stageNameFitsInsideTheFrame() {
+        QTest::mouseClick(w_->CmdModoFrm(0), Qt::LeftButton);
+        QLabel* l = w_->LblUnitPPL();
+        for (int16_t etapa = 0; etapa < 4; ++etapa) {
+            w_->UnitSeg(etapa);
+            QVERIFY2(l->fontMetrics().horizontalAdvance(l->text()) <= l->contentsRect().width(), qPrintable(l->text()));
+            QVERIFY2(l->geometry().right() < w_->FrmSeg()->width() - 2,
+                     qPrintable(QString("%1 ends at %2 in a frame %3 wide").arg(l->text()).arg(l->geometry().right())
+                                    .arg(w_->FrmSeg()->width())));
+        }
+        QVERIFY(w_->rect().contains(w_->FrmSeg()->geometry()));
     }
 
     // Each caption of the detail panel is read whole: no value box lies over its text.
@@ -289,9 +321,10 @@ private slots:
         if (qEnvironmentVariableIsSet("TARVIX_MOSTRAR")) {
             main->resize(1200, 900);
             main->Marco(TipoVista::PPL)->raise();
-            main->Marco(TipoVista::PPL)->move(600, 150);
+            QMdiSubWindow* ventana = main->Marco(TipoVista::PPL);
+            ventana->move(ventana->parentWidget()->width() - ventana->width(), 150);
             QTest::mouseClick(ppl->CmdModoFrm(0), Qt::LeftButton);
-            ppl->UnitSeg(2);
+            ppl->UnitSeg(1);
             for (int i = 0; i < 7; ++i) main->EjecutarComando("mnuDepStep");
             QTest::qWait(qEnvironmentVariableIntValue("TARVIX_MOSTRAR") * 1000);
         }
