@@ -34,6 +34,17 @@ bool Coinciden(const P& p, const Cajas& cajas, QString& fallo) {
     return true;
 }
 
+// Fills the panel from the execute stage after a program ran `pasos`
+// instructions, one a step; what differs from the boxes named, or nothing.
+QString Diferencias(P& p, const std::string& programa, int pasos, const Cajas& cajas) {
+    if (!pplprueba::Cargar(programa, 1)) return "listing " + QString::fromStdString(programa) + " not loaded";
+    pplprueba::Ciclos(pasos);
+    p.MostrarUnidadSeg(gPPL->Ejecucion());
+    QString fallo;
+    Coinciden(p, cajas, fallo);
+    return fallo;
+}
+
 }  // namespace
 
 Q_DECLARE_METATYPE(Cajas)
@@ -124,12 +135,9 @@ private slots:
         QFETCH(int, pasos);
         QFETCH(int, chkD);
         QFETCH(Cajas, cajas);
-        QVERIFY(pplprueba::Cargar("ppl_detalle", 1));
-        pplprueba::Ciclos(pasos);
         P p;
-        p.MostrarUnidadSeg(gPPL->Ejecucion());
-        QString fallo;
-        QVERIFY2(Coinciden(p, cajas, fallo), qPrintable(fallo));
+        const QString fallo = Diferencias(p, "ppl_detalle", pasos, cajas);
+        QVERIFY2(fallo.isEmpty(), qPrintable(fallo));
         QCOMPARE(int(p.ChkD()), chkD);
     }
 
@@ -173,12 +181,9 @@ private slots:
     void parallelPairsShowOnlyTheirSources() {
         QFETCH(int, pasos);
         QFETCH(Cajas, cajas);
-        QVERIFY(pplprueba::Cargar("ppl_paralelos", 1));
-        pplprueba::Ciclos(pasos);
         P p;
-        p.MostrarUnidadSeg(gPPL->Ejecucion());
-        QString fallo;
-        QVERIFY2(Coinciden(p, cajas, fallo), qPrintable(fallo));
+        const QString fallo = Diferencias(p, "ppl_paralelos", pasos, cajas);
+        QVERIFY2(fallo.isEmpty(), qPrintable(fallo));
     }
 
     // With the pipeline, the decode stage's record has its fields but no values yet.
