@@ -218,7 +218,13 @@ bool FrmMarcasRupt::eventFilter(QObject* objeto, QEvent* e) {
 void FrmMarcasRupt::Aceptar() {
     if (cerrado_) return;
     logica_.EscribirOperando(txtOperando_->text().toStdString());
-    logica_.Aceptar();
+    if (logica_.Aceptar() != LogicaMarcasRupt::Resultado::Aceptado) {
+        // The dialog stays open on the identifier as typed.
+        Mostrar();
+        txtIdentificador_->setFocus(Qt::OtherFocusReason);
+        txtIdentificador_->selectAll();
+        return;
+    }
     cerrado_ = true;
     QDialog::accept();
 }

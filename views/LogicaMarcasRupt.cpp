@@ -4,10 +4,12 @@
 
 #include "core/ConversionesNum.h"
 #include "data/DatosPrograma.h"
+#include "data/Entorno.h"
 #include "views/TextoNumerico.h"
 
 namespace {
 
+constexpr const char* kTitulo = "Marcas de Ruptura";
 const char* const kComparaciones[LogicaMarcasRupt::kNumComp] = {" = ", " <> ", " > ", " < ", " >= ", " <= "};
 
 std::string SinBlancos(const std::string& s) {
@@ -91,7 +93,9 @@ void LogicaMarcasRupt::ActualizarResumen() {
     resumen_ += tipo_ == 1 ? "Contenido de $" + FormatoHex(operando_) : FormatearValor(operando_, indiceTipoDatos_);
 }
 
-void LogicaMarcasRupt::Aceptar() {
+LogicaMarcasRupt::Resultado LogicaMarcasRupt::Aceptar() {
     OperandoSale();
+    if (!NombreAdmitido(identificador_, kTitulo)) return Resultado::IdentificadorRechazado;
     gMarcasRupt->Add(tipo_, posMem_, comp_, operando_, indiceTipoDatos_, identificador_);
+    return Resultado::Aceptado;
 }

@@ -40,8 +40,11 @@ public:
     void EscribirIdentificador(const std::string& texto);   // the box's change handler
     void OperandoSale();                        // the operand box loses the focus
 
-    // "Aceptar" appends the mark to the program-wide list; "Cancelar" does not.
-    void Aceptar();
+    // "Aceptar" appends the mark to the program-wide list, unless the
+    // identifier is refused (a box says so and the dialog stays open);
+    // "Cancelar" appends nothing.
+    enum class Resultado { Aceptado, IdentificadorRechazado };
+    Resultado Aceptar();
     void Cancelar() { OperandoSale(); }
 
 private:

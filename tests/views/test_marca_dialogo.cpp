@@ -9,6 +9,7 @@
 #include <QtTest>
 
 #include "data/DatosPrograma.h"
+#include "fakes/CuadrosFalsos.h"
 #include "views/FrmMarcasRupt.h"
 
 class TestFrmMarcasRupt : public QObject {
@@ -80,6 +81,24 @@ private slots:
         QCOMPARE(gMarcasRupt->Item(1).Comp(), 3);
         QCOMPARE(gMarcasRupt->Item(1).TipoDatos(), int16_t(2));
         QCOMPARE(gMarcasRupt->Item(1).Identificador(), std::string("Marca00"));
+    }
+
+    // An identifier the environment file cannot keep: the box, and the dialog
+    // stays open on the identifier as typed.
+    void enterWithAnIdentifierThatCannotBeKept() {
+        prueba::CuadrosFalsos cuadros;
+        Teclear(d_->TxtIdentificador(), "Marca \"A\"");
+        QTest::keyClick(d_->TxtIdentificador(), Qt::Key_Return);
+        QCOMPARE(cuadros.mostrados.size(), size_t(1));
+        QCOMPARE(cuadros.mostrados[0].titulo, std::string("Marcas de Ruptura"));
+        QCOMPARE(gMarcasRupt->count(), 0);
+        QVERIFY(d_->isVisible());
+        QCOMPARE(d_->TxtIdentificador()->text(), QString("Marca \"A\""));
+        QVERIFY(d_->TxtIdentificador()->hasFocus());
+        QTest::keyClicks(d_->TxtIdentificador(), "Marca A");
+        QTest::keyClick(d_->TxtIdentificador(), Qt::Key_Return);
+        QCOMPARE(gMarcasRupt->count(), 1);
+        QCOMPARE(gMarcasRupt->Item(1).Identificador(), std::string("Marca A"));
     }
 
     void enterInTheIdentifierBoxAccepts() {
