@@ -40,12 +40,15 @@ void Estado(const std::string& texto) { VentanaPrincipal().InfoBar(texto); }
 // A number as the runtime's Str writes it: a blank before a value of 0 or more.
 std::string Str(int64_t n) { return (n >= 0 ? " " : "") + std::to_string(n); }
 
-// A text field may hold neither the double quote that closes it nor a line end.
+// What a quoted text field cannot hold: the double quote that closes it and
+// the line ends that close the record.
+constexpr std::string_view kFueraDeCampo = "\"\r\n";
+
+// A text that did not come from the user's typing (a region's or a listing's
+// name) may still hold them: a quote is written as ', a line end as a blank.
 std::string TextoEntreComillas(std::string s) {
-    for (char& c : s) {
-        if (c == '"') c = '\'';
-        if (c == '\r' || c == '\n') c = ' ';
-    }
+    for (char& c : s)
+        if (kFueraDeCampo.find(c) != std::string_view::npos) c = c == '"' ? '\'' : ' ';
     return s;
 }
 
@@ -572,6 +575,20 @@ std::optional<std::vector<std::string>> LineasListado(const std::string& ruta) {
     for (std::string& l : PartirLineas(contenido))
         if (!EsLineaRefOSect(l)) lineas.push_back(std::move(l));
     return lineas;
+}
+
+bool NombreGuardable(std::string_view nombre) {
+    // The reader takes a field that is no well-formed UTF-8 as Windows-1252.
+    return nombre.find_first_of(kFueraDeCampo) == std::string_view::npos && TextoUtf8(nombre) == nombre;
+}
+
+bool NombreAdmitido(const std::string& nombre, const std::string& titulo) {
+    if (NombreGuardable(nombre)) return true;
+    plataforma::MsgBox("El identificador <" + nombre + "> no es válido." + kCR +
+                           "Un identificador no puede contener comillas dobles (\") ni saltos de línea (retorno "
+                           "de carro o avance de línea).",
+                       plataforma::Icono::Exclamacion, plataforma::Botones::Aceptar, titulo);
+    return false;
 }
 
 bool SalvarEntorno(const std::string& ruta) {

@@ -7,6 +7,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 // The program's version: the environment file's first line carries it and a
@@ -41,6 +42,16 @@ bool EsLineaRefOSect(const std::string& linea);
 // The lines of a listing file without its reference and section lines;
 // nothing when the file cannot be read.
 std::optional<std::vector<std::string>> LineasListado(const std::string& ruta);
+
+// Names the user gives (identifiers of memory cells, watch marks and
+// breakpoints) are kept in the file as quoted text fields. True when the name
+// reads back from the file exactly as it is: it holds no double quote, which
+// would end the field, and no carriage return or line feed, which would end
+// the record. Commas, blanks and other characters come back whole.
+bool NombreGuardable(std::string_view nombre);
+// Where a name is typed: true when it may be kept; otherwise a box titled
+// titulo says which characters a name may not hold, and false.
+bool NombreAdmitido(const std::string& nombre, const std::string& titulo);
 
 // Writes the environment file with the sections that the "Opciones\Resumen"
 // settings choose. The file is replaced only when it was written whole; on a

@@ -1,5 +1,6 @@
 #include "views/FrmMarcasRupt.h"
 
+#include <QApplication>
 #include <QButtonGroup>
 #include <QCloseEvent>
 #include <QComboBox>
@@ -207,18 +208,39 @@ bool FrmMarcasRupt::eventFilter(QObject* objeto, QEvent* e) {
         if (!vuelta) QTimer::singleShot(0, caja, [caja] { caja->selectAll(); });
     } else if (e->type() == QEvent::FocusOut && OtraVentana(e)) {
         dejada_ = caja;
-    } else if (e->type() == QEvent::FocusOut && caja == txtOperando_) {
+    } else if (e->type() == QEvent::FocusOut && caja == txtOperando_ && !HaciaBoton(e)) {
         logica_.EscribirOperando(txtOperando_->text().toStdString());
-        logica_.OperandoSale();
+        // A refused operand's box waits until the click that moved the focus
+        // has reached its control.
+        if (!logica_.OperandoSale(false))
+            QTimer::singleShot(0, this, [this] {
+                if (!cerrado_) logica_.AvisarOperando();
+            });
         Mostrar();
     }
     return QDialog::eventFilter(objeto, e);
 }
 
+// A click on "Aceptar" or "Cancelar" leaves the operand box for a button that
+// reads the box itself.
+bool FrmMarcasRupt::HaciaBoton(const QEvent* e) const {
+    const QWidget* destino = QApplication::focusWidget();
+    return static_cast<const QFocusEvent*>(e)->reason() == Qt::MouseFocusReason &&
+           (destino == cmd_[0] || destino == cmd_[1]);
+}
+
 void FrmMarcasRupt::Aceptar() {
     if (cerrado_) return;
     logica_.EscribirOperando(txtOperando_->text().toStdString());
-    logica_.Aceptar();
+    const LogicaMarcasRupt::Resultado r = logica_.Aceptar();
+    if (r != LogicaMarcasRupt::Resultado::Aceptado) {
+        // The dialog stays open on the box that was refused.
+        Mostrar();
+        QLineEdit* caja = r == LogicaMarcasRupt::Resultado::OperandoRechazado ? txtOperando_ : txtIdentificador_;
+        caja->setFocus(Qt::OtherFocusReason);
+        caja->selectAll();
+        return;
+    }
     cerrado_ = true;
     QDialog::accept();
 }

@@ -40,6 +40,7 @@ protected:
 private:
     void Mostrar();
     void Aceptar();
+    bool HaciaBoton(const QEvent* e) const;
 
     LogicaMarcasRupt& logica_;
     QComboBox* cmbTipoDatos_;

@@ -7,6 +7,7 @@
 #include "core/ClassRegistrosCPU.h"
 #include "core/ConversionesNum.h"
 #include "data/DatosPrograma.h"
+#include "data/Entorno.h"
 #include "platform/Cuadros.h"
 
 namespace {
@@ -328,8 +329,13 @@ void LogicaDASM::AlternarPuntoRupt() {
     c.porDefecto = "PuntoRuptura" + DosCifras(gPuntosRupt->IdentGenIndex());
     c.ficheroAyuda = plataforma::kFicheroAyuda;
     c.contextoAyuda = 4100;
-    const std::optional<std::string> nombre = plataforma::Cuadros().InputBox(c);
-    if (!nombre || nombre->empty()) return;
+    std::optional<std::string> nombre;
+    // A name the environment file cannot keep is asked again as typed.
+    do {
+        nombre = plataforma::Cuadros().InputBox(c);
+        if (!nombre || nombre->empty()) return;
+        c.porDefecto = *nombre;
+    } while (!NombreAdmitido(*nombre, kTituloRupt));
     gPuntosRupt->Add(dir, *nombre);
     ColorearFila(fila);
 }

@@ -4,10 +4,14 @@
 
 #include "core/ConversionesNum.h"
 #include "data/DatosPrograma.h"
+#include "data/Entorno.h"
+#include "platform/Cuadros.h"
+#include "views/LogicaMemoria.h"
 #include "views/TextoNumerico.h"
 
 namespace {
 
+constexpr const char* kTitulo = "Marcas de Ruptura";
 const char* const kComparaciones[LogicaMarcasRupt::kNumComp] = {" = ", " <> ", " > ", " < ", " >= ", " <= "};
 
 std::string SinBlancos(const std::string& s) {
@@ -74,16 +78,28 @@ void LogicaMarcasRupt::MostrarOperando() {
     operandoEscrito_ = textoOperando_;
 }
 
-void LogicaMarcasRupt::OperandoSale() {
+bool LogicaMarcasRupt::OperandoSale(bool avisar) {
+    bool valido = true;
     if (textoOperando_ != operandoEscrito_) {
         const std::string t = SinBlancos(textoOperando_);
         int32_t v = 0;
-        const bool valido = indiceTipoDatos_ >= 0 && EsNumero(t, indiceTipoDatos_) &&
-                            InterpretarValor(v, indiceTipoDatos_, t) == 0;
-        operando_ = valido ? v : 0;
+        valido = indiceTipoDatos_ >= 0 && EsNumero(t, indiceTipoDatos_) &&
+                 InterpretarValor(v, indiceTipoDatos_, t) == 0;
+        if (valido) operando_ = v;
+        operandoRechazado_ = valido ? std::string() : t;
     }
     ActualizarResumen();
     MostrarOperando();
+    if (!valido && avisar) AvisarOperando();
+    return valido;
+}
+
+void LogicaMarcasRupt::AvisarOperando() const {
+    const std::string formato =
+        indiceTipoDatos_ >= 0 ? LogicaMemoria::TextosTipoDatos()[size_t(indiceTipoDatos_)] : std::string();
+    plataforma::MsgBox("El operando <" + operandoRechazado_ +
+                           "> no es una representación numérica válida en el formato " + formato + ".",
+                       plataforma::Icono::Exclamacion, plataforma::Botones::Aceptar, kTitulo);
 }
 
 void LogicaMarcasRupt::ActualizarResumen() {
@@ -91,7 +107,9 @@ void LogicaMarcasRupt::ActualizarResumen() {
     resumen_ += tipo_ == 1 ? "Contenido de $" + FormatoHex(operando_) : FormatearValor(operando_, indiceTipoDatos_);
 }
 
-void LogicaMarcasRupt::Aceptar() {
-    OperandoSale();
+LogicaMarcasRupt::Resultado LogicaMarcasRupt::Aceptar() {
+    if (!OperandoSale()) return Resultado::OperandoRechazado;
+    if (!NombreAdmitido(identificador_, kTitulo)) return Resultado::IdentificadorRechazado;
     gMarcasRupt->Add(tipo_, posMem_, comp_, operando_, indiceTipoDatos_, identificador_);
+    return Resultado::Aceptado;
 }

@@ -38,11 +38,19 @@ public:
     void ElegirTipoDatos(int16_t indice);       // CmbTipoDatos
     void EscribirOperando(const std::string& texto) { textoOperando_ = texto; }
     void EscribirIdentificador(const std::string& texto);   // the box's change handler
-    void OperandoSale();                        // the operand box loses the focus
+    // The operand box loses the focus. A text that is no number of the chosen
+    // format leaves the operand as it was and, with avisar, a box says so;
+    // false then.
+    bool OperandoSale(bool avisar = true);
+    // Shows the box that refuses the operand text last refused, naming the format.
+    void AvisarOperando() const;
 
-    // "Aceptar" appends the mark to the program-wide list; "Cancelar" does not.
-    void Aceptar();
-    void Cancelar() { OperandoSale(); }
+    // "Aceptar" appends the mark to the program-wide list, unless the operand
+    // or the identifier is refused (a box says so and the dialog stays open);
+    // "Cancelar" appends nothing and keeps the old operand for a refused text.
+    enum class Resultado { Aceptado, OperandoRechazado, IdentificadorRechazado };
+    Resultado Aceptar();
+    void Cancelar() { OperandoSale(false); }
 
 private:
     void ActualizarResumen();
@@ -57,4 +65,5 @@ private:
     // The operand's text as last written from the value: leaving the box
     // without changing it keeps the value exactly.
     std::string operandoEscrito_;
+    std::string operandoRechazado_;
 };

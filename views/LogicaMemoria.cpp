@@ -7,6 +7,7 @@
 #include "core/ClassRegistrosCPU.h"
 #include "core/ConversionesNum.h"
 #include "data/DatosPrograma.h"
+#include "data/Entorno.h"
 #include "platform/Cuadros.h"
 #include "views/PortapapelesMemoria.h"
 #include "views/TextoNumerico.h"
@@ -312,10 +313,17 @@ void LogicaMemoria::EstablecerIdentificador() {
     const int32_t a = DireccionActual();
     const std::string p0 = "Introduzca el nuevo identificador para la posición de memoria $" + FormatoHex(a) + ".";
     const std::string titulo = "Establecer identificador - Celda $" + FormatoHex(a);
-    std::string mensaje = p0;
+    std::string mensaje = p0, porDefecto;
     for (;;) {
-        const std::optional<std::string> respuesta = Preguntar(mensaje, titulo, "", 6200);
+        const std::optional<std::string> respuesta = Preguntar(mensaje, titulo, porDefecto, 6200);
         if (!respuesta || respuesta->empty()) return;
+        // A name the environment file cannot keep is asked again as typed.
+        porDefecto.clear();
+        if (!NombreAdmitido(*respuesta, titulo)) {
+            mensaje = p0;
+            porDefecto = *respuesta;
+            continue;
+        }
         const bool existe = std::any_of(gTablaRef->begin(), gTablaRef->end(),
                                         [&](const ClassTablaRef& r) { return r.Identificador() == *respuesta; });
         if (!existe) {

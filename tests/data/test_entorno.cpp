@@ -74,6 +74,27 @@ TEST_F(Entorno, DayAbbreviationsAreFixed) {
 }
 
 // Every register, memory word, table row and list entry comes back.
+// The rule for the names the user types says exactly which names come back
+// from the file as they went in.
+TEST_F(Entorno, ANameIsKeptWhenAndOnlyWhenTheFileGivesItBackAsItIs) {
+    const std::vector<std::string> nombres = {
+        "di\"go",     "\"",          "a\rb",        "a\nb",        "x\r\n",   "a,b",      "a\tb",
+        "\x01\x1f\x7f", std::string("a\0b", 3), "été ñ", "  x  ", "",         "'[END]'", ",,",
+        "\xE9t\xE9",   "\xC3",        "\xEF\xBB\xBFz"};
+    for (const std::string& n : nombres) gPuntosRupt->Add(1, n);
+    Registros = Memoria = DASM = TablaRef = TablaSect = ListaMarcasRupt = false;
+    ASSERT_TRUE(SalvarEntorno(Ruta()));
+    gPuntosRupt->Clear();
+    RecuperarEntorno(Ruta());
+    ASSERT_EQ(gPuntosRupt->count(), static_cast<int32_t>(nombres.size()));
+    for (size_t i = 0; i < nombres.size(); ++i) {
+        const bool igual = gPuntosRupt->Item(static_cast<int32_t>(i) + 1).Identificador() == nombres[i];
+        EXPECT_EQ(NombreGuardable(nombres[i]), igual) << i;
+    }
+    EXPECT_FALSE(NombreGuardable("di\"go"));
+    EXPECT_TRUE(NombreGuardable("a,b"));
+}
+
 TEST_F(Entorno, SaveAndRestoreIntoAFreshStateGivesEverythingBack) {
     EstadoPequeno();
     DASM = false;  // the listing load is its own test

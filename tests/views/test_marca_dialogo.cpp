@@ -9,6 +9,7 @@
 #include <QtTest>
 
 #include "data/DatosPrograma.h"
+#include "fakes/CuadrosFalsos.h"
 #include "views/FrmMarcasRupt.h"
 
 class TestFrmMarcasRupt : public QObject {
@@ -69,10 +70,18 @@ private slots:
         d_->CmbTipoDatos()->setFocus();
         QTest::keyClick(d_->CmbTipoDatos(), Qt::Key_Down);
         QTest::keyClick(d_->CmbTipoDatos(), Qt::Key_Down);
+        Teclear(d_->TxtOperando(), "5");
+        Pulsar(d_->OptComp(1));
+        prueba::CuadrosFalsos cuadros;
         Teclear(d_->TxtOperando(), "abc");
-        Pulsar(d_->OptComp(3));   // leaving the box: the operand becomes 0
-        QCOMPARE(d_->TxtOperando()->text(), QString("+0"));
-        QCOMPARE(d_->LblInfo(1)->text(), QString("Contenido de $00809C00 < +0"));
+        Pulsar(d_->OptComp(3));   // leaving the box: the text is refused, the operand stays
+        QCOMPARE(d_->TxtOperando()->text(), QString("+5"));
+        QCOMPARE(d_->LblInfo(1)->text(), QString("Contenido de $00809C00 < +5"));
+        QVERIFY(d_->OptComp(3)->isChecked());
+        QTRY_COMPARE(cuadros.mostrados.size(), size_t(1));
+        QCOMPARE(cuadros.mostrados[0].texto,
+                 std::string("El operando <abc> no es una representación numérica válida en el formato Entero con "
+                             "signo."));
         Teclear(d_->TxtOperando(), "-7");
         QTest::mouseClick(d_->CmdComando(0), Qt::LeftButton);
         QCOMPARE(gMarcasRupt->count(), 1);
@@ -80,6 +89,60 @@ private slots:
         QCOMPARE(gMarcasRupt->Item(1).Comp(), 3);
         QCOMPARE(gMarcasRupt->Item(1).TipoDatos(), int16_t(2));
         QCOMPARE(gMarcasRupt->Item(1).Identificador(), std::string("Marca00"));
+    }
+
+    // "Aceptar" with a text that is no number keeps the dialog open on the
+    // operand box, which shows the old operand; the mark is not added.
+    void acceptWithTheMouseRefusesABadOperand() {
+        prueba::CuadrosFalsos cuadros;
+        Teclear(d_->TxtOperando(), "12xyz");
+        QTest::mouseClick(d_->CmdComando(0), Qt::LeftButton);
+        QCOMPARE(cuadros.mostrados.size(), size_t(1));
+        QCOMPARE(cuadros.mostrados[0].texto,
+                 std::string("El operando <12xyz> no es una representación numérica válida en el formato "
+                             "Hexadecimal."));
+        QCOMPARE(gMarcasRupt->count(), 0);
+        QVERIFY(d_->isVisible());
+        QCOMPARE(d_->TxtOperando()->text(), QString("00000000"));
+        QTRY_VERIFY(d_->TxtOperando()->hasFocus());
+        QTest::qWait(20);
+        QCOMPARE(cuadros.mostrados.size(), size_t(1));   // no second box from the focus change
+        QTest::keyClicks(d_->TxtOperando(), "1F");
+        QTest::keyClick(d_->TxtOperando(), Qt::Key_Return);
+        QCOMPARE(gMarcasRupt->count(), 1);
+        QCOMPARE(gMarcasRupt->Item(1).Operando(), 0x1F);
+    }
+
+    // "Cancelar" with such a text closes without a box and keeps the old operand.
+    void cancelWithTheMouseKeepsTheOldOperand() {
+        prueba::CuadrosFalsos cuadros;
+        Teclear(d_->TxtOperando(), "2A");
+        QTest::keyClick(d_->TxtOperando(), Qt::Key_Tab);
+        Teclear(d_->TxtOperando(), "xyz");
+        QTest::mouseClick(d_->CmdComando(1), Qt::LeftButton);
+        QVERIFY(!d_->isVisible());
+        QTest::qWait(20);
+        QVERIFY(cuadros.mostrados.empty());
+        Abrir();
+        QCOMPARE(d_->TxtOperando()->text(), QString("0000002A"));
+    }
+
+    // An identifier the environment file cannot keep: the box, and the dialog
+    // stays open on the identifier as typed.
+    void enterWithAnIdentifierThatCannotBeKept() {
+        prueba::CuadrosFalsos cuadros;
+        Teclear(d_->TxtIdentificador(), "Marca \"A\"");
+        QTest::keyClick(d_->TxtIdentificador(), Qt::Key_Return);
+        QCOMPARE(cuadros.mostrados.size(), size_t(1));
+        QCOMPARE(cuadros.mostrados[0].titulo, std::string("Marcas de Ruptura"));
+        QCOMPARE(gMarcasRupt->count(), 0);
+        QVERIFY(d_->isVisible());
+        QCOMPARE(d_->TxtIdentificador()->text(), QString("Marca \"A\""));
+        QVERIFY(d_->TxtIdentificador()->hasFocus());
+        QTest::keyClicks(d_->TxtIdentificador(), "Marca A");
+        QTest::keyClick(d_->TxtIdentificador(), Qt::Key_Return);
+        QCOMPARE(gMarcasRupt->count(), 1);
+        QCOMPARE(gMarcasRupt->Item(1).Identificador(), std::string("Marca A"));
     }
 
     void enterInTheIdentifierBoxAccepts() {

@@ -4,7 +4,9 @@
 
 #include "core/ConversionesNum.h"
 #include "data/DatosPrograma.h"
+#include "fakes/CuadrosFalsos.h"
 #include "views/LogicaMarcasRupt.h"
+#include "views/LogicaMemoria.h"
 
 namespace {
 
@@ -87,13 +89,15 @@ private slots:
         QTest::addColumn<QString>("mostrado");
         QTest::newRow("hex") << 0 << " 1f " << 0x1F << "0000001F";
         QTest::newRow("con signo") << 2 << "-3" << -3 << "-3";
-        QTest::newRow("con signo malo") << 2 << "abc" << 0 << "+0";
-        QTest::newRow("sin signo con cola") << 1 << "12abc" << 0 << FormatearValor(0, 1).c_str();
+        QTest::newRow("con signo minimo") << 2 << "-2147483648" << int(0x80000000) << "-2147483648";
+        QTest::newRow("sin signo maximo") << 1 << "4294967295" << -1 << FormatearValor(-1, 1).c_str();
         QTest::newRow("TMS") << 3 << "2" << 0x01000000 << "+2.000000e+00";
+        QTest::newRow("IEEE") << 4 << "-2" << int(0x80800000) << FormatearValor(int(0x80800000), 4).c_str();
     }
     void leavingTheOperandBox() {
         QFETCH(int, formato);
         QFETCH(QString, tecleado);
+        prueba::CuadrosFalsos cuadros;
         LogicaMarcasRupt& d = Abrir();
         d.ElegirTipoDatos(int16_t(formato));
         d.EscribirOperando(tecleado.toStdString());
@@ -101,6 +105,65 @@ private slots:
         QTEST(d.Operando(), "operando");
         QTEST(QString::fromStdString(d.TextoOperando()), "mostrado");
         QCOMPARE(d.Resumen(), "Contenido de $00809805 = " + d.TextoOperando());
+        QVERIFY(cuadros.mostrados.empty());
+    }
+
+    // A text that is no number of the chosen format, or one out of its range,
+    // is refused with a box that names the format; the operand stays as it was.
+    void operandThatIsNoNumberOfItsFormat_data() {
+        QTest::addColumn<int>("formato");
+        QTest::addColumn<QString>("tecleado");
+        QTest::newRow("hex letras") << 0 << "xyz";
+        QTest::newRow("hex con cola") << 0 << "12xyz";
+        QTest::newRow("hex nueve cifras") << 0 << "123456789";
+        QTest::newRow("hex vacio") << 0 << "";
+        QTest::newRow("sin signo letras") << 1 << "xyz";
+        QTest::newRow("sin signo con cola") << 1 << "12abc";
+        QTest::newRow("sin signo negativo") << 1 << "-1";
+        QTest::newRow("sin signo fuera de rango") << 1 << "4294967296";
+        QTest::newRow("con signo letras") << 2 << "abc";
+        QTest::newRow("con signo con cola") << 2 << "12abc";
+        QTest::newRow("con signo por encima") << 2 << "2147483648";
+        QTest::newRow("con signo por debajo") << 2 << "-2147483649";
+        QTest::newRow("TMS letras") << 3 << "xyz";
+        QTest::newRow("TMS con cola") << 3 << "12abc";
+        QTest::newRow("TMS fuera de rango") << 3 << "1e39";
+        QTest::newRow("IEEE letras") << 4 << "xyz";
+        QTest::newRow("IEEE con cola") << 4 << "2e";
+        QTest::newRow("IEEE fuera de rango") << 4 << "-1e39";
+    }
+    void operandThatIsNoNumberOfItsFormat() {
+        QFETCH(int, formato);
+        QFETCH(QString, tecleado);
+        const int32_t antes = 0x2A;
+        LogicaMarcasRupt& d = Abrir();
+        d.EscribirOperando("2A");
+        d.OperandoSale();
+        d.ElegirTipoDatos(int16_t(formato));
+        prueba::CuadrosFalsos cuadros;
+        d.EscribirOperando(tecleado.toStdString());
+        d.OperandoSale();
+        QCOMPARE(d.Operando(), antes);
+        QCOMPARE(d.TextoOperando(), FormatearValor(antes, int16_t(formato)));
+        QCOMPARE(d.Resumen(), "Contenido de $00809805 = " + FormatearValor(antes, int16_t(formato)));
+        QCOMPARE(cuadros.mostrados.size(), size_t(1));
+        const std::string nombreFormato = LogicaMemoria::TextosTipoDatos()[size_t(formato)];
+        QCOMPARE(cuadros.mostrados[0].texto, "El operando <" + tecleado.toStdString() +
+                                                 "> no es una representación numérica válida en el formato " +
+                                                 nombreFormato + ".");
+        QCOMPARE(cuadros.mostrados[0].titulo, std::string("Marcas de Ruptura"));
+        QCOMPARE(cuadros.mostrados[0].icono, plataforma::Icono::Exclamacion);
+        // "Aceptar" with such a text shows the box again and adds nothing.
+        d.EscribirOperando(tecleado.toStdString());
+        d.Aceptar();
+        QCOMPARE(gMarcasRupt->count(), 0);
+        QCOMPARE(cuadros.mostrados.size(), size_t(2));
+        QCOMPARE(d.Operando(), antes);
+        // "Cancelar" keeps the old operand without a box.
+        d.EscribirOperando(tecleado.toStdString());
+        d.Cancelar();
+        QCOMPARE(cuadros.mostrados.size(), size_t(2));
+        QCOMPARE(Abrir().TextoOperando(), FormatoHex(antes));
     }
 
     void changingTheDataTypeRewritesOnlyTheBox() {
