@@ -153,13 +153,13 @@ void EjecutarFlotanteDosOp() {
     case POPF: e.vDst1 = Valor::Doble(LimitarFlotante(e.lDatoSP.ComoDoble())); break;
     case PUSHF:
         // The register itself is not rewritten: its fields may hold no number.
-        e.lDatoSP = e.vDst1;
+        e.lDatoSP = gRegistros->RegCPUCorto(e.lIndDst1);
         e.vDst1 = Valor::Vacio();
         break;
     case RND: e.vDst1 = Valor::Doble(Redondear(src)); break;
-    case STF: e.vSrc1 = e.vDst1; break;
+    case STF: e.vSrc1 = gRegistros->RegCPUCorto(e.lIndDst1); break;
     case STFI:
-        e.vSrc1 = e.vDst1;
+        e.vSrc1 = gRegistros->RegCPUCorto(e.lIndDst1);
         MarcarIOF();
         break;
     case SUBF: e.vDst1 = Valor::Doble(LimitarFlotante(dst - src)); break;

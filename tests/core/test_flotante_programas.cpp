@@ -116,6 +116,14 @@ std::vector<Programa> Programas() {
              {0xFF787879, 0xFFFFFFFA, 5, 0x0F0F0F18, 9, 9, 0xF0F0F0F0, 3, 0xFFFFFFFF, 0xF0F0F0F0,
               0x78787878, 0xFFFFFFE5});
     Numeros(p.back().valores, 0x809841, {1.25, -1.75, 5.5, 1.75});
+
+    const double dos31 = std::ldexp(1.0, 31);
+    p.push_back({"almacen_corto", 0x809820,
+                 {RF(R0, 1.0 - dos31), RF(R2, 2.5), RF(R7, -dos31), RI(SP, 0x809838), RI(ST, 0x08),
+                  MI(0x809839, 0x1E800000)}});
+    Palabras(p.back().valores, 0x80982D,
+             {0x1E800000, 0x1E000000, 0x00800000, 0x007FFFFF, 0x80000000, 0x00C00000, 0x80123456});
+    Palabras(p.back().valores, 0x809834, {0x1E800000, 0x1E800000, 0x00800000, 0x00800000});
     return p;
 }
 
