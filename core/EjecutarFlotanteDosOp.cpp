@@ -142,7 +142,7 @@ void EjecutarFlotanteDosOp() {
         e.vDst1 = Valor::Doble(ValorDe(d));
         break;
     }
-    case MPYF: e.vDst1 = Valor::Doble(LimitarFlotante(dst * src)); break;
+    case MPYF: e.vDst1 = Valor::Doble(alu::Mpyf(dst, src)); break;
     case NEGF: e.vDst1 = Valor::Doble(LimitarFlotante(-src)); break;
     case NORM:
         // A register source is taken from its fields, which an unnormalised

@@ -124,6 +124,14 @@ std::vector<Programa> Programas() {
     Palabras(p.back().valores, 0x80982D,
              {0x1E800000, 0x1E000000, 0x00800000, 0x007FFFFF, 0x80000000, 0x00C00000, 0x80123456});
     Palabras(p.back().valores, 0x809834, {0x1E800000, 0x1E800000, 0x00800000, 0x00800000});
+
+    p.push_back({"mpyf_entradas", 0x80981A,
+                 {RF(R0, std::ldexp(1.0, 60)), RF(R1, -dos31), RF(R2, 2.0 + std::ldexp(1.0, -23)),
+                  RF(R3, std::ldexp(1.0, 30) + 1.0),
+                  RF(R4, -1.0 - std::ldexp(1.0, -22) - std::ldexp(1.0, -31)), RF(R5, 1.0 - dos31),
+                  RF(R6, -std::ldexp(1.0, 61)), MI(0x80982C, 0x3C000000), RI(ST, 0x08)}});
+    Palabras(p.back().valores, 0x809824,
+             {0, 0x80000000, 0, 0xFFFFFDFF, 0x80000000, 0, 0x80000000, 0x80});
     return p;
 }
 
