@@ -206,8 +206,10 @@ double LimitarFlotante(double x) {
     if (x == 0) {
         r = 0;
     } else if (x > kMaxFlotante) {
+        // Below 2^128 the exponent still fits: the mantissa is cut to the
+        // largest value and nothing overflows.
         r = kMaxFlotante;
-        f.V = 1;
+        f.V = x >= 0x1p128 ? 1 : 0;
     } else if (x >= -0x1p-127 && x <= kFlotanteDiminuto) {
         // Exponent -128 or below: -2^-127 too, whose mantissa -2 needs exponent -128.
         r = 0;

@@ -132,6 +132,12 @@ std::vector<Programa> Programas() {
                   RF(R6, -std::ldexp(1.0, 61)), MI(0x80982C, 0x3C000000), RI(ST, 0x08)}});
     Palabras(p.back().valores, 0x809824,
              {0, 0x80000000, 0, 0xFFFFFDFF, 0x80000000, 0, 0x80000000, 0x80});
+
+    const double dos128 = std::ldexp(1.0, 128);
+    p.push_back({"desborde_limite", 0x809815,
+                 {RF(R0, maxF), RF(R1, maxF), RF(R2, -dos128), RF(R3, -dos128), RF(R4, maxF),
+                  RF(R5, -dos128)}});
+    Palabras(p.back().valores, 0x809821, {0x00, 0x00, 0x08, 0x08, 0x22, 0x2A});
     return p;
 }
 
