@@ -138,6 +138,10 @@ std::vector<Programa> Programas() {
                  {RF(R0, maxF), RF(R1, maxF), RF(R2, -dos128), RF(R3, -dos128), RF(R4, maxF),
                   RF(R5, -dos128)}});
     Palabras(p.back().valores, 0x809821, {0x00, 0x00, 0x08, 0x08, 0x22, 0x2A});
+
+    p.push_back({"norm_memoria", 0x809812,
+                 {RF(R0, 0.0), RF(R1, 0.0), RF(R2, 0.0), RF(R3, 2.0), RF(R4, -2.0), RF(R6, 0.0)}});
+    Palabras(p.back().valores, 0x80981A, {0x04, 0x50, 0x50, 0x50, 0x40, 0x48});
     return p;
 }
 
