@@ -65,6 +65,16 @@ public:
         if (flotante) return RegCPUFlotante(n);
         return Valor::Entero(n < kNumAR0 ? r_[n].LO() : reg_[n - kNumAR0]);
     }
+    // Register n as the word a floating-point store writes: R0-R7 give their
+    // top 32 bits, the exponent byte and then the sign and the 23 high
+    // fraction bits (the 8 low mantissa bits drop out, toward minus
+    // infinity); the other registers give their word. Another n is empty.
+    Valor RegCPUCorto(int32_t n) const {
+        if (n < 0 || n > kNumRC) return Valor::Vacio();
+        if (n >= kNumAR0) return Valor::Entero(reg_[n - kNumAR0]);
+        const uint32_t hi = static_cast<uint32_t>(r_[n].HI()), lo = static_cast<uint32_t>(r_[n].LO());
+        return Valor::Entero(static_cast<int32_t>((hi << 24) | (lo >> 8)));
+    }
     void RegCPU(int32_t n, bool /*flotante*/, const Valor& v) {
         if (n < 0 || n > kNumRC) return;
         if (v.EsEntero()) {

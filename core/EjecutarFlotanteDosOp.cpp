@@ -93,6 +93,15 @@ ClassRegistrosRn Campos(int32_t n) {
     return n >= 0 && n < 8 ? gRegistros->R(static_cast<int16_t>(n)) : ClassRegistrosRn{};
 }
 
+// The fields of a single-format word: the exponent byte, then the sign and
+// the 23 fraction bits at the top of the mantissa word.
+ClassRegistrosRn CamposDePalabra(int32_t w) {
+    ClassRegistrosRn r;
+    r.HI(static_cast<int32_t>(static_cast<uint32_t>(w) >> 24));
+    r.LO(static_cast<int32_t>(static_cast<uint32_t>(w) << 8));
+    return r;
+}
+
 // A value as an extended register (zero: exponent -128).
 ClassRegistrosRn Extendido(double x) {
     ClassRegistrosRn r;
@@ -142,24 +151,26 @@ void EjecutarFlotanteDosOp() {
         e.vDst1 = Valor::Doble(ValorDe(d));
         break;
     }
-    case MPYF: e.vDst1 = Valor::Doble(LimitarFlotante(dst * src)); break;
+    case MPYF: e.vDst1 = Valor::Doble(alu::Mpyf(dst, src)); break;
     case NEGF: e.vDst1 = Valor::Doble(LimitarFlotante(-src)); break;
     case NORM:
-        // A register source is taken from its fields, which an unnormalised
-        // word needs; any other source is a normalised value.
+        // A register or memory source is taken from its fields, which an
+        // unnormalised word needs (the read unit hands a memory word over as
+        // an integer); an immediate is a normalised value.
         e.vDst1 = Valor::Doble(Normalizar(e.iModoDireccion == 0 ? Campos(e.lIndSrc1)
-                                                                 : Extendido(src)));
+                                          : e.vSrc1.EsEntero() ? CamposDePalabra(e.vSrc1.entero)
+                                                               : Extendido(src)));
         break;
     case POPF: e.vDst1 = Valor::Doble(LimitarFlotante(e.lDatoSP.ComoDoble())); break;
     case PUSHF:
         // The register itself is not rewritten: its fields may hold no number.
-        e.lDatoSP = e.vDst1;
+        e.lDatoSP = gRegistros->RegCPUCorto(e.lIndDst1);
         e.vDst1 = Valor::Vacio();
         break;
     case RND: e.vDst1 = Valor::Doble(Redondear(src)); break;
-    case STF: e.vSrc1 = e.vDst1; break;
+    case STF: e.vSrc1 = gRegistros->RegCPUCorto(e.lIndDst1); break;
     case STFI:
-        e.vSrc1 = e.vDst1;
+        e.vSrc1 = gRegistros->RegCPUCorto(e.lIndDst1);
         MarcarIOF();
         break;
     case SUBF: e.vDst1 = Valor::Doble(LimitarFlotante(dst - src)); break;

@@ -62,7 +62,7 @@ void EjecutarFlotanteParaleloMultSuma() {
     ClassUnitData& e = gPPL->Ejecucion();
     const Operandos o = Elegir(e);
     const double s1 = o.s1.ComoDoble(), s2 = o.s2.ComoDoble();
-    e.vDst1 = Valor::Doble(LimitarFlotante(o.m2.ComoDoble() * o.m1.ComoDoble()));
+    e.vDst1 = Valor::Doble(alu::Mpyf(o.m2.ComoDoble(), o.m1.ComoDoble()));
     // The second clamp leaves its UF and Z; N and V are cleared.
     const int32_t c = e.lCodigoInstr();
     if (c == 0) e.vDst2 = Valor::Doble(LimitarFlotante(s2 + s1));
@@ -94,7 +94,7 @@ void EjecutarFlotanteParaleloCargaAlmac() {
     case ABSF_STF: r = LimitarFlotante(std::fabs(b)); break;
     case ADDF3_STF: r = LimitarFlotante(b + a); break;
     case FLOAT_STF: r = LimitarFlotante(b); break;
-    case MPYF3_STF: r = LimitarFlotante(b * a); break;
+    case MPYF3_STF: r = alu::Mpyf(b, a); break;
     case NEGF_STF: r = LimitarFlotante(-b); break;
     case SUBF3_STF: r = LimitarFlotante(b - a); break;
     default: return;  // integer rows and rows that do not exist

@@ -27,7 +27,7 @@ void EjecutarFlotanteTresOp() {
         LimitarFlotante(a - b);
         e.vDst1 = Valor::Vacio();
         break;
-    case MPYF3: e.vDst1 = Valor::Doble(LimitarFlotante(b * a)); break;
+    case MPYF3: e.vDst1 = Valor::Doble(alu::Mpyf(b, a)); break;
     case SUBF3: e.vDst1 = Valor::Doble(LimitarFlotante(a - b)); break;
     default: break;
     }

@@ -3,6 +3,7 @@
 // result and writes the pending flags it affects, nothing else.
 #pragma once
 
+#include <bit>
 #include <cmath>
 #include <cstdint>
 
@@ -92,6 +93,25 @@ inline int32_t Aritmetica(int64_t x, int32_t a, int32_t b) {
 // 24-bit multiply: the exact product of the low 24 bits of each operand; V
 // when it leaves the 32-bit range, then wrap or saturate by OVM.
 inline int32_t Mpyi(int32_t a, int32_t b) { return ComprobarDesbordamiento(Entero24(a) * Entero24(b)); }
+
+// x with its two's-complement mantissa cut to `bits` fraction bits, the bits
+// below dropped toward minus infinity. On the double's own fields: a negative
+// x with bits dropped moves one place away from zero. x is 0 or a normal double.
+inline double CortarMantisa(double x, int bits) {
+    const uint64_t resto = (uint64_t{1} << (52 - bits)) - 1;
+    uint64_t u = std::bit_cast<uint64_t>(x);
+    if ((u & resto) == 0) return x;
+    u &= ~resto;
+    if (x < 0) u += resto + 1;  // may carry into the exponent: a power of two
+    return std::bit_cast<double>(u);
+}
+
+// Float multiply: the operands take part with their single-precision values
+// (an extended register's 8 low mantissa bits are ignored); the product,
+// exact in a double, is cut to the 32-bit mantissa and clamped.
+inline double Mpyf(double a, double b) {
+    return LimitarFlotante(CortarMantisa(CortarMantisa(a, 23) * CortarMantisa(b, 23), 31));
+}
 
 // Float to integer: the largest integer not above x; out of range the
 // saturated value with V. OVM plays no part.

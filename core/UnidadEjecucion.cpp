@@ -18,9 +18,15 @@ void Leer(ClassUnitData& e, Valor& v, int32_t registro) {
 void Escribir(const ClassUnitData& e, int32_t registro, const Valor& v) {
     gRegistros->RegCPU(registro, e.iTipoDatos() != 0, v);
 }
-// An unmapped address loses the word silently.
+// A register that a store writes to memory: a floating-point store takes
+// it as its single-format word.
+void LeerAlmacenado(const ClassUnitData& e, Valor& v, int32_t registro) {
+    v = e.iTipoDatos() != 0 ? gRegistros->RegCPUCorto(registro) : gRegistros->RegCPU(registro, false);
+}
+// An unmapped address loses the word silently. An integer value is the word
+// itself, also in a floating-point store.
 void Almacenar(const ClassUnitData& e, const Valor& v, int32_t dir) {
-    gMemoria->EscribeDatoDSP(v, dir, e.iTipoDatos() != 0);
+    gMemoria->EscribeDatoDSP(v, dir, e.iTipoDatos() != 0 && !v.EsEntero());
 }
 
 // Flags reach ST for a destination among R0-R7 (or none), and always for the
@@ -95,8 +101,8 @@ void EjecutarParaleloCargaAlmac(ClassUnitData& e) {
 void EjecutarGrupo67(ClassUnitData& e) {
     const int32_t c = e.lCodigoInstr();
     if (c == 0 || c == 1) {  // STF||STF, STI||STI
-        Leer(e, e.vSrc1, e.lIndSrc1);
-        Leer(e, e.vSrc2, e.lIndSrc2);
+        LeerAlmacenado(e, e.vSrc1, e.lIndSrc1);
+        LeerAlmacenado(e, e.vSrc2, e.lIndSrc2);
         EjecutarParaleloCargaAlmac(e);
         Almacenar(e, e.vDst1, e.lAddrArn1);
         Almacenar(e, e.vDst2, e.lAddrArn2);
@@ -105,7 +111,7 @@ void EjecutarGrupo67(ClassUnitData& e) {
         Escribir(e, e.lIndDst1, e.vDst1);
         Escribir(e, e.lIndDst2, e.vDst2);
     } else {  // operation || store
-        Leer(e, e.vSrc3, e.lIndSrc3);
+        LeerAlmacenado(e, e.vSrc3, e.lIndSrc3);
         Leer(e, e.vSrc1, e.lIndSrc1);
         Leer(e, e.vDst1, e.lIndDst1);
         EjecutarParaleloCargaAlmac(e);
@@ -200,8 +206,10 @@ double LimitarFlotante(double x) {
     if (x == 0) {
         r = 0;
     } else if (x > kMaxFlotante) {
+        // Below 2^128 the exponent still fits: the mantissa is cut to the
+        // largest value and nothing overflows.
         r = kMaxFlotante;
-        f.V = 1;
+        f.V = x >= 0x1p128 ? 1 : 0;
     } else if (x >= -0x1p-127 && x <= kFlotanteDiminuto) {
         // Exponent -128 or below: -2^-127 too, whose mantissa -2 needs exponent -128.
         r = 0;

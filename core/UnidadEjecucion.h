@@ -37,7 +37,8 @@ void CalcularAcarreo(int64_t x, int32_t a, int32_t b);
 void CalcularAcarreo(double x, int32_t a, int32_t b);
 inline void CalcularAcarreo(int32_t x, int32_t a, int32_t b) { CalcularAcarreo(int64_t{x}, a, b); }
 
-// Clamps a floating-point result to the extended-precision range; pending V, UF, N, Z.
+// Clamps a floating-point result to the extended-precision range; pending V
+// (from 2^128 up and below -2^128), UF, N, Z.
 double LimitarFlotante(double x);
 inline constexpr double kMaxFlotante = 3.402823668417103E+38;   // (2 - 2^-31) * 2^127
 inline constexpr double kMinFlotante = -3.402823669209385E+38;  // -2^128

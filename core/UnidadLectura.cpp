@@ -6,6 +6,8 @@
 
 namespace {
 
+constexpr int32_t kNORM = 26;  // group-0 row
+
 // A read from an unmapped address leaves the operand empty.
 Valor Leer(int32_t dir, bool flotante) {
     Valor v;
@@ -21,13 +23,15 @@ void UnidadLectura(int16_t& err) {
     // A word let pass at the invalid-opcode question is never executed.
     if (l.LTipoIntr < 0) return;
 
-    const bool flotante = l.iTipoDatos() != 0;
+    const int32_t codigo = l.lCodigoInstr();
+    // NORM takes a memory word by its fields, read as an integer: an exponent
+    // of -128 does not make the word 0 there.
+    const bool flotante = l.iTipoDatos() != 0 && !(l.LTipoIntr == 0 && codigo == kNORM);
     Valor a, b;
     if (l.lModoArn1 != -1) a = Leer(l.lAddrArn1, flotante);
     if (l.lModoArn2 != -1) b = Leer(l.lAddrArn2, flotante);
     if (l.iFlagSP < 0) l.lDatoSP = Leer(l.lAddrSP, flotante);
 
-    const int32_t codigo = l.lCodigoInstr();
     switch (l.LTipoIntr) {
     case 0:
     case 2:

@@ -116,6 +116,32 @@ std::vector<Programa> Programas() {
              {0xFF787879, 0xFFFFFFFA, 5, 0x0F0F0F18, 9, 9, 0xF0F0F0F0, 3, 0xFFFFFFFF, 0xF0F0F0F0,
               0x78787878, 0xFFFFFFE5});
     Numeros(p.back().valores, 0x809841, {1.25, -1.75, 5.5, 1.75});
+
+    const double dos31 = std::ldexp(1.0, 31);
+    p.push_back({"almacen_corto", 0x809820,
+                 {RF(R0, 1.0 - dos31), RF(R2, 2.5), RF(R7, -dos31), RI(SP, 0x809838), RI(ST, 0x08),
+                  MI(0x809839, 0x1E800000)}});
+    Palabras(p.back().valores, 0x80982D,
+             {0x1E800000, 0x1E000000, 0x00800000, 0x007FFFFF, 0x80000000, 0x00C00000, 0x80123456});
+    Palabras(p.back().valores, 0x809834, {0x1E800000, 0x1E800000, 0x00800000, 0x00800000});
+
+    p.push_back({"mpyf_entradas", 0x80981A,
+                 {RF(R0, std::ldexp(1.0, 60)), RF(R1, -dos31), RF(R2, 2.0 + std::ldexp(1.0, -23)),
+                  RF(R3, std::ldexp(1.0, 30) + 1.0),
+                  RF(R4, -1.0 - std::ldexp(1.0, -22) - std::ldexp(1.0, -31)), RF(R5, 1.0 - dos31),
+                  RF(R6, -std::ldexp(1.0, 61)), MI(0x80982C, 0x3C000000), RI(ST, 0x08)}});
+    Palabras(p.back().valores, 0x809824,
+             {0, 0x80000000, 0, 0xFFFFFDFF, 0x80000000, 0, 0x80000000, 0x80});
+
+    const double dos128 = std::ldexp(1.0, 128);
+    p.push_back({"desborde_limite", 0x809815,
+                 {RF(R0, maxF), RF(R1, maxF), RF(R2, -dos128), RF(R3, -dos128), RF(R4, maxF),
+                  RF(R5, -dos128)}});
+    Palabras(p.back().valores, 0x809821, {0x00, 0x00, 0x08, 0x08, 0x22, 0x2A});
+
+    p.push_back({"norm_memoria", 0x809812,
+                 {RF(R0, 0.0), RF(R1, 0.0), RF(R2, 0.0), RF(R3, 2.0), RF(R4, -2.0), RF(R6, 0.0)}});
+    Palabras(p.back().valores, 0x80981A, {0x04, 0x50, 0x50, 0x50, 0x40, 0x48});
     return p;
 }
 
