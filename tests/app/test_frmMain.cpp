@@ -489,14 +489,14 @@ private slots:
         QGuiApplication::clipboard()->setText("nada");
         v->EjecutarComando("mnuWindowDASM");
         QVERIFY(!v->VistaAbierta(TipoVista::DASM) && !v->Boton("DASM")->isChecked());
-        QVERIFY(!v->Menu("mnuDep")->isEnabled());
+        QVERIFY(!v->Accion("mnuDepCopiarMemPos")->isEnabled() && !v->Accion("mnuDepEstablecerPC")->isEnabled());
         v->EjecutarComando("mnuDepCopiarMemPos");
         v->EjecutarComando("mnuDepEstablecerPC");
         QCOMPARE(QGuiApplication::clipboard()->text(), QString("nada"));
         QVERIFY(cuadros->mostrados.empty());
         QCOMPARE(v->InfoBar(), std::string("Establece la posicion actual del cursor como instrucción siguiente"));
         v->EjecutarComando("mnuWindowDASM");
-        QVERIFY(v->VistaAbierta(TipoVista::DASM) && v->Menu("mnuDep")->isEnabled());
+        QVERIFY(v->VistaAbierta(TipoVista::DASM) && v->Accion("mnuDepCopiarMemPos")->isEnabled());
     }
 
     void ejecutarHastaElCursor() {
