@@ -785,7 +785,7 @@ IVistaAuxDatos* frmMain::FrmAuxDatos(bool crear) {
     if (!aux_) return nullptr;
     QWidget* w = aux_->Widget();
     w->setAttribute(Qt::WA_DeleteOnClose);
-    PonerVentanaEncima(w);
+    PonerVentanaEncimaDe(w, this);
     auxCargada_ = true;
     connect(w, &QObject::destroyed, this, [this] {
         if (destruyendo_) return;

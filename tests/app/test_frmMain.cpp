@@ -631,7 +631,7 @@ private slots:
         v->EjecutarComando("mnuVerAuxDat3");
         QWidget* aux = v->FrmAuxDatos()->Widget();
         QVERIFY(aux->isVisible());
-        QVERIFY(aux->windowFlags() & Qt::WindowStaysOnTopHint);
+        QVERIFY(aux->parentWidget() == v.get() && !(aux->windowFlags() & Qt::WindowStaysOnTopHint));
         v->setWindowState(Qt::WindowMinimized);
         QTRY_VERIFY(!aux->isVisible());
         v->setWindowState(Qt::WindowNoState);
