@@ -63,6 +63,17 @@ class TestHerramientas : public QObject {
         return QString::fromUtf8(f.readAll());
     }
 
+    // Runs the editor ("mnuToolsEdit") or the assembler ("mnuToolsComp") as a
+    // new recorder with the template given; the arguments it got.
+    QString Lanzar(frmMain& f, const std::string& comando, const char* nombre, const std::string& plantilla) {
+        const QString programa = Grabador(nombre);
+        const bool editor = comando == "mnuToolsEdit";
+        (editor ? Editor : Ensamblador) = programa.toStdString();
+        (editor ? ParamEditor : ParamEnsamblador) = plantilla;
+        f.EjecutarComando(comando);
+        return Argumentos(programa);
+    }
+
 private slots:
     void initTestCase() { RegistrarVistasFalsas(); }
     void init() {
@@ -183,56 +194,37 @@ private slots:
     void rutaComoUnArgumento() {
         QFETCH(QString, ruta);
         auto f = VentanaNueva(dialogos_);
-        const QString editor = Grabador("editorRuta"), ensamblador = Grabador("ensambladorRuta");
-        Editor = editor.toStdString();
-        Ensamblador = ensamblador.toStdString();
-        ParamEditor = "-n <FILEASM> -x";
-        ParamEnsamblador = "<FILEDSK> \"-q,<FILEASM>\"";
         gFichASM = ruta.toStdString();
         gFichDSK = (ruta + ".dsk").toStdString();
-        f->EjecutarComando("mnuToolsEdit");
-        f->EjecutarComando("mnuToolsComp");
-        QCOMPARE(Argumentos(editor), "[-n]\n[" + ruta + "]\n[-x]\n");
-        QCOMPARE(Argumentos(ensamblador), "[" + ruta + ".dsk]\n[-q," + ruta + "]\n");
+        QCOMPARE(Lanzar(*f, "mnuToolsEdit", "editorRuta", "-n <FILEASM> -x"), "[-n]\n[" + ruta + "]\n[-x]\n");
+        QCOMPARE(Lanzar(*f, "mnuToolsComp", "ensambladorRuta", "<FILEDSK> \"-q,<FILEASM>\""),
+                 "[" + ruta + ".dsk]\n[-q," + ruta + "]\n");
         QVERIFY(cuadros_->mostrados.empty() && dialogos_.pedidos.empty());
-        gFichDSK.clear();
     }
 
     // "<FILEDSK>" is the loaded listing; with none loaded, the listing picked
     // in the dialog of the command's source pick, filtered to listings.
     void listadoDelTokenDSK() {
+        const std::string filtro = "Ficheros ensamblados (*.dsk)|*.dsk|Todos los archivos (*.*)|*.*";
         auto f = VentanaNueva(dialogos_);
-        const QString conListado = Grabador("ensambladorConListado");
-        Ensamblador = conListado.toStdString();
-        ParamEnsamblador = "<FILEASM> <FILEDSK>";
         gFichASM = "/p/a.asm";
         gFichDSK = "/p/a.dsk";
-        f->EjecutarComando("mnuToolsComp");
-        QCOMPARE(Argumentos(conListado), QString("[/p/a.asm]\n[/p/a.dsk]\n"));
+        QCOMPARE(Lanzar(*f, "mnuToolsComp", "conListado", "<FILEASM> <FILEDSK>"), QString("[/p/a.asm]\n[/p/a.dsk]\n"));
         QVERIFY(dialogos_.pedidos.empty());
 
-        const QString sinListado = Grabador("ensambladorSinListado");
-        Ensamblador = sinListado.toStdString();
         gFichASM.clear();
         gFichDSK.clear();
         dialogos_.respuestas = {"/q/b.asm", "/q/b.dsk"};
-        f->EjecutarComando("mnuToolsComp");
-        QCOMPARE(Argumentos(sinListado), QString("[/q/b.asm]\n[/q/b.dsk]\n"));
+        QCOMPARE(Lanzar(*f, "mnuToolsComp", "sinListado", "<FILEASM> <FILEDSK>"), QString("[/q/b.asm]\n[/q/b.dsk]\n"));
         QCOMPARE(dialogos_.pedidos.size(), size_t(2));
         QCOMPARE(dialogos_.pedidos[1].titulo, std::string("Especificacion del fichero a ensamblar"));
-        QCOMPARE(dialogos_.pedidos[1].filtro,
-                 std::string("Ficheros ensamblados (*.dsk)|*.dsk|Todos los archivos (*.*)|*.*"));
+        QCOMPARE(dialogos_.pedidos[1].filtro, filtro);
 
-        const QString editor = Grabador("editorSinListado");
-        Editor = editor.toStdString();
-        ParamEditor = "<FILEDSK>";
         dialogos_.respuestas = {"/q/c.dsk"};
-        f->EjecutarComando("mnuToolsEdit");
-        QCOMPARE(Argumentos(editor), QString("[/q/c.dsk]\n"));
+        QCOMPARE(Lanzar(*f, "mnuToolsEdit", "editorSinListado", "<FILEDSK>"), QString("[/q/c.dsk]\n"));
         QCOMPARE(dialogos_.pedidos.size(), size_t(3));
         QCOMPARE(dialogos_.pedidos[2].titulo, std::string("Especificacion del fichero a editar"));
-        QCOMPARE(dialogos_.pedidos[2].filtro,
-                 std::string("Ficheros ensamblados (*.dsk)|*.dsk|Todos los archivos (*.*)|*.*"));
+        QCOMPARE(dialogos_.pedidos[2].filtro, filtro);
     }
 
     void ensambladorSinListadoYCancelado() {
