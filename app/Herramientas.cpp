@@ -1,5 +1,7 @@
 #include "app/Herramientas.h"
 
+#include <algorithm>
+
 #include <QAction>
 #include <QFileInfo>
 #include <QKeySequence>
@@ -39,10 +41,10 @@ struct Arranque {
     std::string estadoError;
 };
 
-void Arrancar(frmMain& f, const Arranque& a, const std::string& programa, const std::string& parametros,
-              const std::string& textoError) {
+void Arrancar(frmMain& f, const Arranque& a, const std::string& programa,
+              const std::vector<std::string>& argumentos, const std::string& textoError) {
     f.InfoBar(a.estado);
-    if (IniciarPrograma(programa, DividirArgumentos(parametros))) return;
+    if (IniciarPrograma(programa, argumentos)) return;
     plataforma::Cuadro c;
     c.texto = textoError;
     c.titulo = a.titulo;
@@ -63,6 +65,34 @@ std::function<std::optional<std::string>()> Dialogo(frmMain& f, const char* titu
     };
 }
 
+constexpr const char* kFiltroListados = "Ficheros ensamblados (*.dsk)|*.dsk|Todos los archivos (*.*)|*.*";
+
+// A token of a template and the file it becomes (none when nothing was chosen).
+struct Token {
+    const char* texto;
+    std::optional<std::string> fichero;
+};
+
+// The text with the first occurrence of each pending token replaced by its
+// file, in double quotes when asked; a file put in is never searched again.
+std::string Sustituir(const std::string& s, std::vector<const Token*>& pendientes, bool comillas) {
+    std::string r;
+    for (size_t i = 0; i < s.size();) {
+        auto t = std::find_if(pendientes.begin(), pendientes.end(), [&](const Token* k) {
+            return s.compare(i, std::char_traits<char>::length(k->texto), k->texto) == 0;
+        });
+        if (t == pendientes.end()) {
+            r += s[i++];
+            continue;
+        }
+        if (const std::optional<std::string>& fichero = (*t)->fichero)
+            r += comillas ? "\"" + *fichero + "\"" : *fichero;
+        i += std::char_traits<char>::length((*t)->texto);
+        pendientes.erase(t);
+    }
+    return r;
+}
+
 void SinAyuda(frmMain& f) {
     plataforma::Cuadro c;
     c.texto = plataforma::qt::kTextoSinAyuda;
@@ -73,17 +103,31 @@ void SinAyuda(frmMain& f) {
 
 }  // namespace
 
-std::string ParametrosPlantilla(const std::string& plantilla, const std::string& ficheroASM,
-                                const std::function<std::optional<std::string>()>& pedirFichero) {
-    const size_t p = plantilla.find(kFichASM);
-    if (p == std::string::npos) return "";
-    std::string r = " " + plantilla.substr(0, p);
-    if (!ficheroASM.empty()) {
-        r += "\"" + ficheroASM + "\"";
-    } else if (pedirFichero) {
-        if (std::optional<std::string> elegido = pedirFichero()) r += "\"" + *elegido + "\"";
+Parametros ParametrosPlantilla(const std::string& plantilla, const FicheroToken& fuente,
+                               const FicheroToken& listado) {
+    // The files of the tokens the template holds, asked for in the template's order.
+    Token tokens[] = {{kFichASM, std::nullopt}, {kFichDSK, std::nullopt}};
+    const FicheroToken* ficheros[] = {&fuente, &listado};
+    std::vector<std::pair<size_t, int>> presentes;
+    for (int k = 0; k < 2; ++k)
+        if (const size_t p = plantilla.find(tokens[k].texto); p != std::string::npos) presentes.emplace_back(p, k);
+    if (presentes.empty()) return {};
+    std::sort(presentes.begin(), presentes.end());
+    std::vector<const Token*> pendientes;
+    for (const auto& [p, k] : presentes) {
+        const FicheroToken& f = *ficheros[k];
+        if (!f.cargado.empty()) tokens[k].fichero = f.cargado;
+        else if (f.pedir) tokens[k].fichero = f.pedir();
+        pendientes.push_back(&tokens[k]);
     }
-    return r + plantilla.substr(p + std::char_traits<char>::length(kFichASM));
+    Parametros r;
+    std::vector<const Token*> enTexto = pendientes;
+    r.texto = " " + Sustituir(plantilla, enTexto, true);
+    for (const std::string& a : DividirArgumentos(plantilla)) {
+        std::string arg = Sustituir(a, pendientes, false);
+        if (!arg.empty() || a.empty()) r.argumentos.push_back(std::move(arg));
+    }
+    return r;
 }
 
 std::vector<std::string> DividirArgumentos(const std::string& parametros) {
@@ -115,28 +159,32 @@ bool IniciarPrograma(const std::string& programa, const std::vector<std::string>
 }
 
 void mnuToolsEdit_Click(frmMain& f) {
-    const std::string p = ParametrosPlantilla(
-        ParamEditor, gFichASM,
-        Dialogo(f, "Especificacion del fichero a editar",
-                "Ficheros codigo fuente (*.asm)|*.asm|Ficheros ensamblados (*.dsk)|*.dsk|Todos los archivos (*.*)|*.*"));
+    const char* titulo = "Especificacion del fichero a editar";
+    const Parametros p = ParametrosPlantilla(
+        ParamEditor,
+        {gFichASM, Dialogo(f, titulo,
+                           "Ficheros codigo fuente (*.asm)|*.asm|Ficheros ensamblados (*.dsk)|*.dsk|Todos los "
+                           "archivos (*.*)|*.*")},
+        {gFichDSK, Dialogo(f, titulo, kFiltroListados)});
     Arrancar(f,
              {"Inicializando el editor configurado...", "Error: Acceso al editor", 10010,
               "Error al inicializar el editor. Compruebe la ruta y la instalacion del editor"},
-             Editor, p,
+             Editor, p.argumentos,
              "No ha sido posible inicializar el editor <" + Editor + "> con los parametros <" + ParamEditor +
                  ">. Compruebe que la ruta sea correcta y que el editor este correctamente instalado.");
 }
 
 void mnuToolsComp_Click(frmMain& f) {
-    const std::string p = ParametrosPlantilla(
-        ParamEnsamblador, gFichASM,
-        Dialogo(f, "Especificacion del fichero a ensamblar",
-                "Ficheros codigo fuente (*.asm)|*.asm|Todos los archivos (*.*)|*.*"));
+    const char* titulo = "Especificacion del fichero a ensamblar";
+    const Parametros p = ParametrosPlantilla(
+        ParamEnsamblador,
+        {gFichASM, Dialogo(f, titulo, "Ficheros codigo fuente (*.asm)|*.asm|Todos los archivos (*.*)|*.*")},
+        {gFichDSK, Dialogo(f, titulo, kFiltroListados)});
     Arrancar(f,
              {"Realizando ensamblado del fichero ASM", "Error: No se ha podido ensamblar el fichero", 10020,
               "Error al inicializar el ensamblador. Comprobar ruta e instalación del Ensamblador."},
-             Ensamblador, p,
-             "No ha sido posible inicializar el ensamblador <" + Ensamblador + "> con los parametros <" + p +
+             Ensamblador, p.argumentos,
+             "No ha sido posible inicializar el ensamblador <" + Ensamblador + "> con los parametros <" + p.texto +
                  ">. Comprueba que la ruta sea correcta y que el ensamblador este correctamente instalado.");
 }
 
@@ -144,7 +192,7 @@ void mnuToolsCalc_Click(frmMain& f) {
     Arrancar(f,
              {"Inicializando aplicacion Calculadora configurada ...", "Error: Acceso a la Calculadora", 10030,
               "Error al abrir la aplicacion Calculadora. Compruebe la ruta de acceso a la calculadora."},
-             Calculadora, "",
+             Calculadora, {},
              "No ha sido posible inicializar la calculadora <" + Calculadora +
                  ">. Compruebe que la ruta sea correcta y que la calculadora este correctamente instalada.");
 }
@@ -153,7 +201,7 @@ void mnuToolsModulo_Click(frmMain& f) {
     Arrancar(f,
              {"Inicializando el Modulo DSK...", "Error: Acceso al Modulo DSK", 10040,
               "Error al acceder al Modulo DSK. Compruebe la ruta de acceso y la instalacion"},
-             ModuloDSK, "",
+             ModuloDSK, {},
              "No ha sido posible inicializar el Modulo DSK <" + ModuloDSK +
                  "> Compruebe que la ruta sea correcta y que el Modulo DSK este correctamente instalado.");
 }

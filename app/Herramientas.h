@@ -14,14 +14,32 @@ class frmMain;
 namespace herramientas {
 
 inline constexpr const char* kFichASM = "<FILEASM>";
+inline constexpr const char* kFichDSK = "<FILEDSK>";
 
-// The parameters of the editor or the assembler from a template: a blank, the
-// template's text before the first "<FILEASM>", the source file in double
-// quotes (gFichASM, else the file the user picks; nothing when cancelled) and
-// the text after the token. "" when the template holds no token. Any other
-// text, "<FILEDSK>" and a second "<FILEASM>" included, is passed unchanged.
-std::string ParametrosPlantilla(const std::string& plantilla, const std::string& ficheroASM,
-                                const std::function<std::optional<std::string>()>& pedirFichero);
+// The file a template token stands for: the loaded one, else the one the user
+// picks when asked (nothing when cancelled or not asked).
+struct FicheroToken {
+    std::string cargado;
+    std::function<std::optional<std::string>()> pedir;
+};
+
+// The parameters of a template, as the program gets them and as a box shows them.
+struct Parametros {
+    std::vector<std::string> argumentos;
+    // A blank, then the template with each replaced token as its file in double
+    // quotes; "" when the template holds no token.
+    std::string texto;
+};
+
+// The parameters of the editor or the assembler from a template. The template
+// is split into arguments first (DividirArgumentos); then, inside them, the
+// first "<FILEASM>" becomes the source file and the first "<FILEDSK>" the
+// listing, each a part of its argument as it is, never split or searched
+// again. An argument that was a token alone and got no file is dropped. No
+// arguments when the template holds neither token; any other text, a second
+// token included, is passed unchanged.
+Parametros ParametrosPlantilla(const std::string& plantilla, const FicheroToken& fuente,
+                               const FicheroToken& listado);
 
 // A parameter text split into arguments: blanks and tabs separate them, a
 // pair of double quotes groups blanks into one argument and is dropped ("" is

@@ -16,6 +16,13 @@ void PonerVentanaEncima(QWidget* ventana) {
     if (visible) ventana->show();
 }
 
+void PonerVentanaEncimaDe(QWidget* ventana, QWidget* duena) {
+    if (!ventana || !duena || ventana->parentWidget() == duena) return;
+    const bool visible = ventana->isVisible();
+    ventana->setParent(duena, (ventana->windowFlags() & ~(Qt::WindowType_Mask | Qt::WindowStaysOnTopHint)) | Qt::Tool);
+    if (visible) ventana->show();
+}
+
 frmMain* Main(int intervaloSplash) {
     {
         frmSplash splash(nullptr, intervaloSplash);

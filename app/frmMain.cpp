@@ -93,6 +93,11 @@ constexpr Requisito kRequisitos[] = {
     {"mnuVerAuxDat5", TipoVista::DASM, true},
 };
 
+// The Debug-menu commands that act at the listing window's cursor: disabled
+// while the listing is hidden. The step commands are never disabled.
+constexpr const char* kComandosCursor[] = {"mnuDepBP",           "mnuDepQuitarBP",     "mnuDepCursor",
+                                           "mnuDepEstablecerPC", "mnuDepCopiarMemPos", "mnuDepCopiarCodigo"};
+
 const Requisito* RequisitoDe(const std::string& comando) {
     for (const Requisito& r : kRequisitos)
         if (comando == r.comando) return &r;
@@ -730,7 +735,8 @@ IVista* frmMain::CrearVista(TipoVista tipo, bool mostrar) {
     // The view's load steps: its menu mark and toolbar button, its menus.
     Marcar(Datos(tipo).menu, true);
     PulsarBoton(Datos(tipo).boton, true);
-    if (tipo == TipoVista::DASM) Menu("mnuDep")->setEnabled(true);
+    if (tipo == TipoVista::DASM)
+        for (const char* c : kComandosCursor) Habilitar(c, true);
     if (tipo == TipoVista::Memoria) Menu("mnuEdit")->setEnabled(true), Menu("PopMnuMem")->setEnabled(true);
     v->Cargar(marco);
     if (mostrar && !marco->isVisible()) marco->show();
@@ -750,7 +756,8 @@ void frmMain::AlternarVista(TipoVista tipo) {
     if (Marcado(d.menu)) {
         Marcar(d.menu, false);
         PulsarBoton(d.boton, false);
-        if (tipo == TipoVista::DASM) Menu("mnuDep")->setEnabled(false);
+        if (tipo == TipoVista::DASM)
+            for (const char* c : kComandosCursor) Habilitar(c, false);
         if (tipo == TipoVista::Memoria) Menu("mnuEdit")->setEnabled(false), Menu("PopMnuMem")->setEnabled(false);
         if (QMdiSubWindow* m = Marco(tipo)) m->hide();
         return;
@@ -766,7 +773,8 @@ void frmMain::AlternarVista(TipoVista tipo) {
     const int8_t atrasada = std::exchange(atrasada_[int(tipo)], int8_t(0));
     if (atrasada == 2) vistas_[int(tipo)]->Inicializar();
     else if (atrasada == 1) vistas_[int(tipo)]->Refrescar();
-    if (tipo == TipoVista::DASM) Menu("mnuDep")->setEnabled(true);
+    if (tipo == TipoVista::DASM)
+        for (const char* c : kComandosCursor) Habilitar(c, true);
     if (tipo == TipoVista::Memoria) Menu("mnuEdit")->setEnabled(true), Menu("PopMnuMem")->setEnabled(true);
     PulsarBoton(d.boton, true);
 }
@@ -777,7 +785,7 @@ IVistaAuxDatos* frmMain::FrmAuxDatos(bool crear) {
     if (!aux_) return nullptr;
     QWidget* w = aux_->Widget();
     w->setAttribute(Qt::WA_DeleteOnClose);
-    PonerVentanaEncima(w);
+    PonerVentanaEncimaDe(w, this);
     auxCargada_ = true;
     connect(w, &QObject::destroyed, this, [this] {
         if (destruyendo_) return;

@@ -2,6 +2,7 @@
 // order of a timer tick, runs that stop in the core, and the resets.
 #include <QtTest>
 #include <QLabel>
+#include <QMenu>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <functional>
@@ -237,6 +238,48 @@ private slots:
         v->EjecutarComando("mnuExeRun");
         QVERIFY(!gPasoSobre);
         v->EjecutarComando("mnuExeStop");
+    }
+
+    // With the listing window closed the step commands stay available from the
+    // menu, their keys and the toolbar; the commands at the listing's cursor do not.
+    void pasosConElListadoCerrado() {
+        prueba::CuadrosFalsos cuadros;
+        auto v = Abrir();
+        v->CargaFichDSK(kProgramas + "factorial.dsk");
+        v->show();
+        v->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(v.get()));
+        v->EjecutarComando("mnuWindowDASM");
+        QVERIFY(!v->VistaAbierta(TipoVista::DASM));
+        QVERIFY(v->Menu("mnuDep")->isEnabled());
+        for (const char* c : {"mnuDepStep", "mnuDepStepFunc", "mnuDepListBP"})
+            QVERIFY2(v->Accion(c)->isEnabled(), c);
+        for (const char* c : {"mnuDepBP", "mnuDepQuitarBP", "mnuDepCursor", "mnuDepEstablecerPC",
+                              "mnuDepCopiarMemPos", "mnuDepCopiarCodigo"})
+            QVERIFY2(!v->Accion(c)->isEnabled(), c);
+        QVERIFY(v->Boton("PP1")->isEnabled() && v->Boton("PP2")->isEnabled());
+
+        // One instruction (four cycles) a step.
+        QCOMPARE(gCiclos, 0);
+        QTest::keyClick(v.get(), Qt::Key_F8);
+        QCOMPARE(gCiclos, 4);
+        QCOMPARE(gRegistros->PC(), 0x809801);
+        QTest::keyClick(v.get(), Qt::Key_F8, Qt::ShiftModifier);
+        QCOMPARE(gCiclos, 8);
+        QVERIFY(gPasoSobre);
+        v->Boton("PP1")->trigger();
+        v->Boton("PP2")->trigger();
+        QCOMPARE(gCiclos, 16);
+        QCOMPARE(gRegistros->PC(), 0x809804);
+        // F7 would toggle a breakpoint at the hidden listing's cursor.
+        QTest::keyClick(v.get(), Qt::Key_F7);
+        QVERIFY(v->InfoBar().find("Punto de Ruptura") == std::string::npos);
+
+        v->EjecutarComando("mnuWindowDASM");
+        for (const char* c : {"mnuDepBP", "mnuDepQuitarBP", "mnuDepCursor", "mnuDepEstablecerPC",
+                              "mnuDepCopiarMemPos", "mnuDepCopiarCodigo", "mnuDepStep"})
+            QVERIFY2(v->Accion(c)->isEnabled(), c);
+        QVERIFY(cuadros.mostrados.empty());
     }
 
     void ejecutarHastaElCursor() {

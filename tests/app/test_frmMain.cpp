@@ -16,6 +16,7 @@
 #include <deque>
 #include <memory>
 
+#include "app/ArbolMenus.h"
 #include "app/BarraHerramientas.h"
 #include "app/DlgPersonalizarBarra.h"
 #include "app/frmMain.h"
@@ -256,24 +257,72 @@ private slots:
         QCOMPARE(v->ResultadoPopUpMenu(), int16_t(1));
     }
 
+    // Each toolbar button, in toolbar order, and the one menu command its click
+    // runs ("" for the three help buttons, which reach none).
     void botonesLleganASuComando() {
+        const std::vector<std::pair<std::string, std::string>> esperados = {
+            {"Cargar", "mnuFileOpen"},
+            {"SalvarEnt", "mnuFileSalvEnt"},
+            {"RecupEnt", "mnuFileRecEnt"},
+            {"Imprimir", "mnuFilePrint"},
+            {"MarcaRupt", "mnuMemMarca"},
+            {"QuitarMarcas", "mnuMemMarcaQuitar"},
+            {"Identificador", "mnuMemEstablecerIdentif"},
+            {"EditarCelda", "mnuMemEditarCelda"},
+            {"PuntosRupt", "mnuDepBP"},
+            {"QuitarPuntos", "mnuDepQuitarBP"},
+            {"PP1", "mnuDepStep"},
+            {"PP2", "mnuDepStepFunc"},
+            {"2Stop", "mnuDepCursor"},
+            {"Run", "mnuExeRun"},
+            {"RunTempo", "mnuExeRunTempo"},
+            {"Stop", "mnuExeStop"},
+            {"Pause", "mnuExePausa"},
+            {"DASM", "mnuWindowDASM"},
+            {"Registros", "mnuWindowRegistros"},
+            {"Memoria", "mnuWindowMemoria"},
+            {"PPL", "mnuWindowPPL"},
+            {"TablaRef", "mnuVerAuxDat2"},
+            {"TablaSect", "mnuVerAuxDat3"},
+            {"TablaPuntosRupt", "mnuVerAuxDat4"},
+            {"TablaMarcasRupt", "mnuVerAuxDat5"},
+            {"Editor", "mnuToolsEdit"},
+            {"Calculadora", "mnuToolsCalc"},
+            {"Ensamblador", "mnuToolsComp"},
+            {"ModuloDSK", "mnuToolsModulo"},
+            {"InstrSig", "mnuDepEstablecerPC"},
+            {"Reset", "mnuExeInicializar"},
+            {"PPLClear", "mnuExeResetPPL"},
+            {"Opciones", "mnuToolsOpciones"},
+            {"RefrescarConten", "mnuWindowRefrescar"},
+            {"Sugerencia", "mnuHelpTipOfDay"},
+            {"AyudaConten", ""},
+            {"AyudaContex", ""},
+            {"AyudaBuscar", ""},
+        };
         auto v = Abrir();
-        std::vector<std::string> ejecutados;
-        for (const BotonBarra& b : BotonesBarra())
-            if (!b.comando.empty())
-                v->EstablecerComando(b.comando, [&ejecutados, c = b.comando] { ejecutados.push_back(c); });
-        for (const BotonBarra& b : BotonesBarra()) {
+        std::vector<std::string> claves, ejecutados;
+        for (const BotonBarra& b : BotonesBarra()) claves.push_back(b.clave);
+        std::vector<std::string> clavesEsperadas;
+        for (const auto& e : esperados) clavesEsperadas.push_back(e.first);
+        QCOMPARE(claves, clavesEsperadas);
+        // Every menu command records that it ran, so a button reaching any other one shows.
+        for (const MenuSuperior& m : ArbolMenus())
+            for (const ElementoMenu& el : m.elementos)
+                if (!el.Separador())
+                    v->EstablecerComando(el.nombre, [&ejecutados, c = el.nombre] { ejecutados.push_back(c); });
+        for (const auto& [clave, comando] : esperados) {
             ejecutados.clear();
-            QAction* boton = v->Boton(b.clave);
+            QAction* boton = v->Boton(clave);
+            QVERIFY2(boton, clave.c_str());
             const bool pulsado = boton->isChecked();
             boton->setEnabled(true);
             boton->trigger();
-            if (b.comando.empty()) {
-                QVERIFY2(ejecutados.empty(), b.clave.c_str());
-            } else {
-                QCOMPARE(ejecutados, std::vector<std::string>{b.comando});
-                QCOMPARE(boton->isChecked(), pulsado);  // the command sets the pressed state
-            }
+            const std::vector<std::string> esperado =
+                comando.empty() ? std::vector<std::string>{} : std::vector<std::string>{comando};
+            QVERIFY2(ejecutados == esperado,
+                     (clave + " runs " + (ejecutados.empty() ? std::string("nothing") : ejecutados[0])).c_str());
+            QCOMPARE(boton->isChecked(), pulsado);  // the command sets the pressed state
         }
         ejecutados.clear();
         v->tbToolBar_ButtonClick("run");
@@ -489,14 +538,14 @@ private slots:
         QGuiApplication::clipboard()->setText("nada");
         v->EjecutarComando("mnuWindowDASM");
         QVERIFY(!v->VistaAbierta(TipoVista::DASM) && !v->Boton("DASM")->isChecked());
-        QVERIFY(!v->Menu("mnuDep")->isEnabled());
+        QVERIFY(!v->Accion("mnuDepCopiarMemPos")->isEnabled() && !v->Accion("mnuDepEstablecerPC")->isEnabled());
         v->EjecutarComando("mnuDepCopiarMemPos");
         v->EjecutarComando("mnuDepEstablecerPC");
         QCOMPARE(QGuiApplication::clipboard()->text(), QString("nada"));
         QVERIFY(cuadros->mostrados.empty());
         QCOMPARE(v->InfoBar(), std::string("Establece la posicion actual del cursor como instrucción siguiente"));
         v->EjecutarComando("mnuWindowDASM");
-        QVERIFY(v->VistaAbierta(TipoVista::DASM) && v->Menu("mnuDep")->isEnabled());
+        QVERIFY(v->VistaAbierta(TipoVista::DASM) && v->Accion("mnuDepCopiarMemPos")->isEnabled());
     }
 
     void ejecutarHastaElCursor() {
@@ -631,7 +680,7 @@ private slots:
         v->EjecutarComando("mnuVerAuxDat3");
         QWidget* aux = v->FrmAuxDatos()->Widget();
         QVERIFY(aux->isVisible());
-        QVERIFY(aux->windowFlags() & Qt::WindowStaysOnTopHint);
+        QVERIFY(aux->parentWidget() == v.get() && !(aux->windowFlags() & Qt::WindowStaysOnTopHint));
         v->setWindowState(Qt::WindowMinimized);
         QTRY_VERIFY(!aux->isVisible());
         v->setWindowState(Qt::WindowNoState);

@@ -49,6 +49,7 @@ class TestHerramientas : public QObject {
     // A program that writes its arguments, one "[arg]" a line, to <path>.args.
     QString Grabador(const char* nombre) {
         const QString ruta = dir_.filePath(nombre);
+        QFile::remove(ruta + ".args");
         QFile f(ruta);
         f.open(QIODevice::WriteOnly);
         f.write("#!/bin/sh\nfor a in \"$@\"; do printf '[%s]\\n' \"$a\"; done > \"$0.tmp\"\nmv \"$0.tmp\" \"$0.args\"\n");
@@ -62,48 +63,99 @@ class TestHerramientas : public QObject {
         return QString::fromUtf8(f.readAll());
     }
 
+    // Runs the editor ("mnuToolsEdit") or the assembler ("mnuToolsComp") as a
+    // new recorder with the template given; the arguments it got.
+    QString Lanzar(frmMain& f, const std::string& comando, const char* nombre, const std::string& plantilla) {
+        const QString programa = Grabador(nombre);
+        const bool editor = comando == "mnuToolsEdit";
+        (editor ? Editor : Ensamblador) = programa.toStdString();
+        (editor ? ParamEditor : ParamEnsamblador) = plantilla;
+        f.EjecutarComando(comando);
+        return Argumentos(programa);
+    }
+
 private slots:
     void initTestCase() { RegistrarVistasFalsas(); }
     void init() {
         ajustes_ = std::make_unique<prueba::AjustesMemoria>();
         cuadros_ = std::make_unique<CuadrosConEstado>();
         dialogos_ = DialogosFalsos();
+        gFichDSK.clear();
     }
     void cleanup() {
         cuadros_.reset();
         ajustes_.reset();
     }
 
+    // Each template row: the loaded source and listing ("" none), what the
+    // dialogs answer ("-" cancels), the arguments, the box text and the dialogs
+    // asked ("A" the source pick, "D" the listing pick).
     void plantillas_data() {
         QTest::addColumn<QString>("plantilla");
-        QTest::addColumn<QString>("fichero");
-        QTest::addColumn<QString>("elegido");  // "-" cancels the dialog
-        QTest::addColumn<QString>("parametros");
-        QTest::addColumn<bool>("pregunta");
-        QTest::newRow("con listado") << "/a <FILEASM> /b" << "/p/x y.asm" << "-" << " /a \"/p/x y.asm\" /b" << false;
-        QTest::newRow("sin listado, cancelado") << "<FILEASM>" << "" << "-" << " " << true;
-        QTest::newRow("sin listado, elegido") << "-v<FILEASM>" << "" << "/q/z.asm" << " -v\"/q/z.asm\"" << true;
-        QTest::newRow("sin token") << "/s" << "/p/x.asm" << "-" << "" << false;
-        QTest::newRow("vacia") << "" << "/p/x.asm" << "-" << "" << false;
-        QTest::newRow("minusculas") << "<fileasm>" << "/p/x.asm" << "-" << "" << false;
-        QTest::newRow("dos tokens") << "<FILEASM> <FILEASM>" << "f.asm" << "-" << " \"f.asm\" <FILEASM>" << false;
-        QTest::newRow("FILEDSK sin cambio") << "<FILEDSK> <FILEASM>" << "f.asm" << "-" << " <FILEDSK> \"f.asm\"" << false;
+        QTest::addColumn<QString>("fichASM");
+        QTest::addColumn<QString>("fichDSK");
+        QTest::addColumn<QStringList>("elegidos");
+        QTest::addColumn<QStringList>("argumentos");
+        QTest::addColumn<QString>("texto");
+        QTest::addColumn<QString>("preguntas");
+        const QStringList nada;
+        QTest::newRow("con listado") << "/a <FILEASM> /b" << "/p/x y.asm" << "" << nada
+                                     << QStringList{"/a", "/p/x y.asm", "/b"} << " /a \"/p/x y.asm\" /b" << "";
+        QTest::newRow("sin listado, cancelado")
+            << "<FILEASM>" << "" << "" << QStringList{"-"} << nada << " " << "A";
+        QTest::newRow("sin listado, elegido")
+            << "-v<FILEASM>" << "" << "" << QStringList{"/q/z.asm"} << QStringList{"-v/q/z.asm"} << " -v\"/q/z.asm\""
+            << "A";
+        QTest::newRow("sin token") << "/s" << "/p/x.asm" << "" << nada << nada << "" << "";
+        QTest::newRow("vacia") << "" << "/p/x.asm" << "" << nada << nada << "" << "";
+        QTest::newRow("minusculas") << "<fileasm>" << "/p/x.asm" << "" << nada << nada << "" << "";
+        QTest::newRow("dos tokens") << "<FILEASM> <FILEASM>" << "f.asm" << "" << nada
+                                    << QStringList{"f.asm", "<FILEASM>"} << " \"f.asm\" <FILEASM>" << "";
+        QTest::newRow("argumento vacio escrito") << "\"\" <FILEASM>" << "f.asm" << "" << nada
+                                                 << QStringList{"", "f.asm"} << " \"\" \"f.asm\"" << "";
+        QTest::newRow("entre comillas con texto") << "\"-o <FILEASM>\"" << "/p/a b.asm" << "" << nada
+                                                  << QStringList{"-o /p/a b.asm"} << " \"-o \"/p/a b.asm\"\"" << "";
+        // "<FILEDSK>" stands for the loaded listing, else the listing picked.
+        QTest::newRow("FILEDSK con listado") << "<FILEDSK> <FILEASM>" << "f.asm" << "/d/f 1.dsk" << nada
+                                             << QStringList{"/d/f 1.dsk", "f.asm"}
+                                             << " \"/d/f 1.dsk\" \"f.asm\"" << "";
+        QTest::newRow("FILEDSK solo") << "-l <FILEDSK>" << "" << "/d/f.dsk" << nada
+                                      << QStringList{"-l", "/d/f.dsk"} << " -l \"/d/f.dsk\"" << "";
+        QTest::newRow("FILEDSK sin listado, elegido")
+            << "<FILEASM> <FILEDSK>" << "" << "" << QStringList{"/q/a.asm", "/q/d.dsk"}
+            << QStringList{"/q/a.asm", "/q/d.dsk"} << " \"/q/a.asm\" \"/q/d.dsk\"" << "AD";
+        QTest::newRow("FILEDSK sin listado, cancelado")
+            << "-x <FILEDSK>" << "f.asm" << "" << QStringList{"-"} << QStringList{"-x"} << " -x " << "D";
+        // A path is never searched for tokens again.
+        QTest::newRow("ruta con token") << "<FILEASM> <FILEDSK>" << "/p/<FILEDSK>.asm" << "/d/<FILEASM>.dsk" << nada
+                                        << QStringList{"/p/<FILEDSK>.asm", "/d/<FILEASM>.dsk"}
+                                        << " \"/p/<FILEDSK>.asm\" \"/d/<FILEASM>.dsk\"" << "";
     }
     void plantillas() {
         QFETCH(QString, plantilla);
-        QFETCH(QString, fichero);
-        QFETCH(QString, elegido);
-        QFETCH(QString, parametros);
-        QFETCH(bool, pregunta);
-        bool preguntado = false;
-        auto pedir = [&]() -> std::optional<std::string> {
-            preguntado = true;
-            if (elegido == "-") return std::nullopt;
-            return elegido.toStdString();
+        QFETCH(QString, fichASM);
+        QFETCH(QString, fichDSK);
+        QFETCH(QStringList, elegidos);
+        QFETCH(QStringList, argumentos);
+        QFETCH(QString, texto);
+        QFETCH(QString, preguntas);
+        QString preguntado;
+        auto pedir = [&](char quien) {
+            return [&, quien]() -> std::optional<std::string> {
+                preguntado += quien;
+                if (elegidos.isEmpty()) return std::nullopt;
+                const QString e = elegidos.takeFirst();
+                if (e == "-") return std::nullopt;
+                return e.toStdString();
+            };
         };
-        QCOMPARE(QString::fromStdString(ParametrosPlantilla(plantilla.toStdString(), fichero.toStdString(), pedir)),
-                 parametros);
-        QCOMPARE(preguntado, pregunta);
+        const Parametros p = ParametrosPlantilla(plantilla.toStdString(), {fichASM.toStdString(), pedir('A')},
+                                                 {fichDSK.toStdString(), pedir('D')});
+        QStringList obtenidos;
+        for (const std::string& a : p.argumentos) obtenidos << QString::fromStdString(a);
+        QCOMPARE(obtenidos, argumentos);
+        QCOMPARE(QString::fromStdString(p.texto), texto);
+        QCOMPARE(preguntado, preguntas);
     }
 
     void division() {
@@ -126,6 +178,53 @@ private slots:
         QCOMPARE(Argumentos(editor), QString("[-n]\n[/p/con blanco.asm]\n[-x]\n"));
         QCOMPARE(f->InfoBar(), std::string("Inicializando el editor configurado..."));
         QVERIFY(cuadros_->mostrados.empty() && dialogos_.pedidos.empty());
+    }
+
+    // A path reaches the program as one argument exactly as it is, whatever
+    // it holds, and beside other text of the template.
+    void rutaComoUnArgumento_data() {
+        QTest::addColumn<QString>("ruta");
+        QTest::newRow("comillas") << "/p/un \"nombre\".asm";
+        QTest::newRow("comilla sin cerrar") << "/p/a\"b c.asm";
+        QTest::newRow("comas y blancos") << "/p/a, b ,c.asm";
+        QTest::newRow("blancos dobles y en los bordes") << " /p/a  b .asm ";
+        QTest::newRow("tabulador") << "/p/a\tb.asm";
+        QTest::newRow("de todo") << "/p/\"x, y\" \"\"z'$.asm";
+    }
+    void rutaComoUnArgumento() {
+        QFETCH(QString, ruta);
+        auto f = VentanaNueva(dialogos_);
+        gFichASM = ruta.toStdString();
+        gFichDSK = (ruta + ".dsk").toStdString();
+        QCOMPARE(Lanzar(*f, "mnuToolsEdit", "editorRuta", "-n <FILEASM> -x"), "[-n]\n[" + ruta + "]\n[-x]\n");
+        QCOMPARE(Lanzar(*f, "mnuToolsComp", "ensambladorRuta", "<FILEDSK> \"-q,<FILEASM>\""),
+                 "[" + ruta + ".dsk]\n[-q," + ruta + "]\n");
+        QVERIFY(cuadros_->mostrados.empty() && dialogos_.pedidos.empty());
+    }
+
+    // "<FILEDSK>" is the loaded listing; with none loaded, the listing picked
+    // in the dialog of the command's source pick, filtered to listings.
+    void listadoDelTokenDSK() {
+        const std::string filtro = "Ficheros ensamblados (*.dsk)|*.dsk|Todos los archivos (*.*)|*.*";
+        auto f = VentanaNueva(dialogos_);
+        gFichASM = "/p/a.asm";
+        gFichDSK = "/p/a.dsk";
+        QCOMPARE(Lanzar(*f, "mnuToolsComp", "conListado", "<FILEASM> <FILEDSK>"), QString("[/p/a.asm]\n[/p/a.dsk]\n"));
+        QVERIFY(dialogos_.pedidos.empty());
+
+        gFichASM.clear();
+        gFichDSK.clear();
+        dialogos_.respuestas = {"/q/b.asm", "/q/b.dsk"};
+        QCOMPARE(Lanzar(*f, "mnuToolsComp", "sinListado", "<FILEASM> <FILEDSK>"), QString("[/q/b.asm]\n[/q/b.dsk]\n"));
+        QCOMPARE(dialogos_.pedidos.size(), size_t(2));
+        QCOMPARE(dialogos_.pedidos[1].titulo, std::string("Especificacion del fichero a ensamblar"));
+        QCOMPARE(dialogos_.pedidos[1].filtro, filtro);
+
+        dialogos_.respuestas = {"/q/c.dsk"};
+        QCOMPARE(Lanzar(*f, "mnuToolsEdit", "editorSinListado", "<FILEDSK>"), QString("[/q/c.dsk]\n"));
+        QCOMPARE(dialogos_.pedidos.size(), size_t(3));
+        QCOMPARE(dialogos_.pedidos[2].titulo, std::string("Especificacion del fichero a editar"));
+        QCOMPARE(dialogos_.pedidos[2].filtro, filtro);
     }
 
     void ensambladorSinListadoYCancelado() {

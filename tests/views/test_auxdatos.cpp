@@ -273,7 +273,11 @@ private slots:
         FrmAuxDatos* w = Abrir(*m, "mnuVerAuxDat4");
         QVERIFY(w && w->isVisible() && w->isWindow());
         QVERIFY(m->FrmAuxDatos_LOAD());
-        QVERIFY(w->windowFlags() & Qt::WindowStaysOnTopHint);
+        // Above Tarvix's own windows only: a tool window of the main window,
+        // not one kept above every program on the screen.
+        QCOMPARE(w->parentWidget(), static_cast<QWidget*>(m.get()));
+        QCOMPARE(w->windowType(), Qt::Tool);
+        QVERIFY(!(w->windowFlags() & Qt::WindowStaysOnTopHint));
         QCOMPARE(w->windowTitle(), QString("Lista de Puntos de Ruptura"));
         QVERIFY(!w->CmbAuxDat()->isEnabled());
         QCOMPARE(w->CmbAuxDat()->count(), 1);
