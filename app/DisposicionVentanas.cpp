@@ -5,6 +5,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QScreen>
+#include <algorithm>
 #include <cmath>
 
 #include "app/LogicaPrincipal.h"
@@ -12,6 +13,7 @@
 #include "app/frmMain.h"
 #include "platform/Ajustes.h"
 #include "views/AjustesVista.h"
+#include "views/LugarVista.h"
 
 namespace disposicion {
 
@@ -124,13 +126,29 @@ void EscribirTexto(const char* seccion, const char* clave, const std::string& va
 
 }  // namespace
 
+namespace {
+
+// A pipeline or register window keeps its size; only its place is kept inside.
+Rect Lateral(const Rect& r, int32_t cw, int32_t ch) { return lugarvista::Ajustado(r, cw, ch, 0, 0); }
+// The listing window, at least its least size.
+Rect Arriba(const Rect& r, int32_t cw, int32_t ch) { return lugarvista::Ajustado(r, cw, ch); }
+// The memory window: raised to its least height it grows upward over the
+// listing, its bottom staying at the area's.
+Rect Abajo(Rect r, int32_t cw, int32_t ch) {
+    r.alto = std::max(r.alto, lugarvista::kAltoMinimo);
+    r.arriba = std::min(r.arriba, ch - r.alto);
+    return lugarvista::Ajustado(r, cw, ch);
+}
+
+}  // namespace
+
 Posiciones Predeterminada(int32_t cw, int32_t ch, Tam ppl, Tam registros) {
     Posiciones p;
-    p.ppl = Rect{double(cw - ppl.ancho), double(ch - ppl.alto + 20), double(ppl.ancho), double(ppl.alto)};
-    p.registros = Rect{double(cw - registros.ancho), 0, double(registros.ancho), double(registros.alto)};
+    p.ppl = Lateral({double(cw - ppl.ancho), double(ch - ppl.alto + 20), double(ppl.ancho), double(ppl.alto)}, cw, ch);
+    p.registros = Lateral({double(cw - registros.ancho), 0, double(registros.ancho), double(registros.alto)}, cw, ch);
     const int32_t w = cw - registros.ancho;
-    p.memoria = Rect{0, 0.6 * ch, double(w), 0.4 * ch};
-    p.dasm = Rect{0, 0, double(w), 0.6 * ch};
+    p.memoria = Abajo({0, 0.6 * ch, double(w), 0.4 * ch}, cw, ch);
+    p.dasm = Arriba({0, 0, double(w), 0.6 * ch}, cw, ch);
     return p;
 }
 
@@ -138,15 +156,17 @@ Posiciones Mosaico(int32_t cw, int32_t ch, double r, std::optional<Tam> ppl, std
     Posiciones p;
     int32_t w = cw;
     if (ppl) {
-        p.ppl = Rect{double(cw - ppl->ancho), double(ch - ppl->alto + 20), double(ppl->ancho), double(ppl->alto)};
+        p.ppl = Lateral({double(cw - ppl->ancho), double(ch - ppl->alto + 20), double(ppl->ancho), double(ppl->alto)},
+                        cw, ch);
         w = cw - ppl->ancho;
     }
     if (registros) {
-        p.registros = Rect{double(cw - registros->ancho), 0, double(registros->ancho), double(registros->alto)};
+        p.registros =
+            Lateral({double(cw - registros->ancho), 0, double(registros->ancho), double(registros->alto)}, cw, ch);
         w = cw - registros->ancho;
     }
-    p.memoria = Rect{0, r * ch, double(w), (1 - r) * ch};
-    p.dasm = Rect{0, 0, double(w), r * ch};
+    p.memoria = Abajo({0, r * ch, double(w), (1 - r) * ch}, cw, ch);
+    p.dasm = Arriba({0, 0, double(w), r * ch}, cw, ch);
     return p;
 }
 
