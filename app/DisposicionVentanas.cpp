@@ -5,7 +5,6 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QScreen>
-#include <algorithm>
 #include <cmath>
 
 #include "app/LogicaPrincipal.h"
@@ -93,19 +92,40 @@ double Leer(const char* seccion, const char* clave, double defecto) {
     return ajustesvista::Leer(seccion, clave, defecto);
 }
 
+// The view's place in the default arrangement, from the frames as they are.
+Rect PlazaPredeterminada(frmMain& f, TipoVista tipo) {
+    const Tam c = Cliente(f);
+    const QMdiSubWindow* ppl = f.Marco(TipoVista::PPL);
+    const QMdiSubWindow* reg = f.Marco(TipoVista::Registros);
+    const Posiciones p = Predeterminada(c.ancho, c.alto, ppl ? TamDe(ppl) : Tam{}, reg ? TamDe(reg) : Tam{});
+    switch (tipo) {
+        case TipoVista::PPL: return *p.ppl;
+        case TipoVista::Registros: return *p.registros;
+        case TipoVista::Memoria: return p.memoria;
+        default: return p.dasm;
+    }
+}
+
 // The stored layout of one shown view applied to it, then its stored state; a
-// minimised listing or memory window keeps its place and size.
+// minimised listing or memory window keeps its place and size. A stored place
+// out of reach, or a size of nothing, gives way to the default arrangement's.
 void AplicarGuardada(frmMain& f, const DatosVista& d) {
     QMdiSubWindow* m = Cargada(f, d.tipo);
     if (!m) return;
-    const QSize pantalla = QGuiApplication::primaryScreen()->size();
-    const double izq = Leer(d.seccion, "Left", 0), arriba = Leer(d.seccion, "Top", -60);
-    if (!d.conTamano) {
-        Colocar(m, izq, arriba);
-    } else if (!m->isMinimized()) {
-        Colocar(m, izq, arriba,
-                Tam{int32_t(Leer(d.seccion, "Width", Tw(pantalla.width()) + 110)),
-                    int32_t(Leer(d.seccion, "Height", Tw(pantalla.height()) - 300))});
+    if (!d.conTamano || !m->isMinimized()) {
+        Colocable(m);
+        const QSize pantalla = QGuiApplication::primaryScreen()->size();
+        const Tam actual = TamDe(m);
+        const Rect guardado{Leer(d.seccion, "Left", 0), Leer(d.seccion, "Top", -60),
+                            d.conTamano ? Leer(d.seccion, "Width", Tw(pantalla.width()) + 110) : actual.ancho,
+                            d.conTamano ? Leer(d.seccion, "Height", Tw(pantalla.height()) - 300) : actual.alto};
+        const Tam c = Cliente(f);
+        const double anchoMin = d.conTamano ? lugarvista::kAnchoMinimo : 0;
+        const double altoMin = d.conTamano ? lugarvista::kAltoMinimo : 0;
+        const Rect r =
+            lugarvista::Elegido(guardado, PlazaPredeterminada(f, d.tipo), c.ancho, c.alto, anchoMin, altoMin);
+        if (d.conTamano) Colocar(m, r);
+        else Colocar(m, r.izq, r.arriba);
     }
     Estado(m, int(Leer(d.seccion, "Status", 2)));
 }
@@ -130,16 +150,6 @@ namespace {
 
 // A pipeline or register window keeps its size; only its place is kept inside.
 Rect Lateral(const Rect& r, int32_t cw, int32_t ch) { return lugarvista::Ajustado(r, cw, ch, 0, 0); }
-// The listing window, at least its least size.
-Rect Arriba(const Rect& r, int32_t cw, int32_t ch) { return lugarvista::Ajustado(r, cw, ch); }
-// The memory window: raised to its least height it grows upward over the
-// listing, its bottom staying at the area's.
-Rect Abajo(Rect r, int32_t cw, int32_t ch) {
-    r.alto = std::max(r.alto, lugarvista::kAltoMinimo);
-    r.arriba = std::min(r.arriba, ch - r.alto);
-    return lugarvista::Ajustado(r, cw, ch);
-}
-
 }  // namespace
 
 Posiciones Predeterminada(int32_t cw, int32_t ch, Tam ppl, Tam registros) {
@@ -147,8 +157,8 @@ Posiciones Predeterminada(int32_t cw, int32_t ch, Tam ppl, Tam registros) {
     p.ppl = Lateral({double(cw - ppl.ancho), double(ch - ppl.alto + 20), double(ppl.ancho), double(ppl.alto)}, cw, ch);
     p.registros = Lateral({double(cw - registros.ancho), 0, double(registros.ancho), double(registros.alto)}, cw, ch);
     const int32_t w = cw - registros.ancho;
-    p.memoria = Abajo({0, 0.6 * ch, double(w), 0.4 * ch}, cw, ch);
-    p.dasm = Arriba({0, 0, double(w), 0.6 * ch}, cw, ch);
+    p.memoria = lugarvista::Ajustado({0, 0.6 * ch, double(w), 0.4 * ch}, cw, ch);
+    p.dasm = lugarvista::Ajustado({0, 0, double(w), 0.6 * ch}, cw, ch);
     return p;
 }
 
@@ -165,8 +175,8 @@ Posiciones Mosaico(int32_t cw, int32_t ch, double r, std::optional<Tam> ppl, std
             Lateral({double(cw - registros->ancho), 0, double(registros->ancho), double(registros->alto)}, cw, ch);
         w = cw - registros->ancho;
     }
-    p.memoria = Abajo({0, r * ch, double(w), (1 - r) * ch}, cw, ch);
-    p.dasm = Arriba({0, 0, double(w), r * ch}, cw, ch);
+    p.memoria = lugarvista::Ajustado({0, r * ch, double(w), (1 - r) * ch}, cw, ch);
+    p.dasm = lugarvista::Ajustado({0, 0, double(w), r * ch}, cw, ch);
     return p;
 }
 

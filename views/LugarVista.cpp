@@ -17,8 +17,12 @@ bool Alcanzable(const Rect& r, double cw, double ch) {
 }
 
 Rect Ajustado(Rect r, double cw, double ch, double anchoMinimo, double altoMinimo) {
-    r.ancho = std::clamp(r.ancho, anchoMinimo, kMayor);
-    r.alto = std::clamp(r.alto, altoMinimo, kMayor);
+    // A frame raised to its least size grows toward the area's origin, so
+    // that it stays inside the area where the area is big enough.
+    if (r.ancho < anchoMinimo) r.ancho = anchoMinimo, r.izq = std::min(r.izq, cw - r.ancho);
+    if (r.alto < altoMinimo) r.alto = altoMinimo, r.arriba = std::min(r.arriba, ch - r.alto);
+    r.ancho = std::min(r.ancho, kMayor);
+    r.alto = std::min(r.alto, kMayor);
     r.izq = std::clamp(r.izq, 0.0, std::max(0.0, cw - kAsaAncho));
     r.arriba = std::clamp(r.arriba, 0.0, std::max(0.0, ch - kAltoTitulo));
     return r;

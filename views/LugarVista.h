@@ -21,10 +21,11 @@ inline constexpr double kMayor = 32767 * 15.0;
 // title bar inside the cw x ch client area.
 bool Alcanzable(const Rect& r, double cw, double ch);
 
-// The frame raised to the given least size (capped at kMayor) and moved, as
-// little as it takes, so that its top-left corner lies inside the area with
-// room for a piece of its title bar; in an area too small for it the frame
-// stands at the area's origin and overlaps what else is there.
+// The frame raised to the given least size (growing toward the area's origin)
+// and capped at kMayor, then moved, as little as it takes, so that its
+// top-left corner lies inside the area with room for a piece of its title
+// bar; in an area too small for it the frame stands at the area's origin and
+// overlaps what else is there.
 Rect Ajustado(Rect r, double cw, double ch, double anchoMinimo = kAnchoMinimo, double altoMinimo = kAltoMinimo);
 
 // The stored place when it is reachable (raised to the least size), else the

@@ -260,6 +260,28 @@ private slots:
         QVERIFY(f->Marco(TipoVista::DASM)->isMaximized());
     }
 
+    // A stored place out of reach, or a size of nothing, gives way to the
+    // view's place in the default arrangement.
+    void recuperarSustituyeLoInalcanzable() {
+        auto f = Abrir();
+        QVERIFY(f);
+        for (const char* s : {"DASMSettings", "MemoriaSettings", "RegistrosSettings", "PPLSettings"})
+            ajustes_->Poner(s, "Status", "0");
+        ajustes_->Poner("DASMSettings", "Left", "-200000");
+        ajustes_->Poner("MemoriaSettings", "Width", "0");
+        ajustes_->Poner("MemoriaSettings", "Height", "1e30");
+        ajustes_->Poner("RegistrosSettings", "Left", "1e30");
+        ajustes_->Poner("PPLSettings", "Top", "200000");
+        f->EjecutarComando("mnuRecupPos");
+        const QSize c = Cliente(*f);
+        const Posiciones p = Predeterminada(Tw(c.width()), Tw(c.height()), TamDe(f->Marco(TipoVista::PPL)),
+                                            TamDe(f->Marco(TipoVista::Registros)));
+        QCOMPARE(f->Marco(TipoVista::DASM)->geometry(), Rectangulo(p.dasm));
+        QCOMPARE(f->Marco(TipoVista::Memoria)->geometry(), Rectangulo(p.memoria));
+        QCOMPARE(f->Marco(TipoVista::Registros)->pos(), Rectangulo(*p.registros).topLeft());
+        QCOMPARE(f->Marco(TipoVista::PPL)->pos(), Rectangulo(*p.ppl).topLeft());
+    }
+
     void salvarGuardaLaDisposicionActual() {
         auto f = Abrir();
         QVERIFY(f);
