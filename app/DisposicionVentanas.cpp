@@ -12,6 +12,7 @@
 #include "app/frmMain.h"
 #include "platform/Ajustes.h"
 #include "views/AjustesVista.h"
+#include "views/LugarVista.h"
 
 namespace disposicion {
 
@@ -91,19 +92,40 @@ double Leer(const char* seccion, const char* clave, double defecto) {
     return ajustesvista::Leer(seccion, clave, defecto);
 }
 
+// The view's place in the default arrangement, from the frames as they are.
+Rect PlazaPredeterminada(frmMain& f, TipoVista tipo) {
+    const Tam c = Cliente(f);
+    const QMdiSubWindow* ppl = f.Marco(TipoVista::PPL);
+    const QMdiSubWindow* reg = f.Marco(TipoVista::Registros);
+    const Posiciones p = Predeterminada(c.ancho, c.alto, ppl ? TamDe(ppl) : Tam{}, reg ? TamDe(reg) : Tam{});
+    switch (tipo) {
+        case TipoVista::PPL: return *p.ppl;
+        case TipoVista::Registros: return *p.registros;
+        case TipoVista::Memoria: return p.memoria;
+        default: return p.dasm;
+    }
+}
+
 // The stored layout of one shown view applied to it, then its stored state; a
-// minimised listing or memory window keeps its place and size.
+// minimised listing or memory window keeps its place and size. A stored place
+// out of reach, or a size of nothing, gives way to the default arrangement's.
 void AplicarGuardada(frmMain& f, const DatosVista& d) {
     QMdiSubWindow* m = Cargada(f, d.tipo);
     if (!m) return;
-    const QSize pantalla = QGuiApplication::primaryScreen()->size();
-    const double izq = Leer(d.seccion, "Left", 0), arriba = Leer(d.seccion, "Top", -60);
-    if (!d.conTamano) {
-        Colocar(m, izq, arriba);
-    } else if (!m->isMinimized()) {
-        Colocar(m, izq, arriba,
-                Tam{int32_t(Leer(d.seccion, "Width", Tw(pantalla.width()) + 110)),
-                    int32_t(Leer(d.seccion, "Height", Tw(pantalla.height()) - 300))});
+    if (!d.conTamano || !m->isMinimized()) {
+        Colocable(m);
+        const QSize pantalla = QGuiApplication::primaryScreen()->size();
+        const Tam actual = TamDe(m);
+        const Rect guardado{Leer(d.seccion, "Left", 0), Leer(d.seccion, "Top", -60),
+                            d.conTamano ? Leer(d.seccion, "Width", Tw(pantalla.width()) + 110) : actual.ancho,
+                            d.conTamano ? Leer(d.seccion, "Height", Tw(pantalla.height()) - 300) : actual.alto};
+        const Tam c = Cliente(f);
+        const double anchoMin = d.conTamano ? lugarvista::kAnchoMinimo : 0;
+        const double altoMin = d.conTamano ? lugarvista::kAltoMinimo : 0;
+        const Rect r =
+            lugarvista::Elegido(guardado, PlazaPredeterminada(f, d.tipo), c.ancho, c.alto, anchoMin, altoMin);
+        if (d.conTamano) Colocar(m, r);
+        else Colocar(m, r.izq, r.arriba);
     }
     Estado(m, int(Leer(d.seccion, "Status", 2)));
 }
@@ -124,13 +146,19 @@ void EscribirTexto(const char* seccion, const char* clave, const std::string& va
 
 }  // namespace
 
+namespace {
+
+// A pipeline or register window keeps its size; only its place is kept inside.
+Rect Lateral(const Rect& r, int32_t cw, int32_t ch) { return lugarvista::Ajustado(r, cw, ch, 0, 0); }
+}  // namespace
+
 Posiciones Predeterminada(int32_t cw, int32_t ch, Tam ppl, Tam registros) {
     Posiciones p;
-    p.ppl = Rect{double(cw - ppl.ancho), double(ch - ppl.alto + 20), double(ppl.ancho), double(ppl.alto)};
-    p.registros = Rect{double(cw - registros.ancho), 0, double(registros.ancho), double(registros.alto)};
+    p.ppl = Lateral({double(cw - ppl.ancho), double(ch - ppl.alto + 20), double(ppl.ancho), double(ppl.alto)}, cw, ch);
+    p.registros = Lateral({double(cw - registros.ancho), 0, double(registros.ancho), double(registros.alto)}, cw, ch);
     const int32_t w = cw - registros.ancho;
-    p.memoria = Rect{0, 0.6 * ch, double(w), 0.4 * ch};
-    p.dasm = Rect{0, 0, double(w), 0.6 * ch};
+    p.memoria = lugarvista::Ajustado({0, 0.6 * ch, double(w), 0.4 * ch}, cw, ch);
+    p.dasm = lugarvista::Ajustado({0, 0, double(w), 0.6 * ch}, cw, ch);
     return p;
 }
 
@@ -138,15 +166,17 @@ Posiciones Mosaico(int32_t cw, int32_t ch, double r, std::optional<Tam> ppl, std
     Posiciones p;
     int32_t w = cw;
     if (ppl) {
-        p.ppl = Rect{double(cw - ppl->ancho), double(ch - ppl->alto + 20), double(ppl->ancho), double(ppl->alto)};
+        p.ppl = Lateral({double(cw - ppl->ancho), double(ch - ppl->alto + 20), double(ppl->ancho), double(ppl->alto)},
+                        cw, ch);
         w = cw - ppl->ancho;
     }
     if (registros) {
-        p.registros = Rect{double(cw - registros->ancho), 0, double(registros->ancho), double(registros->alto)};
+        p.registros =
+            Lateral({double(cw - registros->ancho), 0, double(registros->ancho), double(registros->alto)}, cw, ch);
         w = cw - registros->ancho;
     }
-    p.memoria = Rect{0, r * ch, double(w), (1 - r) * ch};
-    p.dasm = Rect{0, 0, double(w), r * ch};
+    p.memoria = lugarvista::Ajustado({0, r * ch, double(w), (1 - r) * ch}, cw, ch);
+    p.dasm = lugarvista::Ajustado({0, 0, double(w), r * ch}, cw, ch);
     return p;
 }
 

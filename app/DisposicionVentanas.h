@@ -8,14 +8,13 @@
 #include <optional>
 #include <string>
 
+#include "views/LugarVista.h"
+
 class frmMain;
 
 namespace disposicion {
 
-struct Rect {
-    double izq = 0, arriba = 0, ancho = 0, alto = 0;
-    bool operator==(const Rect&) const = default;
-};
+using Rect = lugarvista::Rect;
 struct Tam {
     int32_t ancho = 0, alto = 0;
 };
@@ -28,6 +27,8 @@ struct Posiciones {
 
 // Pipeline bottom right (20 twips below flush), registers top right, memory
 // (lower 40 %) and listing (upper 60 %) in the width the registers leave.
+// In an area too small for that, both layouts keep every view reachable,
+// give the listing and memory windows their least size, and let views overlap.
 Posiciones Predeterminada(int32_t cw, int32_t ch, Tam ppl, Tam registros);
 // The listing gets the share r of the height and the memory the rest, in the
 // width the shown register window leaves, else the shown pipeline window.

@@ -1,11 +1,13 @@
 #include "views/AjustesVista.h"
 
+#include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QString>
-#include <algorithm>
 #include <cmath>
 
 #include "platform/Ajustes.h"
+#include "views/EnlacePrincipal.h"
+#include "views/LugarVista.h"
 
 namespace ajustesvista {
 
@@ -21,15 +23,35 @@ void Escribir(const std::string& seccion, const std::string& clave, double valor
                                    QString::number(valor, 'g', 7).toStdString());
 }
 
+namespace {
+
+// The client area the frame stands in, in twips; the main window's while the
+// frame is in no area.
+QSizeF Cliente(const QMdiSubWindow& marco) {
+    const QSize s = marco.mdiArea() ? marco.mdiArea()->contentsRect().size() : enlace::AreaCliente();
+    return QSizeF(s) * 15.0;
+}
+
+// The least size kept: a view that keeps its own size has none.
+QSizeF Minimo(Guardar que) {
+    return que == Guardar::SoloLugar ? QSizeF(0, 0) : QSizeF(lugarvista::kAnchoMinimo, lugarvista::kAltoMinimo);
+}
+
+}  // namespace
+
 void RestaurarMarco(QMdiSubWindow& marco, const std::string& seccion, double left, double top, double ancho,
-                    double alto) {
-    left = Leer(seccion, "Left", left);
-    top = Leer(seccion, "Top", top);
-    ancho = Leer(seccion, "Width", ancho);
-    alto = Leer(seccion, "Height", alto);
+                    double alto, Guardar que) {
+    const bool conTamano = que == Guardar::LugarYTamano;
+    if (!conTamano) ancho = marco.width() * 15.0, alto = marco.height() * 15.0;
+    const lugarvista::Rect guardado{Leer(seccion, "Left", left), Leer(seccion, "Top", top),
+                                    conTamano ? Leer(seccion, "Width", ancho) : ancho,
+                                    conTamano ? Leer(seccion, "Height", alto) : alto};
+    const QSizeF c = Cliente(marco);
+    const QSizeF m = Minimo(que);
+    const lugarvista::Rect r =
+        lugarvista::Elegido(guardado, {left, top, ancho, alto}, c.width(), c.height(), m.width(), m.height());
     const int estado = int(Leer(seccion, "Status", 0));
-    marco.move(int(left / 15), int(top / 15));
-    marco.resize(std::max(int(ancho / 15), 120), std::max(int(alto / 15), 80));
+    marco.setGeometry(int(r.izq / 15), int(r.arriba / 15), int(r.ancho / 15), int(r.alto / 15));
     if (estado == 1) marco.showMinimized();
     if (estado == 2) marco.showMaximized();
 }
@@ -38,11 +60,18 @@ void GuardarMarco(const QMdiSubWindow& marco, const std::string& seccion, Guarda
     const int estado = marco.isMinimized() ? 1 : marco.isMaximized() ? 2 : 0;
     Escribir(seccion, "Status", estado);
     if (estado != 0) return;
-    Escribir(seccion, "Left", marco.x() * 15.0);
-    Escribir(seccion, "Top", (marco.y() + subida) * 15.0);
+    // A frame out of reach or without a size is stored where it can be reached.
+    const QRect g = marco.geometry().translated(0, subida);
+    lugarvista::Rect r{g.x() * 15.0, g.y() * 15.0, g.width() * 15.0, g.height() * 15.0};
+    const QSizeF c = Cliente(marco);
+    const QSizeF m = Minimo(que);
+    if (!lugarvista::Alcanzable(r, c.width(), c.height()))
+        r = lugarvista::Ajustado(r, c.width(), c.height(), m.width(), m.height());
+    Escribir(seccion, "Left", r.izq);
+    Escribir(seccion, "Top", r.arriba);
     if (que == Guardar::SoloLugar) return;
-    Escribir(seccion, "Width", marco.width() * 15.0);
-    Escribir(seccion, "Height", marco.height() * 15.0);
+    Escribir(seccion, "Width", r.ancho);
+    Escribir(seccion, "Height", r.alto);
 }
 
 }  // namespace ajustesvista

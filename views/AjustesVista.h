@@ -11,15 +11,20 @@ namespace ajustesvista {
 double Leer(const std::string& seccion, const std::string& clave, double porDefecto);
 void Escribir(const std::string& seccion, const std::string& clave, double valor);
 
+enum class Guardar { LugarYTamano, SoloLugar };
+
 // A view's MDI child placed from "Left", "Top", "Width", "Height" (twips, the
-// defaults given) and then put in the stored "Status" (1 minimised, 2 maximised).
+// defaults given; with SoloLugar only the place, the frame keeping its size)
+// and then put in the stored "Status" (1 minimised, 2 maximised). What is
+// stored and would leave the frame out of reach in its client area, or with
+// no size, gives way to the defaults, themselves kept usable.
 void RestaurarMarco(QMdiSubWindow& marco, const std::string& seccion, double left, double top, double ancho,
-                    double alto);
+                    double alto, Guardar que = Guardar::LugarYTamano);
 // Writes "Status" always, and while the state is normal the place ("Left",
 // "Top") and, unless only the place is kept, the size. `subida` is what the
 // view has raised its window by for an unfolded panel: the stored top is the
-// folded one.
-enum class Guardar { LugarYTamano, SoloLugar };
+// folded one. A frame out of reach or with no size is stored moved into reach
+// and given the least size.
 void GuardarMarco(const QMdiSubWindow& marco, const std::string& seccion, Guardar que = Guardar::LugarYTamano,
                   int subida = 0);
 

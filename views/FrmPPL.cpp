@@ -304,12 +304,9 @@ void FrmPPL::Cargar(QMdiSubWindow* marco) {
         });
         marco->adjustSize();
         const QSize area = enlace::AreaCliente();
-        const double left = ajustesvista::Leer(kSeccion, "Left", Tw(area.width()) - Tw(marco->width()) + 20);
-        const double top = ajustesvista::Leer(kSeccion, "Top", Tw(area.height()) - Tw(marco->height()) + 20);
-        marco->move(int(left / 15), int(top / 15));
-        const int estado = int(ajustesvista::Leer(kSeccion, "Status", 0));
-        if (estado == 1) marco->showMinimized();
-        if (estado == 2) marco->showMaximized();
+        ajustesvista::RestaurarMarco(*marco, kSeccion, Tw(area.width()) - Tw(marco->width()) + 20,
+                                     Tw(area.height()) - Tw(marco->height()) + 20, 0, 0,
+                                     ajustesvista::Guardar::SoloLugar);
     }
     Mostrar();
 }

@@ -298,15 +298,11 @@ QMdiSubWindow* FrmRegistros::Marco() const { return qobject_cast<QMdiSubWindow*>
 void FrmRegistros::Cargar(QMdiSubWindow* marco) {
     if (marco) {
         const QSize area = enlace::AreaCliente();
-        const double left = ajustesvista::Leer(kSeccion, "Left", Tw(area.width()) - disposicion::kAnchoVentana + 20);
-        const double top = ajustesvista::Leer(kSeccion, "Top", 0);
-        marco->move(int(left / 15), int(top / 15));
         // The width is the register list's; the frame's borders come on top.
         const int bordes = std::max(0, marco->width() - width());
         marco->resize(Px(disposicion::kAnchoVentana) + bordes, Px(disposicion::kAltoVentana));
-        const int estado = int(ajustesvista::Leer(kSeccion, "Status", 0));
-        if (estado == 1) marco->showMinimized();
-        if (estado == 2) marco->showMaximized();
+        ajustesvista::RestaurarMarco(*marco, kSeccion, Tw(area.width()) - disposicion::kAnchoVentana + 20, 0, 0, 0,
+                                     ajustesvista::Guardar::SoloLugar);
     }
     logica_.refrescarPrincipal = [this] {
         if (!enlace::Refrescar()) logica_.Refrescar();

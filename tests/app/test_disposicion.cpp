@@ -82,6 +82,54 @@ private slots:
         QCOMPARE(ninguna.dasm.ancho, 15000.0);
     }
 
+    // A client area too small for the shares: the listing and memory windows
+    // keep their title bar and a few rows (3000 x 1800 twips) and overlap;
+    // every view's corner stays inside the area (at its origin when the area
+    // is smaller than the view).
+    void areaPequenaDejaCadaVistaUtilizable_data() {
+        QTest::addColumn<int>("cw");
+        QTest::addColumn<int>("ch");
+        for (const auto& [cw, ch] : std::vector<std::pair<int, int>>{
+                 {15000, 9000}, {6000, 4500}, {4500, 9000}, {15000, 2400}, {3000, 1800}, {1500, 900}, {300, 150}, {0, 0}})
+            QTest::addRow("%dx%d", cw, ch) << cw << ch;
+    }
+    void areaPequenaDejaCadaVistaUtilizable() {
+        QFETCH(int, cw);
+        QFETCH(int, ch);
+        const Tam ppl{3900, 2900}, reg{4000, 5000};
+        auto dentro = [&](const Rect& r, const char* que) {
+            const QByteArray nombre = QByteArray(que) + " " + QByteArray::number(r.izq) + "," +
+                                      QByteArray::number(r.arriba) + " " + QByteArray::number(r.ancho) + "x" +
+                                      QByteArray::number(r.alto);
+            QVERIFY2(r.izq >= 0 && r.arriba >= 0, nombre);
+            QVERIFY2(r.izq == 0 || r.izq + 600 <= cw, nombre);      // a piece of its title bar shows
+            QVERIFY2(r.arriba == 0 || r.arriba + 300 <= ch, nombre);
+        };
+        auto utilizable = [&](const Rect& r, const char* que) {
+            dentro(r, que);
+            QVERIFY2(r.ancho >= 3000 && r.alto >= 1800, que);
+        };
+        for (double r : {0.2, 0.5, 0.7, 0.8}) {
+            const Posiciones m = Mosaico(cw, ch, r, ppl, reg);
+            utilizable(m.dasm, "DASM");
+            utilizable(m.memoria, "Memoria");
+            dentro(*m.ppl, "PPL");
+            dentro(*m.registros, "Registros");
+            // The memory window stays below the listing's top, its bottom at the area's when it fits.
+            if (ch >= 1800) QCOMPARE(m.memoria.arriba + m.memoria.alto, double(ch));
+        }
+        const Posiciones p = Predeterminada(cw, ch, ppl, reg);
+        utilizable(p.dasm, "DASM");
+        utilizable(p.memoria, "Memoria");
+        dentro(*p.ppl, "PPL");
+        dentro(*p.registros, "Registros");
+        // Where the area is big enough the shares are the plain ones.
+        if (cw >= 4000 + 3000 && ch >= 4500) {
+            QCOMPARE(p.dasm, (Rect{0, 0, double(cw - 4000), 0.6 * ch}));
+            QCOMPARE(p.memoria, (Rect{0, 0.6 * ch, double(cw - 4000), 0.4 * ch}));
+        }
+    }
+
     void mosaicoAlternaYCambiaElTitulo() {
         auto f = Abrir();
         QVERIFY(f);
@@ -103,6 +151,38 @@ private slots:
         QCOMPARE(f->Marco(TipoVista::DASM)->geometry(), Rectangulo(Mosaico(cw, ch, 0.8, {}, {}).dasm));
         QVERIFY(!f->Marco(TipoVista::Registros)->isVisible());
         QCOMPARE(f->Accion("mnuWindowMosaico")->text(), QString("Alternar &Mosaico (20% - 80%)"));
+    }
+
+    // In a small main window the arrangements leave every view reachable with
+    // a size, and Salvar Posición stores what a later start can show.
+    void ventanaPequenaGuardaLugaresSanos_data() {
+        QTest::addColumn<QString>("comando");
+        QTest::newRow("mosaico") << "mnuWindowMosaico";
+        QTest::newRow("predeterminado") << "mnuWindowPred";
+    }
+    void ventanaPequenaGuardaLugaresSanos() {
+        QFETCH(QString, comando);
+        auto f = Abrir();
+        QVERIFY(f);
+        f->resize(f->minimumSizeHint());
+        QTRY_VERIFY(Cliente(*f).height() < 120);
+        const QSize c = Cliente(*f);
+        f->EjecutarComando(comando.toStdString());
+        f->EjecutarComando("mnuSalvarPos");
+        auto numero = [&](const char* s, const char* k) {
+            const std::string* v = ajustes_->Valor(s, k);
+            return v ? std::stod(*v) : -1e9;
+        };
+        for (const char* s : {"DASMSettings", "MemoriaSettings", "PPLSettings", "RegistrosSettings"}) {
+            const double izq = numero(s, "Left"), arriba = numero(s, "Top");
+            const QByteArray que = QByteArray(s) + " " + QByteArray::number(izq) + "," + QByteArray::number(arriba);
+            QVERIFY2(izq >= 0 && izq < Tw(c.width()), que);
+            QVERIFY2(arriba >= 0 && arriba < Tw(c.height()), que);
+        }
+        for (const char* s : {"DASMSettings", "MemoriaSettings"}) {
+            QVERIFY2(numero(s, "Width") >= 3000, s);
+            QVERIFY2(numero(s, "Height") >= 1800, s);
+        }
     }
 
     // Hiding the memory window through the Window menu (or its button) keeps
@@ -178,6 +258,28 @@ private slots:
         ajustes_->valores.erase({plataforma::kAplicacion, "DASMSettings", "Status"});
         f->EjecutarComando("mnuRecupPos");
         QVERIFY(f->Marco(TipoVista::DASM)->isMaximized());
+    }
+
+    // A stored place out of reach, or a size of nothing, gives way to the
+    // view's place in the default arrangement.
+    void recuperarSustituyeLoInalcanzable() {
+        auto f = Abrir();
+        QVERIFY(f);
+        for (const char* s : {"DASMSettings", "MemoriaSettings", "RegistrosSettings", "PPLSettings"})
+            ajustes_->Poner(s, "Status", "0");
+        ajustes_->Poner("DASMSettings", "Left", "-200000");
+        ajustes_->Poner("MemoriaSettings", "Width", "0");
+        ajustes_->Poner("MemoriaSettings", "Height", "1e30");
+        ajustes_->Poner("RegistrosSettings", "Left", "1e30");
+        ajustes_->Poner("PPLSettings", "Top", "200000");
+        f->EjecutarComando("mnuRecupPos");
+        const QSize c = Cliente(*f);
+        const Posiciones p = Predeterminada(Tw(c.width()), Tw(c.height()), TamDe(f->Marco(TipoVista::PPL)),
+                                            TamDe(f->Marco(TipoVista::Registros)));
+        QCOMPARE(f->Marco(TipoVista::DASM)->geometry(), Rectangulo(p.dasm));
+        QCOMPARE(f->Marco(TipoVista::Memoria)->geometry(), Rectangulo(p.memoria));
+        QCOMPARE(f->Marco(TipoVista::Registros)->pos(), Rectangulo(*p.registros).topLeft());
+        QCOMPARE(f->Marco(TipoVista::PPL)->pos(), Rectangulo(*p.ppl).topLeft());
     }
 
     void salvarGuardaLaDisposicionActual() {

@@ -1,0 +1,154 @@
+// The four views' places in the main window's client area: a stored place or
+// size that would leave a view out of reach or with no size gives way to the
+// view's default place when it opens, and saving never stores one.
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QtTest>
+#include <memory>
+
+#include "app/frmMain.h"
+#include "data/DatosPrograma.h"
+#include "fakes/AjustesMemoria.h"
+#include "fakes/CuadrosFalsos.h"
+
+namespace {
+
+constexpr TipoVista kVistas[] = {TipoVista::DASM, TipoVista::Memoria, TipoVista::Registros, TipoVista::PPL};
+constexpr const char* kSecciones[] = {"DASMSettings", "MemoriaSettings", "RegistrosSettings", "PPLSettings"};
+
+}  // namespace
+
+class TestLugarVistas : public QObject {
+    Q_OBJECT
+    std::unique_ptr<prueba::AjustesMemoria> ajustes_;
+    std::unique_ptr<prueba::CuadrosFalsos> cuadros_;
+
+    // A normal main window of 760 x 560 pixels, its views opened from the settings.
+    std::unique_ptr<frmMain> Abrir() {
+        ajustes_->Poner("MainSettings", "Status", "0");
+        ajustes_->Poner("MainSettings", "Left", "0");
+        ajustes_->Poner("MainSettings", "Top", "0");
+        ajustes_->Poner("MainSettings", "Width", "11400");
+        ajustes_->Poner("MainSettings", "Height", "8400");
+        LeerOpciones();
+        CrearObjetosPrograma();
+        auto f = std::make_unique<frmMain>();
+        f->show();
+        if (!QTest::qWaitForWindowExposed(f.get())) return nullptr;
+        return f;
+    }
+    std::vector<QRect> Lugares(frmMain& f) {
+        std::vector<QRect> r;
+        for (TipoVista t : kVistas) r.push_back(f.Marco(t) ? f.Marco(t)->geometry() : QRect());
+        return r;
+    }
+    // Reachable: the frame has a size and a piece of its title bar lies in the client area.
+    static bool Alcanzable(const QRect& marco, const QSize& area) {
+        const QRect titulo = QRect(marco.topLeft(), QSize(marco.width(), 20)) & QRect(QPoint(), area);
+        return marco.width() >= 40 && marco.height() >= 10 && titulo.width() >= 40 && titulo.height() >= 10;
+    }
+
+private slots:
+    void init() {
+        ajustes_ = std::make_unique<prueba::AjustesMemoria>();
+        cuadros_ = std::make_unique<prueba::CuadrosFalsos>();
+    }
+    void cleanup() {
+        cuadros_.reset();
+        ajustes_.reset();
+    }
+
+    void lugarGuardadoInalcanzable_data() {
+        QTest::addColumn<QStringList>("guardado");  // key, value, key, value...
+        QTest::newRow("a la izquierda") << QStringList{"Left", "-200000"};
+        QTest::newRow("a la derecha") << QStringList{"Left", "11390"};
+        QTest::newRow("encima") << QStringList{"Top", "-400"};
+        QTest::newRow("debajo") << QStringList{"Top", "200000"};
+        QTest::newRow("sin tamano") << QStringList{"Width", "0", "Height", "0"};
+        QTest::newRow("tamano negativo") << QStringList{"Width", "-6000", "Height", "-4500"};
+        QTest::newRow("tamano enorme") << QStringList{"Width", "1e12", "Height", "1e30"};
+        QTest::newRow("todo enorme") << QStringList{"Left", "1e30", "Top", "-1e30", "Width", "1e30", "Height", "1e30"};
+    }
+    void lugarGuardadoInalcanzable() {
+        QFETCH(QStringList, guardado);
+        std::vector<QRect> predeterminados;
+        {
+            auto f = Abrir();
+            QVERIFY(f);
+            predeterminados = Lugares(*f);
+        }
+        // What the first window's views stored as they closed is put aside.
+        ajustes_.reset();
+        ajustes_ = std::make_unique<prueba::AjustesMemoria>();
+        for (const char* s : kSecciones) {
+            ajustes_->Poner(s, "Status", "0");
+            for (int i = 0; i + 1 < guardado.size(); i += 2)
+                ajustes_->Poner(s, guardado[i].toStdString(), guardado[i + 1].toStdString());
+        }
+        auto f = Abrir();
+        QVERIFY(f);
+        const QSize area = f->AreaCliente()->size();
+        const std::vector<QRect> lugares = Lugares(*f);
+        for (size_t i = 0; i < lugares.size(); ++i) {
+            QVERIFY2(!lugares[i].isNull(), kSecciones[i]);
+            QVERIFY2(f->Marco(kVistas[i])->isVisible(), kSecciones[i]);
+            QCOMPARE(lugares[i], predeterminados[i]);
+            QVERIFY2(Alcanzable(lugares[i], area), kSecciones[i]);
+        }
+    }
+
+    // A place that is reachable, though partly outside the area, is kept.
+    void lugarGuardadoAlcanzableSeRespeta() {
+        for (const char* s : kSecciones) {
+            ajustes_->Poner(s, "Status", "0");
+            ajustes_->Poner(s, "Left", "-1500");
+            ajustes_->Poner(s, "Top", "6000");
+            ajustes_->Poner(s, "Width", "6000");
+            ajustes_->Poner(s, "Height", "4500");
+        }
+        auto f = Abrir();
+        QVERIFY(f);
+        for (size_t i = 0; i < std::size(kVistas); ++i) {
+            QMdiSubWindow* m = f->Marco(kVistas[i]);
+            QCOMPARE(m->pos(), QPoint(-100, 400));
+            if (kVistas[i] == TipoVista::DASM || kVistas[i] == TipoVista::Memoria) QCOMPARE(m->size(), QSize(400, 300));
+        }
+    }
+
+    // Views dragged out of reach or squeezed to nothing: Salvar Posición
+    // stores places in reach and sizes, and the next start shows them there.
+    void salvarNoGuardaLugaresInalcanzables() {
+        auto f = Abrir();
+        QVERIFY(f);
+        const QSize area = f->AreaCliente()->size();
+        f->Marco(TipoVista::DASM)->setGeometry(-3000, 40, 0, 0);
+        f->Marco(TipoVista::Memoria)->setGeometry(2000, 2000, 300, 200);
+        f->Marco(TipoVista::Registros)->move(30, -500);
+        f->Marco(TipoVista::PPL)->move(area.width() - 5, area.height() - 5);
+        f->EjecutarComando("mnuSalvarPos");
+        auto numero = [&](const char* s, const char* k) {
+            const std::string* v = ajustes_->Valor(s, k);
+            return v ? std::stod(*v) : -1e9;
+        };
+        for (size_t i = 0; i < std::size(kSecciones); ++i) {
+            const char* s = kSecciones[i];
+            const bool conTamano = kVistas[i] == TipoVista::DASM || kVistas[i] == TipoVista::Memoria;
+            const QRect guardado(int(numero(s, "Left") / 15), int(numero(s, "Top") / 15),
+                                 conTamano ? int(numero(s, "Width") / 15) : f->Marco(kVistas[i])->width(),
+                                 conTamano ? int(numero(s, "Height") / 15) : f->Marco(kVistas[i])->height());
+            QVERIFY2(Alcanzable(guardado, area),
+                     QByteArray(s) + " " + QByteArray::number(guardado.x()) + "," + QByteArray::number(guardado.y()) +
+                         " " + QByteArray::number(guardado.width()) + "x" + QByteArray::number(guardado.height()));
+        }
+        f.reset();
+        auto otra = Abrir();
+        QVERIFY(otra);
+        QCOMPARE(otra->Marco(TipoVista::DASM)->x(), 0);
+        QCOMPARE(otra->Marco(TipoVista::DASM)->y(), 40);
+        QVERIFY(otra->Marco(TipoVista::DASM)->width() >= 200 && otra->Marco(TipoVista::DASM)->height() >= 120);
+        QCOMPARE(otra->Marco(TipoVista::Registros)->pos(), QPoint(30, 0));
+    }
+};
+
+QTEST_MAIN(TestLugarVistas)
+#include "test_lugar_vistas.moc"
