@@ -226,12 +226,12 @@ void LogicaOpciones::SalvarDatos() {
     if (CambiosReinicio) Aviso("Configuración", kTextoReinicio, 11110);
     // The settings reader takes a negative margin or fewer than one copy for a
     // damaged value and opens with the default: the nearest value it keeps is
-    // stored instead, and the box shows it.
+    // stored instead. That, and a number past what 16 bits hold, is a
+    // corrected value, and the box shows it.
     auto corregido = [](std::string& caja, int16_t minimo) {
-        const int16_t leido = TextoANumero16(caja);
-        if (leido >= minimo) return leido;
-        caja = std::to_string(minimo);
-        return minimo;
+        const int16_t leido = std::max(TextoANumero16(caja), minimo);
+        if (leido != RedondearParD(Val(caja))) caja = std::to_string(leido);
+        return leido;
     };
     int16_t* const margenes[6] = {&MgSup, &MgInf, &MgIzq, &MgDer, &MgCab, &MgPie};
     for (int m = kSup; m <= kPie; ++m) {

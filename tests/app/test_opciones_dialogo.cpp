@@ -373,6 +373,17 @@ private slots:
         QCOMPARE(izq->text(), QString("0"));
         QCOMPARE(copias->text(), QString("1"));
         QVERIFY(d->isVisible());
+        // Past what 16 bits hold: the largest value is stored and shown.
+        for (QLineEdit* caja : {izq, copias}) {
+            caja->setFocus();
+            caja->selectAll();
+            QTest::keyClicks(caja, "99999");
+        }
+        Clic(Hijo<QPushButton>(d.get(), "cmdApply"));
+        QCOMPARE(MgIzq, int16_t(32767));
+        QCOMPARE(NumCopias, int16_t(32767));
+        QCOMPARE(izq->text(), QString("32767"));
+        QCOMPARE(copias->text(), QString("32767"));
     }
 
     void margenesYCopias() {

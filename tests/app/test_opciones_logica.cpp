@@ -102,22 +102,27 @@ private slots:
 
     // What applying stores opens again after a restart: a negative margin and
     // fewer than one copy, which the settings reader would replace by their
-    // defaults, are stored as the nearest value it keeps, and the boxes say so.
+    // defaults, are stored as the nearest value it keeps, and the boxes say so;
+    // so are numbers past what 16 bits hold.
     void loAplicadoSobreviveAUnReinicio_data() {
         QTest::addColumn<QString>("margen");
         QTest::addColumn<QString>("copias");
         QTest::addColumn<int>("mm");
         QTest::addColumn<int>("numCopias");
-        QTest::newRow("validos") << "15" << "3" << 15 << 3;
-        QTest::newRow("negativos") << "-4" << "-2" << 0 << 1;
-        QTest::newRow("cero copias") << "0" << "0" << 0 << 1;
-        QTest::newRow("sin numero") << "abc" << "abc" << 0 << 1;
+        QTest::addColumn<QString>("cajaMargen");  // the margin box afterwards
+        QTest::newRow("validos") << "15" << "3" << 15 << 3 << "15";
+        QTest::newRow("negativos") << "-4" << "-2" << 0 << 1 << "0";
+        QTest::newRow("cero copias") << "0" << "0" << 0 << 1 << "0";
+        QTest::newRow("sin numero") << "abc" << "abc" << 0 << 1 << "abc";
+        QTest::newRow("mas de 16 bits") << "99999" << "99999" << 32767 << 32767 << "32767";
+        QTest::newRow("redondeo al limite") << "32767.4" << "32767.6" << 32767 << 32767 << "32767.4";
     }
     void loAplicadoSobreviveAUnReinicio() {
         QFETCH(QString, margen);
         QFETCH(QString, copias);
         QFETCH(int, mm);
         QFETCH(int, numCopias);
+        QFETCH(QString, cajaMargen);
         LogicaOpciones l = Cargada();
         l.c.margenes[kIzq] = margen.toStdString();
         l.c.margenes[kPie] = margen.toStdString();
@@ -128,6 +133,8 @@ private slots:
         QCOMPARE(int(NumCopias), numCopias);
         QCOMPARE(l.c.copias, std::to_string(numCopias));
         QCOMPARE(int(TextoANumero16(l.c.margenes[kIzq])), mm);
+        QCOMPARE(l.c.margenes[kIzq], cajaMargen.toStdString());
+        QCOMPARE(l.c.margenes[kPie], cajaMargen.toStdString());
         GuardarOpciones();
         MgIzq = MgPie = NumCopias = -99;
         LeerOpciones();
