@@ -2,6 +2,7 @@
 // settings round trip, the handlers of the processor and options tabs, the
 // tools' templates, the section grid's ranges and the page preview geometry.
 #include <QtTest>
+#include <limits>
 
 #include "app/LogicaOpciones.h"
 #include "core/ClassMemoria.h"
@@ -440,6 +441,28 @@ private slots:
         QCOMPARE(PosicionEtiqueta(1, 2, 600, 200), (std::array{100, 1550}));
         QCOMPARE(PosicionEtiqueta(0, 1, 600, 200), (std::array{1900, 250}));
         QCOMPARE(PosicionEtiqueta(1, 1, 600, 200), (std::array{600, 1400}));
+    }
+
+    // Margins at the ends of their range: the sums for the header and footer
+    // lines and the lines' places are not wrapped, only kept inside 32 bits.
+    void margenesExtremos() {
+        constexpr int32_t kMax = std::numeric_limits<int32_t>::max(), kMin = std::numeric_limits<int32_t>::min();
+        std::array<int32_t, 6> t;
+        t.fill(kMax);
+        // 2 x 2147483647 / 15840 x 2500 = 677867312.8
+        DibujoPagina d = CalcularPagina(12240, 15840, 1, t);
+        QCOMPARE(d.lineas[2].y1, 500 + 677867313);
+        QCOMPARE(d.lineas[3].y1, 500 + 2500 - 677867313);
+        t.fill(kMin);
+        d = CalcularPagina(12240, 15840, 1, t);
+        QCOMPARE(d.lineas[2].y1, 500 - 677867313);  // -4294967296 / 15840 x 2500 = -677867313.1
+        QCOMPARE(d.lineas[3].y1, 500 + 2500 + 677867313);
+        // A paper of one twip: every offset is far past 32 bits.
+        t.fill(kMax);
+        d = CalcularPagina(1, 1, 1, t);
+        QCOMPARE((std::array{d.lineas[0].y1, d.lineas[1].y1, d.lineas[2].y1, d.lineas[3].y1}),
+                 (std::array{kMax, kMin, kMax, kMin}));
+        QCOMPARE((std::array{d.lineas[4].x1, d.lineas[5].x1}), (std::array{kMax, kMin}));
     }
 
     void textosDeImpresoraYFuente() {
