@@ -9,6 +9,8 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFile>
+#include <QFontDialog>
+#include <QFontInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -30,6 +32,7 @@
 #include "fakes/AjustesMemoria.h"
 #include "fakes/CuadrosFalsos.h"
 #include "fakes/ImpresoraFalsa.h"
+#include "platform/qt/ImpresoraQt.h"
 
 namespace {
 
@@ -433,6 +436,49 @@ private slots:
         auto otra = Abrir(0);
         Clic(Hijo<QPushButton>(otra.get(), "cmdOK"));
         QCOMPARE(FontName, std::string("Courier New"));  // loading gave the printer the settings' font
+    }
+
+    // The font dialog opens on the report's font as it prints, so that
+    // Aceptar without a change keeps it, also where its family is missing.
+    void dialogoDeFuenteConLaFuenteDelInforme() {
+        QFont mostrada;
+        QTimer::singleShot(0, this, [&] {
+            auto* d = qobject_cast<QFontDialog*>(QApplication::activeModalWidget());
+            QVERIFY(d);
+            mostrada = d->currentFont();
+            d->accept();
+        });
+        const auto elegida = DialogosOpcionesQt().Fuente(nullptr, "Courier New", 12);
+        QCOMPARE(elegida, (std::pair<std::string, float>("Courier New", 12)));
+        QVERIFY(QFontInfo(mostrada).fixedPitch());
+        QCOMPARE(mostrada.pointSizeF(), 12.0);
+        QVERIFY(!mostrada.bold() && !mostrada.italic());
+
+        // What the dialog is handed is the font the printer prints in.
+        struct Interceptados : DialogosOpcionesQt {
+            std::optional<QFont> PedirFuente(QWidget*, const QFont& inicial) override {
+                entregada = inicial;
+                return respuesta ? respuesta : inicial;
+            }
+            QFont entregada;
+            std::optional<QFont> respuesta;
+        } dialogos;
+        plataforma::ImpresoraQt imp(plataforma::ImpresoraQt::Destino::Pdf);
+        imp.FontName("Courier New");
+        imp.FontSize(12);
+        QCOMPARE(dialogos.Fuente(nullptr, imp.FontName(), imp.FontSize()), elegida);
+        const QFont& f = dialogos.entregada;
+        const QFont& impresa = imp.Fuente();
+        QCOMPARE(f.family(), QString("Courier New"));
+        QCOMPARE(std::tuple(f.family(), f.pointSizeF(), f.bold(), f.italic(), f.styleHint(), f.fixedPitch()),
+                 std::tuple(impresa.family(), impresa.pointSizeF(), impresa.bold(), impresa.italic(),
+                            impresa.styleHint(), impresa.fixedPitch()));
+        QCOMPARE(f.styleHint(), QFont::Monospace);
+        QVERIFY(f.fixedPitch());
+        // A font the user picks comes back; a cancelled dialog keeps the font.
+        dialogos.respuesta = QFont("DejaVu Sans", 9);
+        QCOMPARE(dialogos.Fuente(nullptr, "Courier New", 12), (std::pair<std::string, float>("DejaVu Sans", 9)));
+        dialogos.respuesta = std::nullopt;
     }
 
     void salvarElEntorno() {
