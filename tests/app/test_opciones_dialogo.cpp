@@ -8,7 +8,9 @@
 #include <QTimer>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QFontDialog>
 #include <QFontInfo>
 #include <QLabel>
@@ -497,14 +499,26 @@ private slots:
         QVERIFY(f.open(QIODevice::ReadOnly));
         QCOMPARE(f.readLine().trimmed().toStdString(), CabeceraEntorno());
 
-        // A cancelled file choice writes nothing and closes the dialog.
-        const std::string otra = dir.filePath("otra.ent").toStdString();
+        // A cancelled file choice writes nothing and closes the dialog: the
+        // folder holds what it held, the file written before unchanged.
+        f.close();
+        const auto contenido = [&] {
+            QStringList c;
+            for (const QFileInfo& i : QDir(dir.path()).entryInfoList(QDir::AllEntries | QDir::NoDotAndDotDot |
+                                                                      QDir::Hidden | QDir::System)) {
+                QFile e(i.filePath());
+                c << i.fileName() + ":" + (e.open(QIODevice::ReadOnly) ? QString::fromUtf8(e.readAll().toHex()) : "");
+            }
+            return c;
+        };
+        const QStringList antes = contenido();
+        QCOMPARE(antes.size(), 1);  // e.ent
         auto d2 = Abrir(1);
         Clic(Hijo<QCheckBox>(d2.get(), "ChkRegistros"));
         Clic(Hijo<QPushButton>(d2.get(), "cmdOK"));
         QCOMPARE(d2->result(), int(QDialog::Accepted));
         QVERIFY(!Registros);
-        QVERIFY(!QFile::exists(QString::fromStdString(otra)));
+        QCOMPARE(contenido(), antes);
     }
 
     // The main window's commands open the dialog modally in each mode.
