@@ -358,7 +358,8 @@ private slots:
     }
 
     // Applying a negative margin or no copies stores what a restart reads
-    // back, and the boxes show it while the dialog stays open.
+    // back, and a number past what 16 bits hold the largest value; the boxes
+    // show what was stored while the dialog stays open.
     void aplicarCorrigeMargenYCopias() {
         prueba::ImpresoraFalsa impresora;
         gHayImpresora = true;
@@ -366,29 +367,23 @@ private slots:
         Pestana(*d, "Pagina");
         auto* izq = Hijo<QLineEdit>(d.get(), "TxtMgIzq");
         auto* copias = Hijo<QLineEdit>(d.get(), "TxtCopias");
-        izq->setFocus();
-        izq->selectAll();
-        QTest::keyClicks(izq, "-5");
-        copias->setFocus();
-        copias->selectAll();
-        QTest::keyClicks(copias, "0");
-        Clic(Hijo<QPushButton>(d.get(), "cmdApply"));
-        QCOMPARE(MgIzq, int16_t(0));
-        QCOMPARE(NumCopias, int16_t(1));
-        QCOMPARE(izq->text(), QString("0"));
-        QCOMPARE(copias->text(), QString("1"));
-        QVERIFY(d->isVisible());
-        // Past what 16 bits hold: the largest value is stored and shown.
-        for (QLineEdit* caja : {izq, copias}) {
-            caja->setFocus();
-            caja->selectAll();
-            QTest::keyClicks(caja, "99999");
+        struct Ronda {
+            const char *margen, *copias;
+            int16_t mm, numCopias;
+        };
+        for (const Ronda& r : {Ronda{"-5", "0", 0, 1}, Ronda{"99999", "99999", 32767, 32767}}) {
+            for (auto [caja, texto] : {std::pair{izq, r.margen}, std::pair{copias, r.copias}}) {
+                caja->setFocus();
+                caja->selectAll();
+                QTest::keyClicks(caja, texto);
+            }
+            Clic(Hijo<QPushButton>(d.get(), "cmdApply"));
+            QCOMPARE(MgIzq, r.mm);
+            QCOMPARE(NumCopias, r.numCopias);
+            QCOMPARE(izq->text(), QString::number(r.mm));
+            QCOMPARE(copias->text(), QString::number(r.numCopias));
+            QVERIFY(d->isVisible());
         }
-        Clic(Hijo<QPushButton>(d.get(), "cmdApply"));
-        QCOMPARE(MgIzq, int16_t(32767));
-        QCOMPARE(NumCopias, int16_t(32767));
-        QCOMPARE(izq->text(), QString("32767"));
-        QCOMPARE(copias->text(), QString("32767"));
     }
 
     void margenesYCopias() {
