@@ -226,12 +226,12 @@ void LogicaOpciones::SalvarDatos() {
     if (CambiosReinicio) Aviso("Configuración", kTextoReinicio, 11110);
     // The settings reader takes a negative margin or fewer than one copy for a
     // damaged value and opens with the default: the nearest value it keeps is
-    // stored instead, and the box shows it.
+    // stored instead. That, and a number past what 16 bits hold, is a
+    // corrected value, and the box shows it.
     auto corregido = [](std::string& caja, int16_t minimo) {
-        const int16_t leido = TextoANumero16(caja);
-        if (leido >= minimo) return leido;
-        caja = std::to_string(minimo);
-        return minimo;
+        const int16_t leido = std::max(TextoANumero16(caja), minimo);
+        if (leido != RedondearParD(Val(caja))) caja = std::to_string(leido);
+        return leido;
     };
     int16_t* const margenes[6] = {&MgSup, &MgInf, &MgIzq, &MgDer, &MgCab, &MgPie};
     for (int m = kSup; m <= kPie; ++m) {
@@ -370,10 +370,13 @@ std::string EditorLimite::Cambio(int posicion) {
 
 namespace {
 
-int Desplazamiento(int32_t margen, double papel, int caja) {
+// Margins, their sums and the lines' places are worked out in 64 bits (two
+// margins of 32 bits add up past 32), and a place is kept inside 32 bits.
+int64_t Desplazamiento(int64_t margen, double papel, int caja) {
     if (papel <= 0) return 0;
-    return RedondearPar32(double(margen) / papel * caja);
+    return RedondearEn<int64_t>(double(margen) / papel * caja);
 }
+int Lugar(int64_t v) { return RedondearPar32(double(v)); }
 
 std::string TextoMm(double twips) { return TextoStr(RedondearPar32(twips / kTwipsPorMm)) + " mm"; }
 
@@ -390,16 +393,15 @@ DibujoPagina CalcularPagina(double pw, double ph, int orientacion, const std::ar
     d.alto = vertical ? 2500 : 1700;
     constexpr uint32_t kRojo = 0xC0, kVerde = 0x8000;
     const int x0 = d.x0, y0 = d.y0, w = d.ancho, h = d.alto;
-    const int sup = Desplazamiento(t[kSup], ph, h);
-    const int inf = Desplazamiento(t[kInf], ph, h);
-    const int cab = Desplazamiento(t[kCab] + t[kSup], ph, h);
-    const int pie = Desplazamiento(t[kPie] + t[kInf], ph, h);
-    const int izq = Desplazamiento(t[kIzq], pw, w);
-    const int der = Desplazamiento(t[kDer], pw, w);
+    const int sup = Lugar(y0 + Desplazamiento(t[kSup], ph, h));
+    const int inf = Lugar(y0 + h - Desplazamiento(t[kInf], ph, h));
+    const int cab = Lugar(y0 + Desplazamiento(int64_t(t[kCab]) + t[kSup], ph, h));
+    const int pie = Lugar(y0 + h - Desplazamiento(int64_t(t[kPie]) + t[kInf], ph, h));
+    const int izq = Lugar(x0 + Desplazamiento(t[kIzq], pw, w));
+    const int der = Lugar(x0 + w - Desplazamiento(t[kDer], pw, w));
     d.lineas = {
-        {x0, y0 + sup, x0 + w, y0 + sup, kRojo},   {x0, y0 + h - inf, x0 + w, y0 + h - inf, kRojo},
-        {x0, y0 + cab, x0 + w, y0 + cab, kVerde},  {x0, y0 + h - pie, x0 + w, y0 + h - pie, kVerde},
-        {x0 + izq, y0, x0 + izq, y0 + h, kRojo},   {x0 + w - der, y0, x0 + w - der, y0 + h, kRojo},
+        {x0, sup, x0 + w, sup, kRojo},   {x0, inf, x0 + w, inf, kRojo},   {x0, cab, x0 + w, cab, kVerde},
+        {x0, pie, x0 + w, pie, kVerde},  {izq, y0, izq, y0 + h, kRojo},   {der, y0, der, y0 + h, kRojo},
     };
     return d;
 }

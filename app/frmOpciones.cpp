@@ -11,6 +11,7 @@
 #include <QFocusEvent>
 #include <QFontDatabase>
 #include <QFontDialog>
+#include <QFontInfo>
 #include <QFrame>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -47,6 +48,7 @@
 #include "platform/Impresora.h"
 #include "platform/qt/AyudaQt.h"
 #include "platform/qt/DialogosComunesQt.h"
+#include "platform/qt/ImpresoraQt.h"
 
 using namespace opciones;
 
@@ -137,13 +139,26 @@ void DialogosOpcionesQt::ConfigurarImpresora(QWidget* padre) {
 }
 
 std::pair<std::string, float> DialogosOpcionesQt::Fuente(QWidget* padre, const std::string& nombre, float puntos) {
-    QFont inicial(Q(nombre));
-    if (puntos > 0) inicial.setPointSizeF(puntos);
-    QFontDialog dialogo(inicial, padre);
+    const QFont inicial = plataforma::FuenteInforme(nombre, puntos);
+    const std::optional<QFont> f = PedirFuente(padre, inicial);
+    if (!f || *f == inicial) return {nombre, puntos};
+    return {S(f->family()), float(f->pointSizeF())};
+}
+
+std::optional<QFont> DialogosOpcionesQt::PedirFuente(QWidget* padre, const QFont& inicial) {
+    // Where the family is missing the dialog shows the face that prints in its
+    // place (its own list would fall back to a proportional one); accepted
+    // unchanged, that is still the report's font.
+    const QFontInfo impresa(inicial);
+    QFont cara = inicial;
+    cara.setFamily(impresa.family());
+    cara.setStyleName(impresa.styleName());  // its upright face, as the dialog names it
+    QFontDialog dialogo(cara, padre);
     dialogo.setWindowTitle("Fuente");
-    if (dialogo.exec() != QDialog::Accepted) return {nombre, puntos};
+    const QFont mostrada = dialogo.currentFont();
+    if (dialogo.exec() != QDialog::Accepted) return std::nullopt;
     const QFont f = dialogo.selectedFont();
-    return {S(f.family()), float(f.pointSizeF())};
+    return f == mostrada ? inicial : f;
 }
 
 IDialogosOpciones& DialogosOpciones() {

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QDialog>
+#include <QFont>
 #include <array>
 #include <optional>
 #include <string>
@@ -49,7 +50,13 @@ public:
     std::optional<std::string> Guardar(QWidget* padre, const std::string& titulo, const std::string& filtro,
                                        int contextoAyuda) override;
     void ConfigurarImpresora(QWidget* padre) override;
+    // Opens the font dialog on the report's font as it prints.
     std::pair<std::string, float> Fuente(QWidget* padre, const std::string& nombre, float puntos) override;
+
+protected:
+    // The font dialog itself: the font chosen, the initial one when the user
+    // accepts without a change, nothing when the user cancels.
+    virtual std::optional<QFont> PedirFuente(QWidget* padre, const QFont& inicial);
 };
 
 // The dialogs the menu commands open the options dialog with (the toolkit's

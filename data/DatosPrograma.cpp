@@ -93,8 +93,6 @@ const char* const kResumen = "Opciones\\Resumen";
 const char* const kImpresion = "Opciones\\Resumen\\Impresion";
 
 std::vector<AjustePrograma> ConstruirTabla() {
-    const double kFloatMin = std::numeric_limits<float>::denorm_min();
-    const double kFloatMax = std::numeric_limits<float>::max();
     std::vector<AjustePrograma> t = {
         {kEntorno, "Frecuencia_Reloj", &Frecuencia_Reloj, "50", 1, kMax32},
         {kEntorno, "ModeloDSP", &ModeloDSP, "1", 0, 1},
@@ -131,7 +129,8 @@ std::vector<AjustePrograma> ConstruirTabla() {
         {kImpresion, "MgCab", &MgCab, "10", 0, kMax16},
         {kImpresion, "MgPie", &MgPie, "10", 0, kMax16},
         {kImpresion, "FontName", &FontName, "Courier New", 0, 0},
-        {kImpresion, "FontSize", &FontSize, "10", kFloatMin, kFloatMax},
+        // A point size a page can hold; a larger one printed empty pages.
+        {kImpresion, "FontSize", &FontSize, "10", 4, 144},
         {kImpresion, "PrintQuality", &PrintQuality, "-2", kMin16, kMax16},
         {kImpresion, "NumCopias", &NumCopias, "1", 1, kMax16},
     };

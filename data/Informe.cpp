@@ -1,8 +1,10 @@
 #include "data/Informe.h"
 
 #include <algorithm>
+#include <climits>
 #include <cmath>
 #include <cstdint>
+#include <cstdio>
 #include <initializer_list>
 #include <string>
 #include <vector>
@@ -33,6 +35,19 @@ const char* const kTituloSecciones = "Tabla de Secciones";
 const char* const kTituloMarcas = "Lista de Marcas de Ruptura";
 const char* const kTituloPuntos = "Lista de Puntos de Ruptura";
 
+const char* const kEncabezadoRegistros =
+    "Registro   Hexadecimal P.Fijo(UnSig) P.Fijo(Signo)    P.Flot.TMS  P.Flot. IEEE";
+const char* const kEncabezadoMemoria = "Ini       Fin       Identificador                    Imp Ini        Fin";
+const char* const kEncabezadoReferencia = "Tipo     Dir   Contenido   Identificador";
+const char* const kEncabezadoSecciones = "Ini       Fin       Longitud  Seccion";
+const char* const kEncabezadoMarcas = "Tipo     Direccion   Identificador                  Comparacion";
+const char* const kEncabezadoPuntos = "Dirección   Identificador";
+const std::vector<std::string> kLeyendaReferencia = {"Leyenda (Tipo):", "   1.- Etiqueta", "   2.- Constante",
+                                                     "   3.- Definido por el usuario"};
+const std::vector<std::string> kLeyendaMarcas = {"Leyenda (Tipo):",
+                                                 "   0.- Operando (El operando es un dato inmediato)",
+                                                 "   1.- Puntero (El operando es una referencia a una celda)"};
+
 void Estado(const std::string& texto) { VentanaPrincipal().InfoBar(texto); }
 
 // Rounded to the nearest twip, halves to even.
@@ -50,6 +65,8 @@ std::string AlinearDerecha(const std::string& s, size_t w) { return Blancos(w - 
 // A whole number as the runtime's Str writes it, and as its Print writes one.
 std::string Str(int64_t n) { return (n >= 0 ? " " : "") + std::to_string(n); }
 std::string Numero(int64_t n) { return Str(n) + " "; }
+// The text without its trailing blanks, which leave no ink.
+std::string Tinta(const std::string& s) { return s.substr(0, s.find_last_not_of(' ') + 1); }
 
 // The printer seen by the report: a page is begun only when something is
 // drawn on it, so a page end that nothing follows leaves no empty page, and a
@@ -122,13 +139,39 @@ public:
           pie_(Twips(MgPie)),
           cab_(Twips(MgCab)) {}
 
-    // Whether the margins leave room for a section opening and some rows.
+    // Whether the margins leave a body: the page limit below where a section
+    // opens, and some width.
     bool HayCuerpo() const {
-        const double alto = h_.AltoTexto("X");
-        const double filaDump = h_.AnchoTexto("00000000  ");
-        return std::min({izq_, der_, inf_, sup_, pie_, cab_}) >= 0 &&
-               Limite() - CuerpoSup() > kSeparacionSeccion + 3 * alto &&
-               h_.Ancho() - der_ - kMargenFila > izq_ + filaDump;
+        return std::min({izq_, der_, inf_, sup_, pie_, cab_}) >= 0 && Limite() - CuerpoSup() > kSeparacionSeccion &&
+               Derecha() > izq_;
+    }
+
+    // Whether the current font lets every row of the chosen sections fit across
+    // the body, and each section's opening with its first row fit on a page.
+    // Rows that end with a text of the user's or of the listing go on over
+    // further lines instead, so only the rest is measured.
+    bool CabeLaFuente() const {
+        double ancho = 0, alto = 0;
+        auto seccion = [&](bool impresa, const std::vector<std::string>& fijas, int leyenda, bool encabezado) {
+            if (!impresa) return;
+            for (const std::string& t : fijas) ancho = std::max(ancho, h_.AnchoTexto(Tinta(t)));
+            alto = std::max(alto, AltoApertura(leyenda, encabezado));
+        };
+        std::vector<std::string> registros = FilasRegistros();
+        registros.insert(registros.end(), {kTituloRegistros, kEncabezadoRegistros});
+        seccion(ConRegistros(), registros, 0, true);
+        seccion(ConMemoria(), TextosMemoria(), 0, true);
+        seccion(ConCodigo(), {kTituloCodigo}, 0, false);
+        std::vector<std::string> referencias = kLeyendaReferencia;
+        referencias.insert(referencias.end(), {kTituloReferencia, kEncabezadoReferencia});
+        seccion(ConReferencias(), referencias, int(kLeyendaReferencia.size()), true);
+        seccion(ConSecciones(), {kTituloSecciones, kEncabezadoSecciones}, 0, true);
+        std::vector<std::string> marcas = kLeyendaMarcas;
+        marcas.insert(marcas.end(), {kTituloMarcas, kEncabezadoMarcas});
+        seccion(ConMarcas(), marcas, int(kLeyendaMarcas.size()), true);
+        seccion(ConPuntos(), {kTituloPuntos, kEncabezadoPuntos}, 0, true);
+        return ancho <= Derecha() - izq_ && CuerpoSup() + kSeparacionSeccion + alto <= Pie() &&
+               Continuacion() + AltoLinea() <= Pie();
     }
 
     // False when the printer failed or the user cancelled the job.
@@ -151,12 +194,69 @@ private:
     static double Twips(int16_t mm) { return Redondear(mm * kTwipsPorMm); }
     double CuerpoSup() const { return sup_ + cab_; }
     double Limite() const { return h_.Alto() - inf_ - pie_ - kSeparacionTabla; }
+    double Pie() const { return h_.Alto() - inf_ - pie_; }  // the footer's rule
+    double Derecha() const { return h_.Ancho() - der_; }
+    double AltoLinea() const { return h_.AltoTexto("X"); }
+    // Where the rows go on at the top of a further page: below the header's
+    // information line also in a font taller than the usual gap.
+    double Continuacion() const { return CuerpoSup() + std::max(kSeparacionTabla, AltoLinea() + 10); }
+    // From the top of a section's opening to the end of its first row: the
+    // title, the legend, the column heading and one row (2 twips for rounding).
+    double AltoApertura(int leyenda, bool encabezado) const {
+        const double alto = AltoLinea();
+        return 10 + alto * (1 + leyenda) + (encabezado ? kSeparacionTabla + 20 + alto : 0) + alto + 2;
+    }
+
+    bool ConRegistros() const { return Registros; }
+    bool ConMemoria() const { return Memoria && gMemoria->NumSecciones() >= 1; }
+    bool ConCodigo() const { return DASM && !gFichDSK.empty(); }
+    bool ConReferencias() const { return TablaRef && gTablaRef->count() >= 1; }
+    bool ConSecciones() const { return TablaSect && gTablaSect->count() >= 1; }
+    bool ConMarcas() const { return ListaMarcasRupt && gMarcasRupt->count() >= 1; }
+    bool ConPuntos() const { return ListaPuntosRupt && gPuntosRupt->count() >= 1; }
 
     void Regla(double y) { h_.Linea(izq_, y, h_.Ancho() - der_, y); }
     void Cierre() { Regla(h_.Y() + 10); }
+    // A line at y ends above the footer: y; otherwise the page ends and the
+    // line goes at the top of the next one.
+    double Renglon(double y, const std::string& titulo) {
+        if (y + AltoLinea() <= Pie()) return y;
+        FinPagina(titulo);
+        return Continuacion();
+    }
+    // Bytes of the first line of s: all of it when it fits across the body,
+    // else as many characters as fit, ended after a blank where there is one,
+    // with the blanks that follow (at least one character).
+    size_t Partir(const std::string& s) const {
+        const double util = Derecha() - izq_;
+        if (h_.AnchoTexto(Tinta(s)) <= util) return s.size();
+        std::vector<size_t> inicios;  // byte where each character starts
+        for (size_t i = 0; i < s.size(); ++i)
+            if ((static_cast<unsigned char>(s[i]) & 0xC0) != 0x80) inicios.push_back(i);
+        inicios.push_back(s.size());
+        size_t bajo = 1, alto = inicios.size() - 1;  // characters: bajo fit, alto do not
+        while (alto - bajo > 1) {
+            const size_t medio = (bajo + alto) / 2;
+            (h_.AnchoTexto(Tinta(s.substr(0, inicios[medio]))) <= util ? bajo : alto) = medio;
+        }
+        size_t n = inicios[bajo];
+        if (s[n] != ' ') {
+            const size_t blanco = s.find_last_of(' ', n - 1);
+            if (blanco != std::string::npos && s.find_first_not_of(' ') < blanco) n = blanco + 1;
+        }
+        while (n < s.size() && s[n] == ' ') ++n;
+        return n;
+    }
+    // A row; one wider than the body goes on over further lines.
     void Fila(const std::string& s) {
-        h_.X(izq_);
-        h_.Print(s, true);
+        std::string resto = s;
+        do {
+            const size_t n = Partir(resto);
+            if (!Tinta(resto).empty()) h_.Y(Renglon(h_.Y(), titulo_));
+            h_.X(izq_);
+            h_.Print(resto.substr(0, n), true);
+            resto.erase(0, n);
+        } while (!resto.empty());
     }
     void FinPagina(const std::string& titulo) {
         Cabecera(titulo);
@@ -165,17 +265,18 @@ private:
     void PaginaLlena(const std::string& titulo) {
         if (Limite() < h_.Y()) {
             FinPagina(titulo);
-            h_.Y(CuerpoSup() + kSeparacionTabla);
+            h_.Y(Continuacion());
         }
     }
 
     // A section opens 3 cm below the body top, or, chained, 3 cm below where the
-    // previous one ended (on a new page when that is past the page limit).
-    double Inicio(const std::string& titulo, bool encadenado) {
+    // previous one ended: on a new page when that is past the page limit or
+    // leaves no room for the opening and its first row.
+    double Inicio(const std::string& titulo, bool encadenado, int leyenda = 0) {
         titulo_ = titulo;
         if (!encadenado) return Redondear(CuerpoSup() + kSeparacionSeccion);
         double y0 = Redondear(h_.Y() + kSeparacionSeccion);
-        if (Limite() < h_.Y()) {
+        if (Limite() < h_.Y() || y0 + AltoApertura(leyenda, true) > Pie()) {
             FinPagina(titulo);
             y0 = Redondear(CuerpoSup() + kSeparacionSeccion);
         }
@@ -191,12 +292,12 @@ private:
         Regla(y1);
         return y1;
     }
-    void Leyenda(std::initializer_list<const char*> lineas) {
-        for (const char* l : lineas) Fila(l);
+    void Leyenda(const std::vector<std::string>& lineas) {
+        for (const std::string& l : lineas) Fila(l);
         Regla(h_.Y() + 10);
     }
     void Encabezado(const std::string& texto, double base) {
-        const double yh = Redondear(base + kSeparacionTabla);
+        const double yh = Renglon(Redondear(base + kSeparacionTabla), titulo_);
         const double yr = Redondear(yh + h_.AltoTexto(texto) + 10);
         h_.X(izq_);
         h_.Y(yh);
@@ -234,58 +335,77 @@ private:
         h_.CabeceraHecha();
     }
 
-    void FilaRegistro(const std::string& nombre, int32_t valor) {
+    static std::string FilaRegistro(const std::string& nombre, int32_t valor) {
         std::string s = Rellenar(nombre, 8);
         for (int16_t f = 0; f < 5; ++f) s += AlinearDerecha(FormatearValor(valor, f), 14);
-        Fila(s);
+        return s;
     }
-    void FilaRegistroExt(int16_t i) {
+    static std::string FilaRegistroExt(int16_t i) {
         std::string s = "R" + std::to_string(i) + Blancos(6);
         for (int16_t f = 0; f < 5; ++f) s += AlinearDerecha(FormatearValorExt(gRegistros->R(i), f), 14);
-        Fila(s);
+        return s;
+    }
+    // The register rows in their groups, an empty row between groups.
+    static std::vector<std::string> FilasRegistros() {
+        const ClassRegistrosCPU& r = *gRegistros;
+        std::vector<std::string> f = {FilaRegistro("PC", r.PC()), FilaRegistro("DP", r.DP()), ""};
+        for (int16_t i = 0; i < 8; ++i) f.push_back(FilaRegistroExt(i));
+        f.push_back("");
+        for (int16_t i = 0; i < 8; ++i) f.push_back(FilaRegistro("AR" + std::to_string(i), r.AR(i)));
+        f.insert(f.end(), {"", FilaRegistro("IR0", r.IR(0)), FilaRegistro("IR1", r.IR(1)), "",
+                           FilaRegistro("RC", r.RC()), FilaRegistro("RS", r.RS()), FilaRegistro("RE", r.RE()), "",
+                           FilaRegistro("BK", r.BK()), FilaRegistro("SP", r.SP()), "",
+                           FilaRegistro("IF", r.IFR()), FilaRegistro("IE", r.IE()), FilaRegistro("IOF", r.IOF()),
+                           FilaRegistro("ST", r.ST())});
+        return f;
     }
 
     void SeccionRegistros() {
-        if (!Registros) return;
+        if (!ConRegistros()) return;
         Estado("10% - Imprimiendo Registros");
         const double y1 = Apertura(Inicio(kTituloRegistros, false), kTituloRegistros);
-        Encabezado("Registro   Hexadecimal P.Fijo(UnSig) P.Fijo(Signo)    P.Flot.TMS  P.Flot. IEEE", y1);
-        const ClassRegistrosCPU& r = *gRegistros;
-        FilaRegistro("PC", r.PC());
-        FilaRegistro("DP", r.DP());
-        Fila("");
-        for (int16_t i = 0; i < 8; ++i) FilaRegistroExt(i);
-        Fila("");
-        for (int16_t i = 0; i < 8; ++i) FilaRegistro("AR" + std::to_string(i), r.AR(i));
-        Fila("");
-        FilaRegistro("IR0", r.IR(0));
-        FilaRegistro("IR1", r.IR(1));
-        Fila("");
-        FilaRegistro("RC", r.RC());
-        FilaRegistro("RS", r.RS());
-        FilaRegistro("RE", r.RE());
-        Fila("");
-        FilaRegistro("BK", r.BK());
-        FilaRegistro("SP", r.SP());
-        Fila("");
-        FilaRegistro("IF", r.IFR());
-        FilaRegistro("IE", r.IE());
-        FilaRegistro("IOF", r.IOF());
-        FilaRegistro("ST", r.ST());
+        Encabezado(kEncabezadoRegistros, y1);
+        for (const std::string& fila : FilasRegistros()) {
+            Fila(fila);
+            PaginaLlena(kTituloRegistros);
+        }
         Cierre();
         FinPagina(kTituloRegistros);
     }
 
+    static std::string FilaMapa(const ClassTablaAsig& t) {
+        return FormatoHex(t.Ini()) + "  " + FormatoHex(t.Fin()) + "  " + Rellenar(t.Identificador(), 30) +
+               (t.PrnOK() ? "OK  " : "-   ") + FormatoHex(t.PrnINI()) + "  " + FormatoHex(t.PrnFin()) + "  ";
+    }
+    // A dumped word as printed, without its two trailing blanks.
+    static std::string Palabra(int32_t palabra) {
+        const std::string s = FormatearValor(palabra, MemoriaTipoDatos);
+        return MemoriaTipoDatos == 1 || MemoriaTipoDatos == 2 ? AlinearDerecha(s, 14) : s;
+    }
+    // What the memory section prints in fixed columns: its title and heading,
+    // the map's rows, the dumps' titles, and a dump row of one word of the
+    // widest kind.
+    std::vector<std::string> TextosMemoria() const {
+        std::vector<std::string> t = {kTituloMemoria, kEncabezadoMemoria};
+        std::string palabra;
+        for (int32_t v : {0, -1, INT32_MIN, INT32_MAX, 0x7F7FFFFF, int32_t(0xFF7FFFFF)}) {
+            const std::string p = Palabra(v);
+            if (h_.AnchoTexto(p) > h_.AnchoTexto(palabra)) palabra = p;
+        }
+        for (int32_t i = 1; i <= gMemoria->NumSecciones(); ++i) {
+            const ClassTablaAsig& r = gMemoria->TablaAsig(i);
+            t.push_back(FilaMapa(r));
+            if (r.PrnOK()) t.insert(t.end(), {r.Identificador(), FormatoHex(r.PrnINI()) + "  " + palabra});
+        }
+        return t;
+    }
+
     void SeccionMemoria() {
-        if (!Memoria || gMemoria->NumSecciones() < 1) return;
+        if (!ConMemoria()) return;
         Estado("20% - Imprimiendo Memoria");
         Apertura(Inicio(kTituloMemoria, false), kTituloMemoria);
-        Encabezado("Ini       Fin       Identificador                    Imp Ini        Fin", h_.Y());
-        for (int32_t i = 1; i <= gMemoria->NumSecciones(); ++i) {
-            const ClassTablaAsig& t = gMemoria->TablaAsig(i);
-            Fila(FormatoHex(t.Ini()) + "  " + FormatoHex(t.Fin()) + "  " + Rellenar(t.Identificador(), 30) +
-                 (t.PrnOK() ? "OK  " : "-   ") + FormatoHex(t.PrnINI()) + "  " + FormatoHex(t.PrnFin()) + "  ");
-        }
+        Encabezado(kEncabezadoMemoria, h_.Y());
+        for (int32_t i = 1; i <= gMemoria->NumSecciones(); ++i) Fila(FilaMapa(gMemoria->TablaAsig(i)));
         Cierre();
         for (int32_t i = 1; i <= gMemoria->NumSecciones(); ++i) {
             if (!gMemoria->TablaAsig(i).PrnOK()) continue;
@@ -296,7 +416,8 @@ private:
     }
 
     // Rows of words, each begun by the address of its first word in bold.
-    void DireccionFila(int64_t dir) {
+    void DireccionFila(int64_t dir, const std::string& nombre) {
+        h_.Y(Renglon(h_.Y(), nombre));
         h_.X(izq_);
         h_.Negrita(true);
         h_.Print(FormatoHex(static_cast<int32_t>(dir)) + "  ", false);
@@ -305,23 +426,29 @@ private:
     void VolcadoMemoria(const ClassTablaAsig& t) {
         const std::string& nombre = t.Identificador();
         double y0 = Redondear(h_.Y() + kSeparacionDump);
-        if (Limite() < h_.Y()) {
+        if (Limite() < h_.Y() || y0 + AltoApertura(0, false) > Pie()) {
             FinPagina(kTituloMemoria);
             y0 = Redondear(CuerpoSup() + kSeparacionDump);
         }
         Apertura(y0, nombre);
-        DireccionFila(t.PrnINI());
-        const bool alineado = MemoriaTipoDatos == 1 || MemoriaTipoDatos == 2;
+        DireccionFila(t.PrnINI(), nombre);
+        auto finFila = [&](int64_t siguiente) {
+            PaginaLlena(nombre);
+            h_.Print("", true);
+            DireccionFila(siguiente, nombre);
+        };
+        bool conPalabras = false;  // the row holds a word already
         for (int64_t a = t.PrnINI(); a <= t.PrnFin(); ++a) {
             int32_t palabra = 0;
             gMemoria->Lee(palabra, static_cast<int32_t>(a));
-            std::string s = FormatearValor(palabra, MemoriaTipoDatos);
-            if (alineado) s = AlinearDerecha(s, 14);
+            const std::string s = Palabra(palabra);
+            // A word that would pass the body's right edge begins the next row.
+            if (conPalabras && h_.X() + h_.AnchoTexto(s) > Derecha()) finFila(a);
             h_.Print(s + "  ", false);
-            if (h_.Ancho() - der_ - kMargenFila < h_.X()) {
-                PaginaLlena(nombre);
-                h_.Print("", true);
-                DireccionFila(a + 1);
+            conPalabras = true;
+            if (Derecha() - kMargenFila < h_.X()) {
+                finFila(a + 1);
+                conPalabras = false;
             }
         }
         h_.Print("", true);
@@ -329,7 +456,7 @@ private:
     }
 
     void SeccionCodigo() {
-        if (!DASM || gFichDSK.empty()) return;
+        if (!ConCodigo()) return;
         // A listing that is gone or unreadable, or holds nothing to print, is left out.
         const auto lineas = LineasListado(gFichDSK);
         if (!lineas || lineas->empty()) return;
@@ -345,11 +472,11 @@ private:
     }
 
     void SeccionReferencias() {
-        if (!TablaRef || gTablaRef->count() < 1) return;
+        if (!ConReferencias()) return;
         Estado("60% - Imprimiendo Tabla de Referencia");
         Apertura(Inicio(kTituloReferencia, false), kTituloReferencia);
-        Leyenda({"Leyenda (Tipo):", "   1.- Etiqueta", "   2.- Constante", "   3.- Definido por el usuario"});
-        Encabezado("Tipo     Dir   Contenido   Identificador", h_.Y());
+        Leyenda(kLeyendaReferencia);
+        Encabezado(kEncabezadoReferencia, h_.Y());
         for (const ClassTablaRef& r : *gTablaRef) {
             Fila(Numero(r.Tipo()) + Blancos(6) + Numero(r.Dir_able()) + Blancos(4) + FormatoHex(r.Contenido()) +
                  Blancos(4) + r.Identificador());
@@ -363,10 +490,10 @@ private:
     void InicioPaginasCompartidas() { h_.Y(CuerpoSup()); }
 
     void SeccionSecciones() {
-        if (!TablaSect || gTablaSect->count() < 1) return;
+        if (!ConSecciones()) return;
         Estado("70% - Imprimiendo Tabla de secciones");
         Apertura(Inicio(kTituloSecciones, true), kTituloSecciones);
-        Encabezado("Ini       Fin       Longitud  Seccion", h_.Y());
+        Encabezado(kEncabezadoSecciones, h_.Y());
         for (const ClassTablaSect& s : *gTablaSect) {
             Fila(FormatoHex(s.Ini()) + "  " + FormatoHex(s.Fin()) + "  " + FormatoHex(s.Longitud()) + "  " +
                  s.Identificador());
@@ -376,12 +503,11 @@ private:
     }
 
     void SeccionMarcas() {
-        if (!ListaMarcasRupt || gMarcasRupt->count() < 1) return;
+        if (!ConMarcas()) return;
         Estado("80% - Imprimiendo Marcas de Ruptura");
-        Apertura(Inicio(kTituloMarcas, true), kTituloMarcas);
-        Leyenda({"Leyenda (Tipo):", "   0.- Operando (El operando es un dato inmediato)",
-                 "   1.- Puntero (El operando es una referencia a una celda)"});
-        Encabezado("Tipo     Direccion   Identificador                  Comparacion", h_.Y());
+        Apertura(Inicio(kTituloMarcas, true, int(kLeyendaMarcas.size())), kTituloMarcas);
+        Leyenda(kLeyendaMarcas);
+        Encabezado(kEncabezadoMarcas, h_.Y());
         for (int32_t i = 1; i <= gMarcasRupt->count(); ++i) {
             const ClassMarcaRupt& m = gMarcasRupt->Item(i);
             int32_t posicion = i;
@@ -393,10 +519,10 @@ private:
     }
 
     void SeccionPuntos() {
-        if (!ListaPuntosRupt || gPuntosRupt->count() < 1) return;
+        if (!ConPuntos()) return;
         Estado("90% - Imprimiendo Puntos de Ruptura");
         Apertura(Inicio(kTituloPuntos, true), kTituloPuntos);
-        Encabezado("Dirección   Identificador", h_.Y());
+        Encabezado(kEncabezadoPuntos, h_.Y());
         for (const ClassPuntoRupt& p : *gPuntosRupt) {
             Fila(FormatoHex(p.PosMem()) + Blancos(4) + p.Identificador());
             PaginaLlena(kTituloPuntos);
@@ -424,6 +550,16 @@ void ImprimirEntorno() {
     if (!informe.HayCuerpo()) {
         plataforma::MsgBox("Los márgenes no dejan espacio para el cuerpo de la página: "
                            "redúzcalos en la página de opciones de impresión.",
+                           plataforma::Icono::Exclamacion, plataforma::Botones::Aceptar, "Imprimir Entorno");
+        return;
+    }
+    if (!informe.CabeLaFuente()) {
+        char puntos[32];
+        std::snprintf(puntos, sizeof puntos, "%g", double(imp->FontSize()));
+        plataforma::MsgBox("Con la fuente " + imp->FontName() + " de " + puntos +
+                               " puntos alguna fila del informe no cabe en el cuerpo de la página: "
+                               "elija una fuente más pequeña o reduzca los márgenes en la página de "
+                               "opciones de impresión.",
                            plataforma::Icono::Exclamacion, plataforma::Botones::Aceptar, "Imprimir Entorno");
         return;
     }

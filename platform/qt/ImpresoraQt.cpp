@@ -28,9 +28,16 @@ std::string PreguntarFicheroPdf() {
 
 }  // namespace
 
+QFont FuenteInforme(const std::string& nombre, float puntos) {
+    QFont f(Q(nombre));
+    if (puntos > 0) f.setPointSizeF(puntos);
+    f.setStyleHint(QFont::Monospace);
+    f.setFixedPitch(true);
+    return f;
+}
+
 ImpresoraQt::ImpresoraQt(Destino destino)
-    : impresora_(QPrinter::HighResolution), fuente_(QStringLiteral("Courier New"), 10) {
-    fuente_.setStyleHint(QFont::Monospace);
+    : impresora_(QPrinter::HighResolution), fuente_(FuenteInforme("Courier New", 10)) {
     pdf_ = destino == Destino::Pdf || QPrinterInfo::availablePrinters().isEmpty();
     if (pdf_) {
         impresora_.setOutputFormat(QPrinter::PdfFormat);

@@ -15,6 +15,10 @@ class QPainter;
 
 namespace plataforma {
 
+// The report's font as it prints: the family and size given, fixed pitch (a
+// monospaced face stands in for a missing family), neither bold nor italic.
+QFont FuenteInforme(const std::string& nombre, float puntos);
+
 class ImpresoraQt final : public IImpresora {
 public:
     enum class Destino { Automatico, Pdf };
@@ -62,6 +66,8 @@ public:
     void PreguntaFicheroPdf(std::function<std::string()> pregunta) { pregunta_ = std::move(pregunta); }
     // The printer itself, for the printer set-up and font dialogs.
     QPrinter& Printer() { return impresora_; }
+    // The font the next text prints in.
+    const QFont& Fuente() const { return fuente_; }
 
 private:
     bool Empezar();

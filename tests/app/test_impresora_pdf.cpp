@@ -1,5 +1,6 @@
 // The Qt printer writing a real PDF file, read back with pdftotext.
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -8,6 +9,7 @@
 #include "data/DatosPrograma.h"
 #include "data/Entorno.h"
 #include "data/Informe.h"
+#include "fakes/CuadrosFalsos.h"
 #include "platform/qt/ImpresoraQt.h"
 
 using plataforma::EstadoImpresion;
@@ -23,6 +25,52 @@ QString TextoPdf(const QString& ruta) {
     return QString::fromUtf8(p.readAllStandardOutput());
 }
 
+struct Palabra {
+    int pagina;
+    QRectF caja;  // points
+    QString texto;
+};
+
+// Every word of the PDF with its box, by pdftotext's -bbox output.
+QList<Palabra> PalabrasPdf(const QString& ruta, QSizeF& pagina) {
+    QProcess p;
+    p.start(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), ruta, QStringLiteral("-")});
+    if (!p.waitForFinished(30000) || p.exitCode() != 0) return {};
+    const QString html = QString::fromUtf8(p.readAllStandardOutput());
+    static const QRegularExpression hoja(QStringLiteral(R"re(<page width="([\d.]+)" height="([\d.]+)">)re"));
+    static const QRegularExpression palabra(QStringLiteral(
+        R"re(<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)">([^<]*)</word>|<page )re"));
+    if (const auto m = hoja.match(html); m.hasMatch()) pagina = {m.captured(1).toDouble(), m.captured(2).toDouble()};
+    QList<Palabra> r;
+    int n = 0;
+    for (auto it = palabra.globalMatch(html); it.hasNext();) {
+        const auto m = it.next();
+        if (m.captured(5).isNull() && m.captured(1).isNull()) {
+            ++n;
+            continue;
+        }
+        r.push_back({n, QRectF(QPointF(m.captured(1).toDouble(), m.captured(2).toDouble()),
+                               QPointF(m.captured(3).toDouble(), m.captured(4).toDouble())),
+                     m.captured(5)});
+    }
+    return r;
+}
+
+// The listing alone, in the given font, to a PDF file.
+void ImprimirListado(ImpresoraQt& imp, const QString& ruta, float puntos) {
+    plataforma::EstablecerImpresora(&imp);
+    imp.PreguntaFicheroPdf([ruta] { return ruta.toStdString(); });
+    imp.FontName("Courier New");
+    imp.FontSize(puntos);
+    MgSup = MgInf = MgIzq = MgDer = MgCab = MgPie = 10;
+    CrearObjetosPrograma();
+    Registros = Memoria = TablaRef = TablaSect = ListaMarcasRupt = ListaPuntosRupt = false;
+    DASM = true;
+    gFichDSK = std::string(TARVIX_SOURCE_DIR) + "/tests/programs/entorno.dsk";
+    ImprimirEntorno();
+    plataforma::EstablecerImpresora(nullptr);
+}
+
 }  // namespace
 
 class TestImpresoraPdf : public QObject {
@@ -32,6 +80,8 @@ private slots:
     void sinNombreDeFicheroNoHayTrabajo();
     void unaPaginaYMedidasDeA4();
     void elInformeEnteroEnUnPdf();
+    void unaFuenteGrandeLlevaLasFilasLargasALaLineaSiguiente();
+    void unaFuenteDemasiadoAnchaNoImprimeNada();
 };
 
 void TestImpresoraPdf::imprimeDosPaginasEnUnPdf() {
@@ -164,6 +214,52 @@ void TestImpresoraPdf::elInformeEnteroEnUnPdf() {
     QVERIFY(paginas[2].contains(QStringLiteral("LDI @dato,R0")));
     QVERIFY(!paginas[2].contains(QStringLiteral(">>>> ref")));
     QVERIFY(paginas[4].contains(QStringLiteral("00809804 fin")));
+}
+
+// At 16 points on A4 with 10 mm margins the listing's long lines go on over
+// further lines: every word lies left of the right margin and, but for the
+// footer's, above the footer.
+void TestImpresoraPdf::unaFuenteGrandeLlevaLasFilasLargasALaLineaSiguiente() {
+    QTemporaryDir dir;
+    const QString ruta = dir.filePath(QStringLiteral("listado.pdf"));
+    ImpresoraQt imp(ImpresoraQt::Destino::Pdf);
+    ImprimirListado(imp, ruta, 16);
+    QCOMPARE(imp.Estado(), EstadoImpresion::Correcto);
+
+    QSizeF pagina;
+    const QList<Palabra> palabras = PalabrasPdf(ruta, pagina);
+    QVERIFY(!palabras.isEmpty());
+    const double mm = 72 / 25.4;
+    const double derecha = pagina.width() - 10 * mm, pie = pagina.height() - 20 * mm;
+    QStringList todas;
+    for (const Palabra& p : palabras) {
+        todas << p.texto;
+        QVERIFY2(p.caja.right() <= derecha + 0.5, qPrintable(p.texto));
+        if (p.caja.top() < pie) QVERIFY2(p.caja.bottom() <= pie + 0.5, qPrintable(p.texto));
+    }
+    // The last words of the longest lines are there.
+    for (const char* w : {"section", "datos", "(sect", "data)"})
+        QVERIFY2(todas.contains(QString::fromUtf8(w)), w);
+}
+
+// A font with which the register rows do not fit across the body is refused
+// with a box; no file is asked for and nothing is reported as printed.
+void TestImpresoraPdf::unaFuenteDemasiadoAnchaNoImprimeNada() {
+    prueba::CuadrosFalsos cuadros;
+    ImpresoraQt imp(ImpresoraQt::Destino::Pdf);
+    bool preguntado = false;
+    imp.PreguntaFicheroPdf([&] { preguntado = true; return std::string(); });
+    plataforma::EstablecerImpresora(&imp);
+    imp.FontName("Courier New");
+    imp.FontSize(16);
+    CrearObjetosPrograma();
+    Registros = true;
+    Memoria = DASM = TablaRef = TablaSect = ListaMarcasRupt = ListaPuntosRupt = false;
+    ImprimirEntorno();
+    plataforma::EstablecerImpresora(nullptr);
+    QVERIFY(!preguntado);
+    QCOMPARE(cuadros.mostrados.size(), size_t(1));
+    QCOMPARE(cuadros.mostrados[0].titulo, std::string("Imprimir Entorno"));
 }
 
 QTEST_MAIN(TestImpresoraPdf)

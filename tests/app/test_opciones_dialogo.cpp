@@ -8,7 +8,11 @@
 #include <QTimer>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QFontDialog>
+#include <QFontInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -30,6 +34,7 @@
 #include "fakes/AjustesMemoria.h"
 #include "fakes/CuadrosFalsos.h"
 #include "fakes/ImpresoraFalsa.h"
+#include "platform/qt/ImpresoraQt.h"
 
 namespace {
 
@@ -353,7 +358,8 @@ private slots:
     }
 
     // Applying a negative margin or no copies stores what a restart reads
-    // back, and the boxes show it while the dialog stays open.
+    // back, and a number past what 16 bits hold the largest value; the boxes
+    // show what was stored while the dialog stays open.
     void aplicarCorrigeMargenYCopias() {
         prueba::ImpresoraFalsa impresora;
         gHayImpresora = true;
@@ -361,18 +367,23 @@ private slots:
         Pestana(*d, "Pagina");
         auto* izq = Hijo<QLineEdit>(d.get(), "TxtMgIzq");
         auto* copias = Hijo<QLineEdit>(d.get(), "TxtCopias");
-        izq->setFocus();
-        izq->selectAll();
-        QTest::keyClicks(izq, "-5");
-        copias->setFocus();
-        copias->selectAll();
-        QTest::keyClicks(copias, "0");
-        Clic(Hijo<QPushButton>(d.get(), "cmdApply"));
-        QCOMPARE(MgIzq, int16_t(0));
-        QCOMPARE(NumCopias, int16_t(1));
-        QCOMPARE(izq->text(), QString("0"));
-        QCOMPARE(copias->text(), QString("1"));
-        QVERIFY(d->isVisible());
+        struct Ronda {
+            const char *margen, *copias;
+            int16_t mm, numCopias;
+        };
+        for (const Ronda& r : {Ronda{"-5", "0", 0, 1}, Ronda{"99999", "99999", 32767, 32767}}) {
+            for (auto [caja, texto] : {std::pair{izq, r.margen}, std::pair{copias, r.copias}}) {
+                caja->setFocus();
+                caja->selectAll();
+                QTest::keyClicks(caja, texto);
+            }
+            Clic(Hijo<QPushButton>(d.get(), "cmdApply"));
+            QCOMPARE(MgIzq, r.mm);
+            QCOMPARE(NumCopias, r.numCopias);
+            QCOMPARE(izq->text(), QString::number(r.mm));
+            QCOMPARE(copias->text(), QString::number(r.numCopias));
+            QVERIFY(d->isVisible());
+        }
     }
 
     void margenesYCopias() {
@@ -424,6 +435,49 @@ private slots:
         QCOMPARE(FontName, std::string("Courier New"));  // loading gave the printer the settings' font
     }
 
+    // The font dialog opens on the report's font as it prints, so that
+    // Aceptar without a change keeps it, also where its family is missing.
+    void dialogoDeFuenteConLaFuenteDelInforme() {
+        QFont mostrada;
+        QTimer::singleShot(0, this, [&] {
+            auto* d = qobject_cast<QFontDialog*>(QApplication::activeModalWidget());
+            QVERIFY(d);
+            mostrada = d->currentFont();
+            d->accept();
+        });
+        const auto elegida = DialogosOpcionesQt().Fuente(nullptr, "Courier New", 12);
+        QCOMPARE(elegida, (std::pair<std::string, float>("Courier New", 12)));
+        QVERIFY(QFontInfo(mostrada).fixedPitch());
+        QCOMPARE(mostrada.pointSizeF(), 12.0);
+        QVERIFY(!mostrada.bold() && !mostrada.italic());
+
+        // What the dialog is handed is the font the printer prints in.
+        struct Interceptados : DialogosOpcionesQt {
+            std::optional<QFont> PedirFuente(QWidget*, const QFont& inicial) override {
+                entregada = inicial;
+                return respuesta ? respuesta : inicial;
+            }
+            QFont entregada;
+            std::optional<QFont> respuesta;
+        } dialogos;
+        plataforma::ImpresoraQt imp(plataforma::ImpresoraQt::Destino::Pdf);
+        imp.FontName("Courier New");
+        imp.FontSize(12);
+        QCOMPARE(dialogos.Fuente(nullptr, imp.FontName(), imp.FontSize()), elegida);
+        const QFont& f = dialogos.entregada;
+        const QFont& impresa = imp.Fuente();
+        QCOMPARE(f.family(), QString("Courier New"));
+        QCOMPARE(std::tuple(f.family(), f.pointSizeF(), f.bold(), f.italic(), f.styleHint(), f.fixedPitch()),
+                 std::tuple(impresa.family(), impresa.pointSizeF(), impresa.bold(), impresa.italic(),
+                            impresa.styleHint(), impresa.fixedPitch()));
+        QCOMPARE(f.styleHint(), QFont::Monospace);
+        QVERIFY(f.fixedPitch());
+        // A font the user picks comes back; a cancelled dialog keeps the font.
+        dialogos.respuesta = QFont("DejaVu Sans", 9);
+        QCOMPARE(dialogos.Fuente(nullptr, "Courier New", 12), (std::pair<std::string, float>("DejaVu Sans", 9)));
+        dialogos.respuesta = std::nullopt;
+    }
+
     void salvarElEntorno() {
         QTemporaryDir dir;
         const std::string ruta = dir.filePath("e.ent").toStdString();
@@ -440,14 +494,26 @@ private slots:
         QVERIFY(f.open(QIODevice::ReadOnly));
         QCOMPARE(f.readLine().trimmed().toStdString(), CabeceraEntorno());
 
-        // A cancelled file choice writes nothing and closes the dialog.
-        const std::string otra = dir.filePath("otra.ent").toStdString();
+        // A cancelled file choice writes nothing and closes the dialog: the
+        // folder holds what it held, the file written before unchanged.
+        f.close();
+        const auto contenido = [&] {
+            QStringList c;
+            for (const QFileInfo& i : QDir(dir.path()).entryInfoList(QDir::AllEntries | QDir::NoDotAndDotDot |
+                                                                      QDir::Hidden | QDir::System)) {
+                QFile e(i.filePath());
+                c << i.fileName() + ":" + (e.open(QIODevice::ReadOnly) ? QString::fromUtf8(e.readAll().toHex()) : "");
+            }
+            return c;
+        };
+        const QStringList antes = contenido();
+        QCOMPARE(antes.size(), 1);  // e.ent
         auto d2 = Abrir(1);
         Clic(Hijo<QCheckBox>(d2.get(), "ChkRegistros"));
         Clic(Hijo<QPushButton>(d2.get(), "cmdOK"));
         QCOMPARE(d2->result(), int(QDialog::Accepted));
         QVERIFY(!Registros);
-        QVERIFY(!QFile::exists(QString::fromStdString(otra)));
+        QCOMPARE(contenido(), antes);
     }
 
     // The main window's commands open the dialog modally in each mode.

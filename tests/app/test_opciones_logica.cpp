@@ -2,6 +2,7 @@
 // settings round trip, the handlers of the processor and options tabs, the
 // tools' templates, the section grid's ranges and the page preview geometry.
 #include <QtTest>
+#include <limits>
 
 #include "app/LogicaOpciones.h"
 #include "core/ClassMemoria.h"
@@ -102,22 +103,27 @@ private slots:
 
     // What applying stores opens again after a restart: a negative margin and
     // fewer than one copy, which the settings reader would replace by their
-    // defaults, are stored as the nearest value it keeps, and the boxes say so.
+    // defaults, are stored as the nearest value it keeps, and the boxes say so;
+    // so are numbers past what 16 bits hold.
     void loAplicadoSobreviveAUnReinicio_data() {
         QTest::addColumn<QString>("margen");
         QTest::addColumn<QString>("copias");
         QTest::addColumn<int>("mm");
         QTest::addColumn<int>("numCopias");
-        QTest::newRow("validos") << "15" << "3" << 15 << 3;
-        QTest::newRow("negativos") << "-4" << "-2" << 0 << 1;
-        QTest::newRow("cero copias") << "0" << "0" << 0 << 1;
-        QTest::newRow("sin numero") << "abc" << "abc" << 0 << 1;
+        QTest::addColumn<QString>("cajaMargen");  // the margin box afterwards
+        QTest::newRow("validos") << "15" << "3" << 15 << 3 << "15";
+        QTest::newRow("negativos") << "-4" << "-2" << 0 << 1 << "0";
+        QTest::newRow("cero copias") << "0" << "0" << 0 << 1 << "0";
+        QTest::newRow("sin numero") << "abc" << "abc" << 0 << 1 << "abc";
+        QTest::newRow("mas de 16 bits") << "99999" << "99999" << 32767 << 32767 << "32767";
+        QTest::newRow("redondeo al limite") << "32767.4" << "32767.6" << 32767 << 32767 << "32767.4";
     }
     void loAplicadoSobreviveAUnReinicio() {
         QFETCH(QString, margen);
         QFETCH(QString, copias);
         QFETCH(int, mm);
         QFETCH(int, numCopias);
+        QFETCH(QString, cajaMargen);
         LogicaOpciones l = Cargada();
         l.c.margenes[kIzq] = margen.toStdString();
         l.c.margenes[kPie] = margen.toStdString();
@@ -128,6 +134,8 @@ private slots:
         QCOMPARE(int(NumCopias), numCopias);
         QCOMPARE(l.c.copias, std::to_string(numCopias));
         QCOMPARE(int(TextoANumero16(l.c.margenes[kIzq])), mm);
+        QCOMPARE(l.c.margenes[kIzq], cajaMargen.toStdString());
+        QCOMPARE(l.c.margenes[kPie], cajaMargen.toStdString());
         GuardarOpciones();
         MgIzq = MgPie = NumCopias = -99;
         LeerOpciones();
@@ -433,6 +441,28 @@ private slots:
         QCOMPARE(PosicionEtiqueta(1, 2, 600, 200), (std::array{100, 1550}));
         QCOMPARE(PosicionEtiqueta(0, 1, 600, 200), (std::array{1900, 250}));
         QCOMPARE(PosicionEtiqueta(1, 1, 600, 200), (std::array{600, 1400}));
+    }
+
+    // Margins at the ends of their range: the sums for the header and footer
+    // lines and the lines' places are not wrapped, only kept inside 32 bits.
+    void margenesExtremos() {
+        constexpr int32_t kMax = std::numeric_limits<int32_t>::max(), kMin = std::numeric_limits<int32_t>::min();
+        std::array<int32_t, 6> t;
+        t.fill(kMax);
+        // 2 x 2147483647 / 15840 x 2500 = 677867312.8
+        DibujoPagina d = CalcularPagina(12240, 15840, 1, t);
+        QCOMPARE(d.lineas[2].y1, 500 + 677867313);
+        QCOMPARE(d.lineas[3].y1, 500 + 2500 - 677867313);
+        t.fill(kMin);
+        d = CalcularPagina(12240, 15840, 1, t);
+        QCOMPARE(d.lineas[2].y1, 500 - 677867313);  // -4294967296 / 15840 x 2500 = -677867313.1
+        QCOMPARE(d.lineas[3].y1, 500 + 2500 + 677867313);
+        // A paper of one twip: every offset is far past 32 bits.
+        t.fill(kMax);
+        d = CalcularPagina(1, 1, 1, t);
+        QCOMPARE((std::array{d.lineas[0].y1, d.lineas[1].y1, d.lineas[2].y1, d.lineas[3].y1}),
+                 (std::array{kMax, kMin, kMax, kMin}));
+        QCOMPARE((std::array{d.lineas[4].x1, d.lineas[5].x1}), (std::array{kMax, kMin}));
     }
 
     void textosDeImpresoraYFuente() {

@@ -2,7 +2,10 @@
 #include "test_entorno_comun.h"
 
 #include <algorithm>
+#include <functional>
+#include <regex>
 
+#include "core/ConversionesNum.h"
 #include "data/Informe.h"
 #include "fakes/ImpresoraFalsa.h"
 
@@ -41,6 +44,38 @@ protected:
         for (const auto& t : imp.TextosDePagina(pagina))
             if (t.compare(0, prefijo.size(), prefijo) == 0) return true;
         return false;
+    }
+    // The header's and footer's texts: the title, the listing path, the model,
+    // the date and the page label.
+    bool CabeceraOPie(const std::string& t) const {
+        static const std::regex etiqueta(".*\\.- [0-9]+");
+        return t == "Tarvix" || t == gFichDSK || t == "TMS320C31-MP(50)" || t == "10/12/2026-JUE  09:05:07" ||
+               std::regex_match(t, etiqueta);
+    }
+    // Every text of the body that does not lie inside it: right of the left
+    // margin, left of the right margin, below the information line and above
+    // the footer (trailing blanks leave no ink). Margins of 10 mm.
+    std::vector<std::string> FueraDelCuerpo() const {
+        const double izq = 567, der = imp.ancho - 567, arriba = 567 + 567 + imp.AltoLinea(),
+                     pie = imp.alto - 567 - 567;
+        std::vector<std::string> fuera;
+        for (const auto& e : imp.eventos) {
+            if (e.tipo != Tipo::Texto || CabeceraOPie(e.texto)) continue;
+            const std::string tinta = e.texto.substr(0, e.texto.find_last_not_of(' ') + 1);
+            if (tinta.empty()) continue;
+            if (e.x < izq || e.x + imp.TextWidth(tinta) > der || e.y < arriba || e.y + imp.AltoLinea() > pie)
+                fuera.push_back("page " + std::to_string(e.pagina) + " at " + std::to_string(e.x) + ", " +
+                                std::to_string(e.y) + ": " + e.texto);
+        }
+        return fuera;
+    }
+    // The body's texts one after the other, as the rows were before any of
+    // them went on over a further line.
+    std::string TextoDelCuerpo() const {
+        std::string r;
+        for (const auto& e : imp.eventos)
+            if (e.tipo == Tipo::Texto && !CabeceraOPie(e.texto)) r += e.texto;
+        return r;
     }
     double YDe(const std::string& texto) const {
         for (const auto& e : imp.eventos)
@@ -89,13 +124,16 @@ TEST_F(Informe, EverySectionOnGivesOnePageChainWithHeadersAndFooters) {
         {1, "IF            00000005             5            +5 ", true},
         {2, "00809800  00809BFF  RAM Bloque 0                  OK  00809800  0080980F  ", true},
         {2, "00000000  0000003F  Vectores de Interrupcion      -   00000000  0000003F  ", true},
-        {3, "0x00809801 0x08209805         LDI     @dato,R0        ; reference: load the word of the data section", true},
+        // A listing line wider than the body goes on over the next line.
+        {3, "0x00809801 0x08209805         LDI     @dato,R0        ; reference: load the word ", true},
+        {3, "of the data section", true},
         {3, ">>>> ENTRY 0x00809800", true},
         {3, ">>>> ref inicio ", false},
         {4, " 1        1     00809800    inicio", true},
         {4, " 0        2     FFFFFFF9    di\"go", true},
         {5, "00809800  00809804  00000005  .text", true},
-        {5, " 1       00809C00    celda, otra         Contenido de $00809C00 = Contenido de $00809C01", true},
+        {5, " 1       00809C00    celda, otra         Contenido de $00809C00 = Contenido de ", true},
+        {5, "$00809C01", true},
         {5, "00809804    fin, bucle", true},
     };
     for (const Fila& f : filas) EXPECT_EQ(EmpiezaPor(f.pagina, f.texto), f.presente) << f.texto;
@@ -187,14 +225,15 @@ std::vector<std::vector<std::string>> FilasVolcado(const ImpresoraFalsa& imp, co
 
 TEST_F(Informe, AMemoryDumpBreaksItsRowsByWidth) {
     // Rows end once the position passes 1000 twips left of the body's right
-    // edge: with this width three words of format 0 fit a row.
-    imp.ancho = 6000;
+    // edge: with this width (the narrowest that holds the map's rows) six
+    // words of format 0 fit a row.
+    imp.ancho = 10100;
     SoloSecciones(false, true, false, false, false, false, false);
     gMemoria->TablaAsig(1).PrnOK(false);
     gMemoria->TablaAsig(3).PrnOK(false);
     ClassTablaAsig& ram0 = gMemoria->TablaAsig(2);
     ram0.PrnINI(0x809800);
-    for (int32_t i = 0; i < 7; ++i) gMemoria->Escribe(0x809800 + i, i + 1);
+    for (int32_t i = 0; i < 13; ++i) gMemoria->Escribe(0x809800 + i, i + 1);
 
     struct Caso {
         int32_t fin;
@@ -202,15 +241,15 @@ TEST_F(Informe, AMemoryDumpBreaksItsRowsByWidth) {
         std::vector<std::vector<std::string>> filas;
     };
     const Caso casos[] = {
-        {0x809806, 0,
-         {{"00809800  ", "00000001  ", "00000002  ", "00000003  "},
-          {"00809803  ", "00000004  ", "00000005  ", "00000006  "},
-          {"00809806  ", "00000007  "}}},
+        {0x80980C, 0,
+         {{"00809800  ", "00000001  ", "00000002  ", "00000003  ", "00000004  ", "00000005  ", "00000006  "},
+          {"00809806  ", "00000007  ", "00000008  ", "00000009  ", "0000000A  ", "0000000B  ", "0000000C  "},
+          {"0080980C  ", "0000000D  "}}},
         // A row full exactly at the last word: one more row with only the address.
-        {0x809805, 0,
-         {{"00809800  ", "00000001  ", "00000002  ", "00000003  "},
-          {"00809803  ", "00000004  ", "00000005  ", "00000006  "},
-          {"00809806  "}}},
+        {0x80980B, 0,
+         {{"00809800  ", "00000001  ", "00000002  ", "00000003  ", "00000004  ", "00000005  ", "00000006  "},
+          {"00809806  ", "00000007  ", "00000008  ", "00000009  ", "0000000A  ", "0000000B  ", "0000000C  "},
+          {"0080980C  "}}},
         {0x809800, 2, {{"00809800  ", "            +1  "}}},
     };
     for (const Caso& c : casos) {
@@ -227,11 +266,11 @@ TEST_F(Informe, AMemoryDumpBreaksItsRowsByWidth) {
 // A dump that ends past the page limit sends the next one to a new page, 1 cm
 // below the body top, and the page it leaves gets "Volcado de Memoria".
 TEST_F(Informe, ADumpBelowThePageLimitStartsOnTheNextPage) {
-    imp.ancho = 6000;  // three words a row
-    imp.alto = 7500;   // page limit 5796: the first dump ends at 5932
+    imp.ancho = 10100;  // six words a row
+    imp.alto = 7500;    // page limit 5796: the first dump ends at 5932
     SoloSecciones(false, true, false, false, false, false, false);
     gMemoria->TablaAsig(1).PrnOK(false);
-    gMemoria->TablaAsig(2).PrnFin(0x809802);
+    gMemoria->TablaAsig(2).PrnFin(0x809805);
     gMemoria->TablaAsig(3).PrnFin(0x809C00);
     ImprimirEntorno();
     EXPECT_EQ(Pies(), (std::vector<std::string>{"Volcado de Memoria.- 1", "Volcado de Memoria.- 2"}));
@@ -268,6 +307,113 @@ TEST_F(Informe, AListingWrittenInAn8BitEncodingIsPrintedAsUtf8) {
     prueba::EscribirTodo(gFichDSK, ">>>> DSK3A C3x\r\n0x00809800 NOCODE     ; c\xe1lculo \x93r\x94\r\n");
     ImprimirEntorno();
     EXPECT_TRUE(Contiene(1, "0x00809800 NOCODE     ; cálculo “r”"));
+}
+
+// Big fonts, long sections, pages of several sizes: every row is printed, and
+// inside the body of its page.
+TEST_F(Informe, EveryRowLiesInsideTheBodyOfItsPage) {
+    struct Caso {
+        const char* nombre;
+        float puntos;
+        double ancho, alto;
+        std::function<std::vector<std::string>()> preparar;  // the rows to find
+    };
+    const auto muchasFilas = [this] {
+        std::vector<std::string> filas;
+        for (int i = 0; i < 60; ++i) {
+            const std::string n = std::to_string(100 + i);
+            gTablaRef->Add("ref" + n, i, 1, 1);
+            gTablaSect->Add("sec" + n, i, i, 1);
+            gMarcasRupt->Add(0, 0x809800 + i, 0, i, 0, "mar" + n);
+            gPuntosRupt->Add(0x809800 + i, "pun" + n);
+            for (const char* p : {"ref", "sec", "mar", "pun"}) filas.push_back(p + n);
+        }
+        return filas;
+    };
+    const std::vector<std::string> registros = {"PC      ", "DP      ", "R0      ", "R7      ", "AR0     ",
+                                                "AR7     ", "IR1     ", "RE      ", "SP      ", "ST      "};
+    const Caso casos[] = {
+        {"registers at 16 pt on an A4 page", 16, 20000, 16838,
+         [&] {
+             SoloSecciones(true, false, false, false, false, false, false);
+             return registros;
+         }},
+        {"every section at 10 pt with long tables", 10, 11000, 15000,
+         [&] {
+             auto filas = muchasFilas();
+             filas.insert(filas.end(), registros.begin(), registros.end());
+             return filas;
+         }},
+        {"the tables at 24 pt", 24, 40000, 16838,
+         [&] {
+             SoloSecciones(false, false, false, true, true, true, true);
+             return muchasFilas();
+         }},
+        {"the listing at 16 pt", 16, 11906, 16838,
+         [&] {
+             SoloSecciones(false, false, true, false, false, false, false);
+             return std::vector<std::string>{"LDI     @dato,R0        ; reference: load the word of the data section"};
+         }},
+        {"a float dump at 20 pt", 20, 30000, 16838,
+         [&] {
+             SoloSecciones(false, true, false, false, false, false, false);
+             MemoriaTipoDatos = 3;
+             gMemoria->TablaAsig(1).PrnOK(false);
+             gMemoria->TablaAsig(3).PrnOK(false);
+             gMemoria->TablaAsig(2).PrnFin(0x809800 + 199);
+             for (int32_t i = 0; i < 200; ++i) gMemoria->Escribe(0x809800 + i, 0x7F7FFFFF - i);
+             return std::vector<std::string>{"00809800  ", FormatearValor(0x7F7FFFFF - 199, 3)};
+         }},
+    };
+    for (const Caso& c : casos) {
+        SCOPED_TRACE(c.nombre);
+        CrearObjetosPrograma();
+        EstadoPequeno();
+        SoloSecciones(true, true, true, true, true, true, true);
+        imp.eventos.clear();
+        ventana.estados.clear();
+        imp.puntos = c.puntos;
+        imp.ancho = c.ancho;
+        imp.alto = c.alto;
+        const auto filas = c.preparar();
+        ImprimirEntorno();
+        EXPECT_TRUE(cuadros.mostrados.empty());
+        EXPECT_EQ(FueraDelCuerpo(), std::vector<std::string>{});
+        const std::string cuerpo = TextoDelCuerpo();
+        for (const auto& f : filas) EXPECT_NE(cuerpo.find(f), std::string::npos) << f;
+        ASSERT_FALSE(ventana.estados.empty());
+        EXPECT_EQ(ventana.estados.back(), "Documento imprimido");
+    }
+}
+
+// A font with which a row of the report does not fit across the body is
+// refused before anything is printed.
+TEST_F(Informe, AFontTooWideForItsRowsIsRefusedBeforePrinting) {
+    struct Caso {
+        const char* nombre;
+        float puntos;
+        bool registros, memoria, dasm;
+    };
+    const Caso casos[] = {
+        {"register rows at 16 pt", 16, true, false, false},
+        {"the memory map at 14 pt", 14, false, true, false},
+        {"the listing's title at 144 pt", 144, false, false, true},
+    };
+    for (const Caso& c : casos) {
+        SCOPED_TRACE(c.nombre);
+        EstadoPequeno();
+        SoloSecciones(c.registros, c.memoria, c.dasm, false, false, false, false);
+        imp.puntos = c.puntos;
+        cuadros.mostrados.clear();
+        ventana.estados.clear();
+        ImprimirEntorno();
+        EXPECT_FALSE(imp.TrabajoIniciado());
+        ASSERT_EQ(cuadros.mostrados.size(), 1u);
+        EXPECT_EQ(cuadros.mostrados[0].titulo, "Imprimir Entorno");
+        EXPECT_EQ(cuadros.mostrados[0].icono, plataforma::Icono::Exclamacion);
+        EXPECT_NE(cuadros.mostrados[0].texto.find("fuente"), std::string::npos) << cuadros.mostrados[0].texto;
+        EXPECT_TRUE(ventana.estados.empty());
+    }
 }
 
 TEST_F(Informe, MarginsThatLeaveNoBodyAreRefusedBeforePrinting) {

@@ -1,5 +1,6 @@
-// Recording printer for tests: fixed metrics (every character 120 twips wide,
-// every line 240 twips high, bold or not) and a log of everything drawn.
+// Recording printer for tests: fixed-pitch metrics that follow the font size
+// (at 10 points every character is 120 twips wide and every line 240 twips
+// high, bold or not) and a log of everything drawn.
 #pragma once
 
 #include <string>
@@ -34,15 +35,17 @@ public:
     void CurrentY(double y) override { y_ = y; }
     double ScaleWidth() const override { return ancho; }
     double ScaleHeight() const override { return alto; }
-    double TextWidth(const std::string& s) const override { return kAnchoCaracter * Caracteres(s); }
-    double TextHeight(const std::string&) const override { return kAltoLinea; }
+    double TextWidth(const std::string& s) const override { return AnchoCaracter() * Caracteres(s); }
+    double TextHeight(const std::string&) const override { return AltoLinea(); }
+    double AnchoCaracter() const { return kAnchoCaracter * puntos / 10; }
+    double AltoLinea() const { return kAltoLinea * puntos / 10; }
 
     void Print(const std::string& texto, bool finLinea) override {
         if (!Salida()) return;
         eventos.push_back({Tipo::Texto, pagina_, x_, y_, 0, 0, texto, negrita_, finLinea});
         if (finLinea) {
             x_ = 0;
-            y_ += kAltoLinea;
+            y_ += AltoLinea();
         } else {
             x_ += TextWidth(texto);
         }
