@@ -5,6 +5,7 @@
 #include "core/ClassPPL.h"
 #include "core/ClassRegistrosCPU.h"
 #include "core/ConversionesNum.h"
+#include "core/FilasInstruccion.h"
 #include "core/UnidadEjecucion.h"
 #include "core/Unidades.h"
 #include "data/DatosPrograma.h"
@@ -50,7 +51,9 @@ int32_t DireccionRuptura(ClassPPL& ppl) {
 
 bool EsLlamadaEjecutada(const ClassUnitData& e) {
     const int32_t c = e.lCodigoInstr();
-    return e.lCanal == canal::kLeido && e.LTipoIntr == 3 && (c == 1 || c == 8 || c == 9 || c == 10);
+    return e.lCanal == canal::kLeido && e.LTipoIntr == 3 &&
+           (c == grupo3::CALL || c == grupo3::CALLCOND_REG || c == grupo3::CALLCOND_REL ||
+            c == grupo3::TRAPCOND);
 }
 
 void Ciclo() {

@@ -1,5 +1,7 @@
 #include "core/ClassPPL.h"
 
+#include "core/FilasInstruccion.h"
+
 namespace {
 
 // Mnemonic tables by group; the first character flags floating-point rows.
@@ -28,6 +30,72 @@ constexpr std::string_view kGrupo67[] = {
 
 static_assert(std::size(kGrupo0) == 55 && std::size(kGrupo1) == 17 &&
               std::size(kGrupo3) == 13 && std::size(kGrupo4) == 4 && std::size(kGrupo67) == 24);
+
+// The row names of core/FilasInstruccion.h: each names the row of its text,
+// and the names of a table name each of its rows once.
+struct NombreFila {
+    int32_t fila;
+    std::string_view nem;
+};
+template <std::size_t N, std::size_t M>
+constexpr bool Nombran(const std::string_view (&tabla)[N], int32_t primera,
+                       const NombreFila (&nombres)[M]) {
+    bool visto[N] = {};
+    for (const NombreFila& n : nombres) {
+        const int32_t i = n.fila - primera;
+        if (i < 0 || i >= static_cast<int32_t>(N) || visto[i] || tabla[i].substr(1) != n.nem)
+            return false;
+        visto[i] = true;
+    }
+    return M == N;
+}
+namespace g0 = grupo0;
+static_assert(Nombran(kGrupo0, 0, {
+    {g0::ABSF, "ABSF"}, {g0::ABSI, "ABSI"}, {g0::ADDC, "ADDC"}, {g0::ADDF, "ADDF"},
+    {g0::ADDI, "ADDI"}, {g0::AND, "AND"}, {g0::ANDN, "ANDN"}, {g0::ASH, "ASH"},
+    {g0::CMPF, "CMPF"}, {g0::CMPI, "CMPI"}, {g0::FIX, "FIX"}, {g0::FLOAT, "FLOAT"},
+    {g0::IDLE, "IDLE"}, {g0::LDE, "LDE"}, {g0::LDF, "LDF"}, {g0::LDFI, "LDFI"},
+    {g0::LDI, "LDI"}, {g0::LDII, "LDII"}, {g0::LDM, "LDM"}, {g0::LSH, "LSH"},
+    {g0::MPYF, "MPYF"}, {g0::MPYI, "MPYI"}, {g0::NEGB, "NEGB"}, {g0::NEGF, "NEGF"},
+    {g0::NEGI, "NEGI"}, {g0::NOP, "NOP"}, {g0::NORM, "NORM"}, {g0::NOT, "NOT"},
+    {g0::POP, "POP"}, {g0::POPF, "POPF"}, {g0::PUSH, "PUSH"}, {g0::PUSHF, "PUSHF"},
+    {g0::OR, "OR"}, {g0::LOPOWER, "LOPOWER(ó)MAXSPEED"}, {g0::RND, "RND"}, {g0::ROL, "ROL"},
+    {g0::ROLC, "ROLC"}, {g0::ROR, "ROR"}, {g0::RORC, "RORC"}, {g0::RPTS, "RPTS"},
+    {g0::STF, "STF"}, {g0::STFI, "STFI"}, {g0::STI, "STI"}, {g0::STII, "STII"},
+    {g0::SIGI, "SIGI"}, {g0::SUBB, "SUBB"}, {g0::SUBC, "SUBC"}, {g0::SUBF, "SUBF"},
+    {g0::SUBI, "SUBI"}, {g0::SUBRB, "SUBRB"}, {g0::SUBRF, "SUBRF"}, {g0::SUBRI, "SUBRI"},
+    {g0::TSTB, "TSTB"}, {g0::XOR, "XOR"}, {g0::IACK, "IACK"}}));
+static_assert(Nombran(kGrupo1, 0, {
+    {grupo1::ADDC3, "ADDC3"}, {grupo1::ADDF3, "ADDF3"}, {grupo1::ADDI3, "ADDI3"},
+    {grupo1::AND3, "AND3"}, {grupo1::ANDN3, "ANDN3"}, {grupo1::ASH3, "ASH3"},
+    {grupo1::CMPF3, "CMPF3"}, {grupo1::CMPI3, "CMPI3"}, {grupo1::LSH3, "LSH3"},
+    {grupo1::MPYF3, "MPYF3"}, {grupo1::MPYI3, "MPYI3"}, {grupo1::OR3, "OR3"},
+    {grupo1::SUBB3, "SUBB3"}, {grupo1::SUBF3, "SUBF3"}, {grupo1::SUBI3, "SUBI3"},
+    {grupo1::TSTB3, "TSTB3"}, {grupo1::XOR3, "XOR3"}}));
+static_assert(Nombran(kGrupo2, 4, {{grupo2::LDFCOND, "LDFCond"}, {grupo2::LDICOND, "LDICond"}}));
+static_assert(Nombran(kGrupo3, 0, {
+    {grupo3::BR, "BR(D)"}, {grupo3::CALL, "CALL"}, {grupo3::RPTB, "RPTB"}, {grupo3::SWI, "SWI"},
+    {grupo3::BCOND_REG, "Bcond(D)"}, {grupo3::BCOND_REL, "Bcond(D)"},
+    {grupo3::DBCOND_REG, "DBcond(D)"}, {grupo3::DBCOND_REL, "DBcond(D)"},
+    {grupo3::CALLCOND_REG, "CALLcond"}, {grupo3::CALLCOND_REL, "CALLcond"},
+    {grupo3::TRAPCOND, "TRAPcond"}, {grupo3::RETSCOND, "RETScond"},
+    {grupo3::RETICOND, "RETIcond"}}));
+static_assert(Nombran(kGrupo4, 0, {
+    {grupo4::MPYF3_ADDF3, "MPYF3||ADDF3"}, {grupo4::MPYF3_SUBF3, "MPYF3||SUBF3"},
+    {grupo4::MPYI3_ADDI3, "MPYI3||ADDI3"}, {grupo4::MPYI3_SUBI3, "MPYI3||SUBI3"}}));
+static_assert(Nombran(kGrupo67, 0, {
+    {grupo67::STF_STF, "STF||STF"}, {grupo67::STI_STI, "STI||STI"},
+    {grupo67::LDF_LDF, "LDF||LDF"}, {grupo67::LDI_LDI, "LDI||LDI"},
+    {grupo67::ABSF_STF, "ABSF||STF"}, {grupo67::ABSI_STI, "ABSI||STI"},
+    {grupo67::ADDF3_STF, "ADDF3||STF"}, {grupo67::ADDI3_STI, "ADDI3||STI"},
+    {grupo67::AND3_STI, "AND3||STI"}, {grupo67::ASH3_STI, "ASH3||STI"},
+    {grupo67::FIX_STI, "FIX||STI"}, {grupo67::FLOAT_STF, "FLOAT||STF"},
+    {grupo67::LDF_STF, "LDF||STF"}, {grupo67::LDI_STI, "LDI||STI"},
+    {grupo67::LSH3_STI, "LSH3||STI"}, {grupo67::MPYF3_STF, "MPYF3||STF"},
+    {grupo67::MPYI3_STI, "MPYI3||STI"}, {grupo67::NEGF_STF, "NEGF||STF"},
+    {grupo67::NEGI_STI, "NEGI||STI"}, {grupo67::NOT_STI, "NOT||STI"},
+    {grupo67::OR3_STI, "OR3||STI"}, {grupo67::SUBF3_STF, "SUBF3||STF"},
+    {grupo67::SUBI3_STI, "SUBI3||STI"}, {grupo67::XOR3_STI, "XOR3||STI"}}));
 
 constexpr std::string_view kErr = " <ERR>";
 

@@ -3,6 +3,7 @@
 #include "core/ClassPPL.h"
 #include "core/ClassUnitData.h"
 #include "core/ConversionesNum.h"
+#include "core/FilasInstruccion.h"
 #include "core/Instrucciones.h"
 #include "data/DatosPrograma.h"
 
@@ -19,13 +20,13 @@ constexpr bool Bit(uint32_t w, int n) { return (w >> n) & 1u; }
 // instructions and RPTS.
 constexpr bool InmediatoSinSigno(int32_t codigo) {
     switch (codigo) {
-    case 5:   // AND
-    case 6:   // ANDN
-    case 27:  // NOT
-    case 32:  // OR
-    case 39:  // RPTS
-    case 52:  // TSTB
-    case 53:  // XOR
+    case grupo0::AND:
+    case grupo0::ANDN:
+    case grupo0::NOT:
+    case grupo0::OR:
+    case grupo0::RPTS:
+    case grupo0::TSTB:
+    case grupo0::XOR:
         return true;
     default:
         return false;
@@ -96,16 +97,16 @@ void DecodificarDosOperandos(int32_t instruccion) {
     const int32_t codigo = d.lCodigoInstr();
     OperandoGeneral(d, w, InmediatoSinSigno(codigo));
     switch (codigo) {
-    case 12:  // IDLE
-    case 39:  // RPTS
+    case grupo0::IDLE:
+    case grupo0::RPTS:
         gPPL->lCiclosEspera = 2;
         break;
-    case 28:  // POP
-    case 29:  // POPF
+    case grupo0::POP:
+    case grupo0::POPF:
         d.iFlagSP = -1;
         break;
-    case 30:  // PUSH
-    case 31:  // PUSHF
+    case grupo0::PUSH:
+    case grupo0::PUSHF:
         d.iFlagSP = 1;
         break;
     default:
@@ -136,7 +137,7 @@ void DecodificarTresOperandos(int32_t instruccion) {
 void DecodificarCargaCond(int32_t instruccion) {
     const auto w = static_cast<uint32_t>(instruccion);
     ClassUnitData& d = Registro();
-    d.lCodigoInstr(4 + Campo(w, 28, 28));
+    d.lCodigoInstr(grupo2::LDFCOND + Campo(w, 28, 28));
     d.lCond = Campo(w, 27, 23);
     OperandoGeneral(d, w, false);
 }
@@ -147,19 +148,19 @@ void DecodificarControlPrograma(int32_t instruccion) {
     d.lCodigoInstr(Campo(w, 28, 25));
     const int32_t codigo = Campo(w, 28, 25);
     switch (codigo) {
-    case 0:  // BR(D)
-    case 1:  // CALL
-    case 2:  // RPTB
-    case 3:  // SWI
+    case grupo3::BR:
+    case grupo3::CALL:
+    case grupo3::RPTB:
+    case grupo3::SWI:
         d.lBitD = Bit(w, 24);
         d.lInmediato = Valor::Entero(Campo(w, 23, 0));
         d.bBitB = true;
-        if (codigo != 3 && !d.lBitD) gPPL->lCiclosEspera = 2;
-        if (codigo == 1) d.iFlagSP = 1;
+        if (codigo != grupo3::SWI && !d.lBitD) gPPL->lCiclosEspera = 2;
+        if (codigo == grupo3::CALL) d.iFlagSP = 1;
         break;
-    case 4: case 5:  // Bcond(D)
-    case 6: case 7:  // DBcond(D)
-    case 8: case 9:  // CALLcond
+    case grupo3::BCOND_REG: case grupo3::BCOND_REL:
+    case grupo3::DBCOND_REG: case grupo3::DBCOND_REL:
+    case grupo3::CALLCOND_REG: case grupo3::CALLCOND_REL:
         d.bBitB = Bit(w, 25);
         d.lIndArn1 = Campo(w, 24, 22);
         d.lBitD = Bit(w, 21);
@@ -169,21 +170,21 @@ void DecodificarControlPrograma(int32_t instruccion) {
         else
             d.lIndSrc1 = Campo(w, 4, 0);
         if (!d.lBitD) gPPL->lCiclosEspera = 2;
-        if (codigo >= 8) d.iFlagSP = 1;
+        if (codigo >= grupo3::CALLCOND_REG) d.iFlagSP = 1;
         break;
-    case 10:  // TRAPcond: not delayed, so it waits like a call
+    case grupo3::TRAPCOND:  // not delayed, so it waits like a call
         d.lCond = Campo(w, 20, 16);
         d.lCondN = Campo(w, 4, 0);
         d.iFlagSP = 1;
         gPPL->lCiclosEspera = 2;
         break;
-    case 12:  // RETIcond, or RETScond when bit 23 is set
-        if (Bit(w, 23)) d.lCodigoInstr(11);
+    case grupo3::RETICOND:  // or RETScond when bit 23 is set
+        if (Bit(w, 23)) d.lCodigoInstr(grupo3::RETSCOND);
         d.lCond = Campo(w, 20, 16);
         gPPL->lCiclosEspera = 2;
         d.iFlagSP = -1;
         break;
-    default:  // 11 and the rows 13-15 that do not exist
+    default:  // RETSCOND's own row and the rows 13-15 that do not exist
         break;
     }
 }
@@ -213,13 +214,13 @@ void DecodificarParaleloCargaAlmac(int32_t instruccion) {
     d.lModoArn2 = static_cast<int16_t>(Campo(w, 7, 3));
     d.lIndArn2 = Campo(w, 2, 0);
     switch (d.lCodigoInstr()) {
-    case 0:  // STF||STF, STI||STI: the first source register sits in bits 18-16
-    case 1:
+    case grupo67::STF_STF:  // the first source register sits in bits 18-16
+    case grupo67::STI_STI:
         d.lIndSrc2 = Campo(w, 24, 22);
         d.lIndSrc1 = Campo(w, 18, 16);
         break;
-    case 2:  // LDF||LDF, LDI||LDI
-    case 3:
+    case grupo67::LDF_LDF:
+    case grupo67::LDI_LDI:
         d.lIndDst2 = Campo(w, 24, 22);
         d.lIndDst1 = Campo(w, 21, 19);
         break;

@@ -3,17 +3,14 @@
 // registers; the execute unit pushes the return address of a call or trap.
 #include "core/ClassPPL.h"
 #include "core/ClassRegistrosCPU.h"
+#include "core/FilasInstruccion.h"
 #include "core/Instrucciones.h"
 #include "core/UnidadEjecucion.h"
 #include "data/DatosPrograma.h"
 
 namespace {
 
-enum Codigo : int32_t {
-    BR = 0, CALL = 1, RPTB = 2, SWI = 3, BCOND_REG = 4, BCOND_REL = 5, DBCOND_REG = 6,
-    DBCOND_REL = 7, CALLCOND_REG = 8, CALLCOND_REL = 9, TRAPCOND = 10, RETSCOND = 11,
-    RETICOND = 12,
-};
+using enum grupo3::Codigo;
 
 constexpr int32_t Suma(int32_t a, int32_t b) {
     return static_cast<int32_t>(static_cast<uint32_t>(a) + static_cast<uint32_t>(b));

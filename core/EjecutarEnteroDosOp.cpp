@@ -4,6 +4,7 @@
 // unit writes back, stores, pushes and commits.
 #include "core/ClassPPL.h"
 #include "core/ClassRegistrosCPU.h"
+#include "core/FilasInstruccion.h"
 #include "core/Instrucciones.h"
 #include "core/OperacionesALU.h"
 #include "core/UnidadEjecucion.h"
@@ -11,14 +12,7 @@
 
 namespace {
 
-// Group-0 rows handled here.
-enum Codigo : int32_t {
-    ABSI = 1, ADDC = 2, ADDI = 4, AND = 5, ANDN = 6, ASH = 7, CMPI = 9, FLOAT = 11, IDLE = 12,
-    LDI = 16, LDII = 17, LSH = 19, MPYI = 21, NEGB = 22, NEGI = 24, NOP = 25, NOT = 27,
-    POP = 28, PUSH = 30, OR = 32, ROL = 35, ROLC = 36, ROR = 37, RORC = 38, RPTS = 39,
-    STI = 42, STII = 43, SUBB = 45, SUBC = 46, SUBI = 48, SUBRB = 49, SUBRI = 51, TSTB = 52,
-    XOR = 53,
-};
+using enum grupo0::Entero;  // the group-0 rows handled here
 
 using namespace alu;  // the arithmetic shared with the three-operand and parallel rows
 

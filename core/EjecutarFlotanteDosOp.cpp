@@ -7,17 +7,14 @@
 #include "core/ClassPPL.h"
 #include "core/ClassRegistrosCPU.h"
 #include "core/ConversionesNum.h"
+#include "core/FilasInstruccion.h"
 #include "core/Instrucciones.h"
 #include "core/OperacionesALU.h"
 #include "data/DatosPrograma.h"
 
 namespace {
 
-enum Codigo : int32_t {
-    ABSF = 0, ADDF = 3, CMPF = 8, FIX = 10, LDE = 13, LDF = 14, LDFI = 15, LDM = 18, MPYF = 20,
-    NEGF = 23, NORM = 26, POPF = 29, PUSHF = 31, RND = 34, STF = 40, STFI = 41, SUBF = 47,
-    SUBRF = 50,
-};
+using enum grupo0::Flotante;
 
 // Exponent of a non-zero value in the processor's format, whose mantissa is
 // in [1, 2) when positive and in [-2, -1) when negative.

@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "core/ClassPPL.h"
+#include "core/FilasInstruccion.h"
 #include "core/Instrucciones.h"
 #include "core/OperacionesALU.h"
 #include "data/DatosPrograma.h"
@@ -27,13 +28,7 @@ Operandos Elegir(const ClassUnitData& e) {
     }
 }
 
-// Groups 6-7 rows.
-enum Codigo : int32_t {
-    STF_STF = 0, STI_STI = 1, LDF_LDF = 2, LDI_LDI = 3, ABSF_STF = 4, ABSI_STI = 5,
-    ADDF3_STF = 6, ADDI3_STI = 7, AND3_STI = 8, ASH3_STI = 9, FIX_STI = 10, FLOAT_STF = 11,
-    LDF_STF = 12, LDI_STI = 13, LSH3_STI = 14, MPYF3_STF = 15, MPYI3_STI = 16, NEGF_STF = 17,
-    NEGI_STI = 18, NOT_STI = 19, OR3_STI = 20, SUBF3_STF = 21, SUBI3_STI = 22, XOR3_STI = 23,
-};
+using enum grupo67::Codigo;  // the rows of groups 6-7
 
 // The pairs without an operation, alike for both data types: two stores or
 // two loads pass their sources on, a load with a store its memory operand

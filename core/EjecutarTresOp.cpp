@@ -3,17 +3,14 @@
 // execute-stage record and the pending flags.
 #include "core/ClassPPL.h"
 #include "core/ClassRegistrosCPU.h"
+#include "core/FilasInstruccion.h"
 #include "core/Instrucciones.h"
 #include "core/OperacionesALU.h"
 #include "data/DatosPrograma.h"
 
 namespace {
 
-enum Codigo : int32_t {
-    ADDC3 = 0, ADDF3 = 1, ADDI3 = 2, AND3 = 3, ANDN3 = 4, ASH3 = 5, CMPF3 = 6, CMPI3 = 7,
-    LSH3 = 8, MPYF3 = 9, MPYI3 = 10, OR3 = 11, SUBB3 = 12, SUBF3 = 13, SUBI3 = 14, TSTB3 = 15,
-    XOR3 = 16,
-};
+using enum grupo1::Codigo;
 
 }  // namespace
 

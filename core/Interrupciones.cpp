@@ -2,6 +2,7 @@
 #include "core/ClassPPL.h"
 #include "core/ClassRegistrosCPU.h"
 #include "core/ConversionesNum.h"
+#include "core/FilasInstruccion.h"
 #include "core/UnidadEjecucion.h"
 #include "core/Unidades.h"
 #include "data/DatosPrograma.h"
@@ -31,7 +32,7 @@ bool EsRetardado(const ClassUnitData& r) {
 
 bool EsIdle(int32_t palabra) {
     const uint32_t u = static_cast<uint32_t>(palabra);
-    return (u >> 29) == 0 && ((u >> 23) & 0x3F) == 12;
+    return (u >> 29) == 0 && ((u >> 23) & 0x3F) == grupo0::IDLE;
 }
 
 // With the pipeline, an IDLE in the fetch stage on which the program idles:
@@ -96,7 +97,8 @@ void AtenderInterrupcion() {
         f.lInstruccion = kPalabraCall | (rutina & 0xFFFFFF);
     } else {
         const ClassUnitData& e = ppl.Ejecucion();
-        const bool idle = e.lCanal == canal::kLeido && e.LTipoIntr == 0 && e.lCodigoInstr() == 12;
+        const bool idle =
+            e.lCanal == canal::kLeido && e.LTipoIntr == 0 && e.lCodigoInstr() == grupo0::IDLE;
         const int32_t retorno = idle ? e.lPosMem + 1 : r.PC();
         r.SP(static_cast<int32_t>(static_cast<uint32_t>(r.SP()) + 1));
         gMemoria->Escribe(r.SP(), retorno);

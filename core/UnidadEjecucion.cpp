@@ -5,6 +5,7 @@
 #include "core/ClassMemoria.h"
 #include "core/ClassPPL.h"
 #include "core/ClassRegistrosCPU.h"
+#include "core/FilasInstruccion.h"
 #include "core/Instrucciones.h"
 #include "data/DatosPrograma.h"
 
@@ -34,8 +35,8 @@ void Almacenar(const ClassUnitData& e, const Valor& v, int32_t dir) {
 bool ConfirmaFlags(const ClassUnitData& e) {
     if (e.lIndDst1 < 8) return true;
     const int32_t c = e.lCodigoInstr();
-    if (e.LTipoIntr == 0) return c == 8 || c == 9 || c == 52;
-    if (e.LTipoIntr == 1) return c == 6 || c == 7 || c == 15;
+    if (e.LTipoIntr == 0) return c == grupo0::CMPF || c == grupo0::CMPI || c == grupo0::TSTB;
+    if (e.LTipoIntr == 1) return c == grupo1::CMPF3 || c == grupo1::CMPI3 || c == grupo1::TSTB3;
     return false;
 }
 
@@ -49,7 +50,7 @@ void EjecutarGrupo0y2(ClassUnitData& e) {
     else
         EjecutarEnteroDosOp();
     const int32_t c = e.lCodigoInstr();
-    if (e.LTipoIntr == 0 && c >= 40 && c <= 43) {  // STF, STFI, STI, STII
+    if (e.LTipoIntr == 0 && c >= grupo0::STF && c <= grupo0::STII) {  // STF, STFI, STI, STII
         if (e.iModoDireccion == 1)
             Almacenar(e, e.vSrc1, e.lAddrDirecto);
         else if (e.iModoDireccion == 2)
@@ -73,7 +74,9 @@ void EjecutarGrupo1(ClassUnitData& e) {
 
 void EjecutarGrupo3(ClassUnitData& e) {
     const int32_t c = e.lCodigoInstr();
-    if (c >= 4 && c <= 9 && !e.bBitB) Leer(e, e.vSrc1, e.lIndSrc1);
+    // Bcond, DBcond and CALLcond with a register target.
+    if (c >= grupo3::BCOND_REG && c <= grupo3::CALLCOND_REL && !e.bBitB)
+        Leer(e, e.vSrc1, e.lIndSrc1);
     EjecutarControlPrograma();
     // A call put in place by the interrupt service returns to the word it replaced.
     if (e.lDirRetornoInt >= 0 && e.iFlagSP > 0) e.lDatoSP = Valor::Entero(e.lDirRetornoInt);
@@ -100,13 +103,13 @@ void EjecutarParaleloCargaAlmac(ClassUnitData& e) {
 
 void EjecutarGrupo67(ClassUnitData& e) {
     const int32_t c = e.lCodigoInstr();
-    if (c == 0 || c == 1) {  // STF||STF, STI||STI
+    if (c == grupo67::STF_STF || c == grupo67::STI_STI) {
         LeerAlmacenado(e, e.vSrc1, e.lIndSrc1);
         LeerAlmacenado(e, e.vSrc2, e.lIndSrc2);
         EjecutarParaleloCargaAlmac(e);
         Almacenar(e, e.vDst1, e.lAddrArn1);
         Almacenar(e, e.vDst2, e.lAddrArn2);
-    } else if (c == 2 || c == 3) {  // LDF||LDF, LDI||LDI
+    } else if (c == grupo67::LDF_LDF || c == grupo67::LDI_LDI) {
         EjecutarParaleloCargaAlmac(e);
         Escribir(e, e.lIndDst1, e.vDst1);
         Escribir(e, e.lIndDst2, e.vDst2);

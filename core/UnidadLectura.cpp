@@ -1,6 +1,7 @@
 #include "core/ClassMemoria.h"
 #include "core/ClassPPL.h"
 #include "core/ClassRegistrosCPU.h"
+#include "core/FilasInstruccion.h"
 #include "core/Unidades.h"
 #include "data/DatosPrograma.h"
 
@@ -50,13 +51,13 @@ void UnidadLectura(int16_t& err) {
         if (l.iModoDireccion == 2 || l.iModoDireccion == 3) l.vSrc2 = b;
         break;
     case 3:
-        if (codigo >= 0 && codigo <= 3) {
+        if (codigo >= grupo3::BR && codigo <= grupo3::SWI) {
             l.vSrc1 = l.lInmediato;
-        } else if (codigo >= 4 && codigo <= 9) {
+        } else if (codigo >= grupo3::BCOND_REG && codigo <= grupo3::CALLCOND_REL) {
             if (l.bBitB)
                 l.vSrc1 = Valor::Entero(static_cast<int32_t>(static_cast<uint32_t>(l.lPosMem) +
                                                              static_cast<uint32_t>(l.lDisp)));
-        } else if (codigo == 10 && l.lCondN != -1) {
+        } else if (codigo == grupo3::TRAPCOND && l.lCondN != -1) {
             const uint32_t dir = static_cast<uint32_t>(gVectoresInt[12]) +
                                  static_cast<uint32_t>(l.lCondN);
             l.vSrc1 = Leer(static_cast<int32_t>(dir), false);
@@ -68,13 +69,13 @@ void UnidadLectura(int16_t& err) {
         break;
     case 6:
     case 7:
-        if (codigo == 2 || codigo == 3) {
+        if (codigo == grupo67::LDF_LDF || codigo == grupo67::LDI_LDI) {
             l.vSrc1 = a;
             l.vSrc2 = b;
-        } else if (codigo == 10 || codigo == 11) {
+        } else if (codigo == grupo67::FIX_STI || codigo == grupo67::FLOAT_STF) {
             // FIX||STI reads its source as a float, FLOAT||STF as an integer.
             l.vSrc2 = Leer(l.lAddrArn2, !flotante);
-        } else if (codigo != 0 && codigo != 1) {
+        } else if (codigo != grupo67::STF_STF && codigo != grupo67::STI_STI) {
             l.vSrc2 = b;
         }
         break;

@@ -6,6 +6,7 @@
 
 #include "core/ClassUnitData.h"
 #include "core/ConversionesNum.h"
+#include "core/FilasInstruccion.h"
 
 namespace {
 
@@ -226,7 +227,7 @@ void PanelDetalle::Grupo(const ClassUnitData& r, std::string& t) {
     case 3: {
         t = " Cond.";
         const int32_t fila = r.lCodigoInstr();
-        if (fila >= 4 && fila <= 9) {
+        if (fila >= grupo3::BCOND_REG && fila <= grupo3::CALLCOND_REL) {
             // The forms with a B bit: conditional branch, decrement and branch, conditional call.
             if (!r.bBitB) {
                 C(kTxtModoDIR).texto = " (B=0) Registro";
@@ -235,7 +236,7 @@ void PanelDetalle::Grupo(const ClassUnitData& r, std::string& t) {
                 C(kTxtModoDIR).texto = " (B=1) Relativo a PC";
                 Poner(kTxtSRC_DIR1, ConSigno(r.lDisp), "Relativo a PC");
             }
-        } else if (fila >= 0 && fila <= 2) {
+        } else if (fila >= grupo3::BR && fila <= grupo3::RPTB) {
             // BR, CALL and RPTB carry a 24-bit address, not a displacement.
             Poner(kTxtSRC_DIR1, " @0x" + Hex(r.lInmediato.ComoEntero()), "Inmediato");
         }
@@ -268,15 +269,15 @@ void PanelDetalle::Grupo(const ClassUnitData& r, std::string& t) {
             if (n != -1) Registro(id, n);
         };
         switch (r.lCodigoInstr()) {
-        case 0:
-        case 1:   // two parallel stores
+        case grupo67::STF_STF:
+        case grupo67::STI_STI:  // two parallel stores
             ind(kTxtDST_DIR1, 1);
             ind(kTxtDST_DIR2, 2);
             reg(kTxtSRC_DIR1, r.lIndSrc1);
             reg(kTxtSRC_DIR2, r.lIndSrc2);
             break;
-        case 2:
-        case 3:   // two parallel loads
+        case grupo67::LDF_LDF:
+        case grupo67::LDI_LDI:  // two parallel loads
             ind(kTxtSRC_DIR1, 1);
             ind(kTxtSRC_DIR2, 2);
             reg(kTxtDST_DIR1, r.lIndDst1);

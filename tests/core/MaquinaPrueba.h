@@ -104,4 +104,15 @@ private:
 
 inline ClassRegistrosCPU& Reg() { return *gRegistros; }
 
+// Short names for the register numbers of the register file, for tables of
+// expected values.
+enum NumRegistro : int32_t {
+    R0 = ClassRegistrosCPU::kNumR0, R1, R2, R3, R4, R5, R6, R7,
+    AR0 = ClassRegistrosCPU::kNumAR0, AR1, AR2, AR3, AR4, AR5, AR6, AR7,
+    DP = ClassRegistrosCPU::kNumDP, IR0 = ClassRegistrosCPU::kNumIR0, IR1,
+    BK = ClassRegistrosCPU::kNumBK, SP = ClassRegistrosCPU::kNumSP, ST = ClassRegistrosCPU::kNumST,
+    IE = ClassRegistrosCPU::kNumIE, IF = ClassRegistrosCPU::kNumIF, IOF = ClassRegistrosCPU::kNumIOF,
+    RS = ClassRegistrosCPU::kNumRS, RE = ClassRegistrosCPU::kNumRE, RC = ClassRegistrosCPU::kNumRC,
+};
+
 }  // namespace prueba

@@ -5,11 +5,14 @@
 
 #include "core/ClassPPL.h"
 #include "core/ClassRegistrosCPU.h"
+#include "core/FilasInstruccion.h"
 #include "core/Instrucciones.h"
 #include "core/UnidadEjecucion.h"
 #include "data/DatosPrograma.h"
 
 namespace {
+
+using enum grupo3::Codigo;
 
 constexpr int32_t kA = 0x809810;   // address of the instruction
 constexpr int32_t kPC = 0x809813;  // where the fetch unit has left PC
@@ -32,8 +35,8 @@ protected:
         e.lCodigoInstr(codigo);
         e.lPosMem = kA;
         e.lCond = cond;
-        e.iFlagSP = (codigo == 1 || (codigo >= 8 && codigo <= 10)) ? 1
-                    : (codigo == 11 || codigo == 12) ? -1 : 0;
+        e.iFlagSP = (codigo == CALL || (codigo >= CALLCOND_REG && codigo <= TRAPCOND)) ? 1
+                    : (codigo == RETSCOND || codigo == RETICOND) ? -1 : 0;
         return e;
     }
 
@@ -46,12 +49,12 @@ constexpr int32_t kU = 0, kEQ = 5, kNE = 6;
 }  // namespace
 
 TEST_F(ControlPrograma, BrYCall) {
-    ClassUnitData& br = Registro(0);
+    ClassUnitData& br = Registro(BR);
     br.lInmediato = Valor::Entero(0x809900);
     EjecutarControlPrograma();
     EXPECT_EQ(gRegistros->PC(), 0x809900);
 
-    ClassUnitData& call = Registro(1);
+    ClassUnitData& call = Registro(CALL);
     call.lInmediato = Valor::Entero(0x809C00);
     EjecutarControlPrograma();
     EXPECT_EQ(gRegistros->PC(), 0x809C00);
@@ -68,16 +71,16 @@ TEST_F(ControlPrograma, DestinoDeBcond) {
         int32_t operando;  // vSrc1: register value, or address + displacement
         int32_t pc;
     } casos[] = {
-        {"PC-relative, displacement -1: itself", 5, false, kA - 1, kA},
-        {"PC-relative, displacement 0: the next word", 5, false, kA, kA + 1},
-        {"delayed PC-relative counts from after its three slots", 5, true, kA - 18, kA + 3 - 18},
-        {"register form takes all 32 bits", 4, false, 0x12345678, 0x12345678},
-        {"delayed register form", 4, true, 0x809900, 0x809900},
+        {"PC-relative, displacement -1: itself", BCOND_REL, false, kA - 1, kA},
+        {"PC-relative, displacement 0: the next word", BCOND_REL, false, kA, kA + 1},
+        {"delayed PC-relative counts from after its three slots", BCOND_REL, true, kA - 18, kA + 3 - 18},
+        {"register form takes all 32 bits", BCOND_REG, false, 0x12345678, 0x12345678},
+        {"delayed register form", BCOND_REG, true, 0x809900, 0x809900},
     };
     for (const Caso& c : casos) {
         SCOPED_TRACE(c.texto);
         ClassUnitData& e = Registro(c.codigo, kU);
-        e.bBitB = c.codigo == 5;
+        e.bBitB = c.codigo == BCOND_REL;
         e.lBitD = c.retardado;
         e.vSrc1 = Valor::Entero(c.operando);
         EjecutarControlPrograma();
@@ -87,12 +90,12 @@ TEST_F(ControlPrograma, DestinoDeBcond) {
 
 TEST_F(ControlPrograma, BcondFalsoDejaPC) {
     CeroActivo();
-    ClassUnitData& e = Registro(5, kNE);
+    ClassUnitData& e = Registro(BCOND_REL, kNE);
     e.bBitB = true;
     e.vSrc1 = Valor::Entero(0x809900);
     EjecutarControlPrograma();
     EXPECT_EQ(gRegistros->PC(), kPC);
-    Registro(5, 21).vSrc1 = Valor::Entero(0x809900);  // a code outside 0-20 is false
+    Registro(BCOND_REL, 21).vSrc1 = Valor::Entero(0x809900);  // a code outside 0-20 is false
     EjecutarControlPrograma();
     EXPECT_EQ(gRegistros->PC(), kPC);
 }
@@ -115,7 +118,7 @@ TEST_F(ControlPrograma, DbcondDecrementaYSalta) {
         SCOPED_TRACE(c.texto);
         gRegistros->PC(kPC);
         gRegistros->AR(5, c.ar);
-        ClassUnitData& e = Registro(7, c.cond);
+        ClassUnitData& e = Registro(DBCOND_REL, c.cond);
         e.bBitB = true;
         e.lIndArn1 = 5;
         e.vSrc1 = Valor::Entero(kA - 8);
@@ -125,7 +128,7 @@ TEST_F(ControlPrograma, DbcondDecrementaYSalta) {
     }
     // Register form, delayed: the register's value.
     gRegistros->AR(2, 4);
-    ClassUnitData& e = Registro(6, kU);
+    ClassUnitData& e = Registro(DBCOND_REG, kU);
     e.lIndArn1 = 2;
     e.bBitB = false;
     e.lBitD = true;
@@ -136,7 +139,7 @@ TEST_F(ControlPrograma, DbcondDecrementaYSalta) {
 }
 
 TEST_F(ControlPrograma, CallcondVerdaderoYFalso) {
-    ClassUnitData& e = Registro(9, kU);
+    ClassUnitData& e = Registro(CALLCOND_REL, kU);
     e.bBitB = true;
     e.vSrc1 = Valor::Entero(kA + 8);
     EjecutarControlPrograma();
@@ -148,7 +151,7 @@ TEST_F(ControlPrograma, CallcondVerdaderoYFalso) {
     // False: SP back to where it was before the decode unit moved it, no push.
     gRegistros->PC(kPC);
     CeroActivo();
-    ClassUnitData& f = Registro(8, kNE);
+    ClassUnitData& f = Registro(CALLCOND_REG, kNE);
     f.vSrc1 = Valor::Entero(0x809A00);
     EjecutarControlPrograma();
     EXPECT_EQ(gRegistros->PC(), kPC);
@@ -158,7 +161,7 @@ TEST_F(ControlPrograma, CallcondVerdaderoYFalso) {
 
 TEST_F(ControlPrograma, Trapcond) {
     gRegistros->BIT_ST(bitst::GIE, true);
-    ClassUnitData& e = Registro(10, kU);
+    ClassUnitData& e = Registro(TRAPCOND, kU);
     e.lCondN = 5;
     e.vSrc1 = Valor::Entero(0x809C40);  // the vector the read unit took from 0x25
     EjecutarControlPrograma();
@@ -170,7 +173,7 @@ TEST_F(ControlPrograma, Trapcond) {
     gRegistros->PC(kPC);
     gRegistros->BIT_ST(bitst::GIE, true);
     CeroActivo();
-    ClassUnitData& f = Registro(10, kNE);
+    ClassUnitData& f = Registro(TRAPCOND, kNE);
     f.vSrc1 = Valor::Entero(0x809C40);
     EjecutarControlPrograma();
     EXPECT_EQ(gRegistros->PC(), kPC);
@@ -180,14 +183,14 @@ TEST_F(ControlPrograma, Trapcond) {
 }
 
 TEST_F(ControlPrograma, RetornosConYSinCondicion) {
-    ClassUnitData& rets = Registro(11, kU);
+    ClassUnitData& rets = Registro(RETSCOND, kU);
     rets.lDatoSP = Valor::Entero(0x809807);
     EjecutarControlPrograma();
     EXPECT_EQ(gRegistros->PC(), 0x809807);
     EXPECT_FALSE(gRegistros->BIT_ST(bitst::GIE));
     EXPECT_EQ(gRegistros->SP(), kSP);
 
-    ClassUnitData& reti = Registro(12, kU);
+    ClassUnitData& reti = Registro(RETICOND, kU);
     reti.lDatoSP = Valor::Entero(0x809808);
     EjecutarControlPrograma();
     EXPECT_EQ(gRegistros->PC(), 0x809808);
@@ -197,7 +200,7 @@ TEST_F(ControlPrograma, RetornosConYSinCondicion) {
     gRegistros->ST(0);
     gRegistros->PC(kPC);
     CeroActivo();
-    ClassUnitData& no = Registro(12, kNE);
+    ClassUnitData& no = Registro(RETICOND, kNE);
     no.lDatoSP = Valor::Entero(0x809808);
     EjecutarControlPrograma();
     EXPECT_EQ(gRegistros->PC(), kPC);
@@ -206,7 +209,7 @@ TEST_F(ControlPrograma, RetornosConYSinCondicion) {
 
     // A word with bits 28-25 = 11 decodes as RETScond with no condition and
     // no pop: nothing changes.
-    ClassUnitData& raro = Registro(11);
+    ClassUnitData& raro = Registro(RETSCOND);
     raro.iFlagSP = 0;
     EjecutarControlPrograma();
     EXPECT_EQ(gRegistros->PC(), kPC);
@@ -216,7 +219,7 @@ TEST_F(ControlPrograma, RetornosConYSinCondicion) {
 TEST_F(ControlPrograma, RptbArmaElBloque) {
     gRegistros->RC(7);
     gRegistros->BIT_S(true);
-    ClassUnitData& e = Registro(2);
+    ClassUnitData& e = Registro(RPTB);
     e.vSrc1 = Valor::Entero(0x809820);
     EjecutarControlPrograma();
     ClassRegistrosCPU& r = *gRegistros;
@@ -229,7 +232,7 @@ TEST_F(ControlPrograma, RptbArmaElBloque) {
 }
 
 TEST_F(ControlPrograma, SwiYFilasInexistentesNoHacenNada) {
-    for (int32_t codigo : {3, 13, -1}) {
+    for (int32_t codigo : {int32_t{SWI}, 13, -1}) {
         SCOPED_TRACE(codigo);
         Registro(codigo, kU).vSrc1 = Valor::Entero(0x809900);
         EjecutarControlPrograma();

@@ -5,11 +5,14 @@
 
 #include "core/ClassPPL.h"
 #include "core/ClassRegistrosCPU.h"
+#include "core/FilasInstruccion.h"
 #include "core/Instrucciones.h"
 #include "core/UnidadEjecucion.h"
 #include "data/DatosPrograma.h"
 
 namespace {
+
+using enum grupo0::Entero;
 
 constexpr int32_t H(uint32_t v) { return static_cast<int32_t>(v); }
 
@@ -67,102 +70,102 @@ Valor E(int32_t v) { return Valor::Entero(v); }
 
 TEST_F(EnteroDosOp, SumasYRestas) {
     const Caso casos[] = {
-        {"ADDI 0x7FFFFFFF + 1 wraps", 4, 1, 0x7FFFFFFF, false, false, E(H(0x80000000)), {0, 1, 0, 0, 0}},
-        {"ADDI 0x7FFFFFFF + 1 saturates with OVM", 4, 1, 0x7FFFFFFF, false, true, E(0x7FFFFFFF), {0, 1, 0, 0, 0}},
-        {"ADDI 0xFFFFFFFF + 1", 4, 1, -1, false, false, E(0), {1, 0, 0, 0, 1}},
-        {"ADDI -2^31 + -1 wraps up", 4, -1, INT32_MIN, false, false, E(0x7FFFFFFF), {1, 1, 0, 1, 0}},
-        {"ADDC 5 + 3 + 1", 2, 3, 5, true, false, E(9), {0, 0, 0, 0, 0}},
-        {"ADDC 0xFFFFFFFF + 0 + 1: carry out", 2, 0, -1, true, false, E(0), {1, 0, 0, 0, 1}},
-        {"ADDC 0xFFFFFFFF + 1 + 0: carry out", 2, 1, -1, false, false, E(0), {1, 0, 0, 0, 1}},
-        {"ADDC 0x7FFFFFFF + 0 + 1: overflow, no carry", 2, 0, 0x7FFFFFFF, true, false, E(H(0x80000000)), {0, 1, 0, 0, 0}},
-        {"SUBI 10 - 3", 48, 3, 10, false, false, E(7), {0, 0, 0, 0, 0}},
-        {"SUBI 0 - 1: borrow", 48, 1, 0, false, false, E(-1), {1, 0, 0, 1, 0}},
-        {"SUBB 10 - 3 - 1", 45, 3, 10, true, false, E(6), {0, 0, 0, 0, 0}},
-        {"SUBB 0xFA - 0xC7 - 1", 45, 0xC7, 0xFA, true, false, E(0x32), {0, 0, 0, 0, 0}},
-        {"SUBB 0 - 0 - 1: borrow", 45, 0, 0, true, false, E(-1), {1, 0, 0, 1, 0}},
-        {"SUBRI 3 - 10", 51, 3, 10, false, false, E(-7), {1, 0, 0, 1, 0}},
-        {"SUBRB 10 - 3 - 1", 49, 10, 3, true, false, E(6), {0, 0, 0, 0, 0}},
-        {"NEGI 174", 24, 174, 0, false, false, E(-174), {1, 0, 0, 1, 0}},
-        {"NEGI -2^31 overflows", 24, INT32_MIN, 0, false, false, E(INT32_MIN), {1, 1, 0, 0, 0}},
-        {"NEGB 5 with C", 22, 5, 0, true, false, E(-6), {1, 0, 0, 1, 0}},
-        {"NEGB -53 with C", 22, -53, 0, true, false, E(52), {1, 0, 0, 0, 0}},
-        {"ABSI -5", 1, -5, 0, false, false, E(5), {-1, 0, 0, 0, 0}},
-        {"ABSI -2^31 wraps", 1, INT32_MIN, 0, false, false, E(INT32_MIN), {-1, 1, 0, 0, 0}},
-        {"ABSI -2^31 saturates with OVM", 1, INT32_MIN, 0, false, true, E(0x7FFFFFFF), {-1, 1, 0, 0, 0}},
-        {"CMPI 3 with 3", 9, 3, 3, false, false, Valor::Vacio(), {0, 0, 0, 0, 1}},
-        {"CMPI -1 with 3: signed lower, unsigned higher", 9, 3, -1, false, false, Valor::Vacio(), {0, 0, 0, 1, 0}},
+        {"ADDI 0x7FFFFFFF + 1 wraps", ADDI, 1, 0x7FFFFFFF, false, false, E(H(0x80000000)), {0, 1, 0, 0, 0}},
+        {"ADDI 0x7FFFFFFF + 1 saturates with OVM", ADDI, 1, 0x7FFFFFFF, false, true, E(0x7FFFFFFF), {0, 1, 0, 0, 0}},
+        {"ADDI 0xFFFFFFFF + 1", ADDI, 1, -1, false, false, E(0), {1, 0, 0, 0, 1}},
+        {"ADDI -2^31 + -1 wraps up", ADDI, -1, INT32_MIN, false, false, E(0x7FFFFFFF), {1, 1, 0, 1, 0}},
+        {"ADDC 5 + 3 + 1", ADDC, 3, 5, true, false, E(9), {0, 0, 0, 0, 0}},
+        {"ADDC 0xFFFFFFFF + 0 + 1: carry out", ADDC, 0, -1, true, false, E(0), {1, 0, 0, 0, 1}},
+        {"ADDC 0xFFFFFFFF + 1 + 0: carry out", ADDC, 1, -1, false, false, E(0), {1, 0, 0, 0, 1}},
+        {"ADDC 0x7FFFFFFF + 0 + 1: overflow, no carry", ADDC, 0, 0x7FFFFFFF, true, false, E(H(0x80000000)), {0, 1, 0, 0, 0}},
+        {"SUBI 10 - 3", SUBI, 3, 10, false, false, E(7), {0, 0, 0, 0, 0}},
+        {"SUBI 0 - 1: borrow", SUBI, 1, 0, false, false, E(-1), {1, 0, 0, 1, 0}},
+        {"SUBB 10 - 3 - 1", SUBB, 3, 10, true, false, E(6), {0, 0, 0, 0, 0}},
+        {"SUBB 0xFA - 0xC7 - 1", SUBB, 0xC7, 0xFA, true, false, E(0x32), {0, 0, 0, 0, 0}},
+        {"SUBB 0 - 0 - 1: borrow", SUBB, 0, 0, true, false, E(-1), {1, 0, 0, 1, 0}},
+        {"SUBRI 3 - 10", SUBRI, 3, 10, false, false, E(-7), {1, 0, 0, 1, 0}},
+        {"SUBRB 10 - 3 - 1", SUBRB, 10, 3, true, false, E(6), {0, 0, 0, 0, 0}},
+        {"NEGI 174", NEGI, 174, 0, false, false, E(-174), {1, 0, 0, 1, 0}},
+        {"NEGI -2^31 overflows", NEGI, INT32_MIN, 0, false, false, E(INT32_MIN), {1, 1, 0, 0, 0}},
+        {"NEGB 5 with C", NEGB, 5, 0, true, false, E(-6), {1, 0, 0, 1, 0}},
+        {"NEGB -53 with C", NEGB, -53, 0, true, false, E(52), {1, 0, 0, 0, 0}},
+        {"ABSI -5", ABSI, -5, 0, false, false, E(5), {-1, 0, 0, 0, 0}},
+        {"ABSI -2^31 wraps", ABSI, INT32_MIN, 0, false, false, E(INT32_MIN), {-1, 1, 0, 0, 0}},
+        {"ABSI -2^31 saturates with OVM", ABSI, INT32_MIN, 0, false, true, E(0x7FFFFFFF), {-1, 1, 0, 0, 0}},
+        {"CMPI 3 with 3", CMPI, 3, 3, false, false, Valor::Vacio(), {0, 0, 0, 0, 1}},
+        {"CMPI -1 with 3: signed lower, unsigned higher", CMPI, 3, -1, false, false, Valor::Vacio(), {0, 0, 0, 1, 0}},
     };
     for (const Caso& c : casos) Comprobar(c);
 }
 
 TEST_F(EnteroDosOp, LogicasCargasYMultiplicacion) {
     const Caso casos[] = {
-        {"AND", 5, 0x8000, -1, false, false, E(0x8000), {-1, 0, 0, 0, 0}},
-        {"ANDN", 6, 0xFFFF, -1, false, false, E(H(0xFFFF0000)), {-1, 0, 0, 1, 0}},
-        {"OR", 32, 0xF0F0, 0x0F0F, false, false, E(0xFFFF), {-1, 0, 0, 0, 0}},
-        {"XOR", 53, 0xFFFF, -1, false, false, E(H(0xFFFF0000)), {-1, 0, 0, 1, 0}},
-        {"NOT", 27, 0x8001, 0, false, false, E(H(0xFFFF7FFE)), {-1, 0, 0, 1, 0}},
-        {"TSTB 0x0F against 0xF0", 52, 0x0F, 0xF0, false, false, Valor::Vacio(), {-1, 0, 0, 0, 1}},
-        {"LDI 0", 16, 0, 77, false, false, E(0), {-1, 0, 0, 0, 1}},
-        {"LDI -1", 16, -1, 77, false, false, E(-1), {-1, 0, 0, 1, 0}},
-        {"MPYI 0x00FFFFFF (-1 in 24 bits) x 2", 21, 0x00FFFFFF, 2, false, false, E(-2), {-1, 0, 0, 1, 0}},
-        {"MPYI 0x7F000003 counts as 3", 21, 0x7F000003, 5, false, false, E(15), {-1, 0, 0, 0, 0}},
-        {"MPYI 0x10000 x 0x10000 = 2^32", 21, 0x10000, 0x10000, false, false, E(0), {-1, 1, 0, 0, 1}},
-        {"MPYI 0x8000 x 0x10000 = 2^31", 21, 0x8000, 0x10000, false, false, E(H(0x80000000)), {-1, 1, 0, 0, 0}},
-        {"MPYI 0x7FFFFF squared", 21, 0x7FFFFF, 0x7FFFFF, false, false, E(H(0xFF000001)), {-1, 1, 0, 0, 0}},
-        {"MPYI 0x7FFFFF squared saturates with OVM", 21, 0x7FFFFF, 0x7FFFFF, false, true, E(0x7FFFFFFF), {-1, 1, 0, 0, 0}},
-        {"MPYI -2^23 squared = 2^46", 21, 0x800000, 0x800000, false, false, E(0), {-1, 1, 0, 0, 1}},
-        {"MPYI -3 x 4 in 24 bits", 21, 0x00FFFFFD, 0x7F000004, false, false, E(-12), {-1, 0, 0, 1, 0}},
-        {"SUBC 10, 3", 46, 3, 10, false, false, E(15), {}},
-        {"SUBC 2, 3", 46, 3, 2, false, false, E(4), {}},
-        {"SUBC 0x40000000, 0x50000000", 46, 0x50000000, 0x40000000, false, false, E(H(0x80000000)), {}},
-        {"SUBC unsigned: 0x90000000 - 0x10000000", 46, 0x10000000, H(0x90000000), false, false, E(H(0x00000001)), {}},
+        {"AND", AND, 0x8000, -1, false, false, E(0x8000), {-1, 0, 0, 0, 0}},
+        {"ANDN", ANDN, 0xFFFF, -1, false, false, E(H(0xFFFF0000)), {-1, 0, 0, 1, 0}},
+        {"OR", OR, 0xF0F0, 0x0F0F, false, false, E(0xFFFF), {-1, 0, 0, 0, 0}},
+        {"XOR", XOR, 0xFFFF, -1, false, false, E(H(0xFFFF0000)), {-1, 0, 0, 1, 0}},
+        {"NOT", NOT, 0x8001, 0, false, false, E(H(0xFFFF7FFE)), {-1, 0, 0, 1, 0}},
+        {"TSTB 0x0F against 0xF0", TSTB, 0x0F, 0xF0, false, false, Valor::Vacio(), {-1, 0, 0, 0, 1}},
+        {"LDI 0", LDI, 0, 77, false, false, E(0), {-1, 0, 0, 0, 1}},
+        {"LDI -1", LDI, -1, 77, false, false, E(-1), {-1, 0, 0, 1, 0}},
+        {"MPYI 0x00FFFFFF (-1 in 24 bits) x 2", MPYI, 0x00FFFFFF, 2, false, false, E(-2), {-1, 0, 0, 1, 0}},
+        {"MPYI 0x7F000003 counts as 3", MPYI, 0x7F000003, 5, false, false, E(15), {-1, 0, 0, 0, 0}},
+        {"MPYI 0x10000 x 0x10000 = 2^32", MPYI, 0x10000, 0x10000, false, false, E(0), {-1, 1, 0, 0, 1}},
+        {"MPYI 0x8000 x 0x10000 = 2^31", MPYI, 0x8000, 0x10000, false, false, E(H(0x80000000)), {-1, 1, 0, 0, 0}},
+        {"MPYI 0x7FFFFF squared", MPYI, 0x7FFFFF, 0x7FFFFF, false, false, E(H(0xFF000001)), {-1, 1, 0, 0, 0}},
+        {"MPYI 0x7FFFFF squared saturates with OVM", MPYI, 0x7FFFFF, 0x7FFFFF, false, true, E(0x7FFFFFFF), {-1, 1, 0, 0, 0}},
+        {"MPYI -2^23 squared = 2^46", MPYI, 0x800000, 0x800000, false, false, E(0), {-1, 1, 0, 0, 1}},
+        {"MPYI -3 x 4 in 24 bits", MPYI, 0x00FFFFFD, 0x7F000004, false, false, E(-12), {-1, 0, 0, 1, 0}},
+        {"SUBC 10, 3", SUBC, 3, 10, false, false, E(15), {}},
+        {"SUBC 2, 3", SUBC, 3, 2, false, false, E(4), {}},
+        {"SUBC 0x40000000, 0x50000000", SUBC, 0x50000000, 0x40000000, false, false, E(H(0x80000000)), {}},
+        {"SUBC unsigned: 0x90000000 - 0x10000000", SUBC, 0x10000000, H(0x90000000), false, false, E(H(0x00000001)), {}},
     };
     for (const Caso& c : casos) Comprobar(c);
 }
 
 TEST_F(EnteroDosOp, Desplazamientos) {
     const Caso casos[] = {
-        {"ASH count 0x7F is -1", 7, 0x7F, -1, false, false, E(-1), {1, 0, 0, 1, 0}},
-        {"ASH 3 of 0x20000001 loses bit 29: V", 7, 3, 0x20000001, false, false, E(8), {1, 1, 0, 0, 0}},
-        {"ASH -4 of -17", 7, -4, -17, false, false, E(-2), {1, 0, 0, 1, 0}},
-        {"ASH 1 of 0x40000000", 7, 1, 0x40000000, false, false, E(H(0x80000000)), {0, 1, 0, 1, 0}},
-        {"ASH ignores OVM", 7, 1, 0x40000000, false, true, E(H(0x80000000)), {0, 1, 0, 1, 0}},
-        {"ASH 16 of 0x000AE000", 7, 16, 0x000AE000, false, false, E(H(0xE0000000)), {0, 1, 0, 1, 0}},
-        {"ASH -24 of 0xAEC00001", 7, -24, H(0xAEC00001), false, false, E(H(0xFFFFFFAE)), {1, 0, 0, 1, 0}},
-        {"ASH 0: no shift, C cleared", 7, 0, 5, true, false, E(5), {0, 0, 0, 0, 0}},
-        {"ASH 32 of 5: all bits out", 7, 32, 5, false, false, E(0), {1, 1, 0, 0, 1}},
-        {"ASH 40 of -1", 7, 40, -1, false, false, E(0), {0, 1, 0, 0, 1}},
-        {"ASH 2 of 0x50000000 loses a bit, sign kept", 7, 2, 0x50000000, false, false, E(0x40000000), {1, 1, 0, 0, 0}},
-        {"ASH 1 of 0x80000000 gives 0", 7, 1, INT32_MIN, false, false, E(0), {1, 1, 0, 0, 1}},
-        {"ASH 1 of 0xC0000000 still fits", 7, 1, H(0xC0000000), false, false, E(H(0x80000000)), {1, 0, 0, 1, 0}},
-        {"ASH -32 of 0x80000000: sign copies", 7, -32, INT32_MIN, false, false, E(-1), {1, 0, 0, 1, 0}},
-        {"ASH -64 of 0x7FFFFFFF", 7, 0x40, 0x7FFFFFFF, false, false, E(0), {0, 0, 0, 0, 1}},
-        {"ASH uses only the low 7 bits of the count", 7, 0x7FFFFF01, 3, false, false, E(6), {0, 0, 0, 0, 0}},
-        {"LSH -1 of 0x80000000", 19, -1, INT32_MIN, false, false, E(0x40000000), {0, 0, 0, 0, 0}},
-        {"LSH 1 of 0x80000001: C is the bit shifted out", 19, 1, H(0x80000001), false, false, E(2), {1, 0, 0, 0, 0}},
-        {"LSH -4 of 0xFFFFFFF0", 19, -4, H(0xFFFFFFF0), false, false, E(0x0FFFFFFF), {0, 0, 0, 0, 0}},
-        {"LSH -1 of 3", 19, -1, 3, false, false, E(1), {1, 0, 0, 0, 0}},
-        {"LSH 24 of 0x2AC", 19, 24, 0x2AC, false, false, E(H(0xAC000000)), {0, 0, 0, 1, 0}},
-        {"LSH never saturates", 19, 1, 0x40000000, false, true, E(H(0x80000000)), {0, 0, 0, 1, 0}},
-        {"LSH 0: C cleared", 19, 0, -8, true, false, E(-8), {0, 0, 0, 1, 0}},
-        {"LSH 32 of 1", 19, 32, 1, false, false, E(0), {1, 0, 0, 0, 1}},
-        {"LSH -32 of 0x80000000", 19, -32, INT32_MIN, false, false, E(0), {1, 0, 0, 0, 1}},
-        {"LSH -33 of -1", 19, -33, -1, false, false, E(0), {0, 0, 0, 0, 1}},
+        {"ASH count 0x7F is -1", ASH, 0x7F, -1, false, false, E(-1), {1, 0, 0, 1, 0}},
+        {"ASH 3 of 0x20000001 loses bit 29: V", ASH, 3, 0x20000001, false, false, E(8), {1, 1, 0, 0, 0}},
+        {"ASH -4 of -17", ASH, -4, -17, false, false, E(-2), {1, 0, 0, 1, 0}},
+        {"ASH 1 of 0x40000000", ASH, 1, 0x40000000, false, false, E(H(0x80000000)), {0, 1, 0, 1, 0}},
+        {"ASH ignores OVM", ASH, 1, 0x40000000, false, true, E(H(0x80000000)), {0, 1, 0, 1, 0}},
+        {"ASH 16 of 0x000AE000", ASH, 16, 0x000AE000, false, false, E(H(0xE0000000)), {0, 1, 0, 1, 0}},
+        {"ASH -24 of 0xAEC00001", ASH, -24, H(0xAEC00001), false, false, E(H(0xFFFFFFAE)), {1, 0, 0, 1, 0}},
+        {"ASH 0: no shift, C cleared", ASH, 0, 5, true, false, E(5), {0, 0, 0, 0, 0}},
+        {"ASH 32 of 5: all bits out", ASH, 32, 5, false, false, E(0), {1, 1, 0, 0, 1}},
+        {"ASH 40 of -1", ASH, 40, -1, false, false, E(0), {0, 1, 0, 0, 1}},
+        {"ASH 2 of 0x50000000 loses a bit, sign kept", ASH, 2, 0x50000000, false, false, E(0x40000000), {1, 1, 0, 0, 0}},
+        {"ASH 1 of 0x80000000 gives 0", ASH, 1, INT32_MIN, false, false, E(0), {1, 1, 0, 0, 1}},
+        {"ASH 1 of 0xC0000000 still fits", ASH, 1, H(0xC0000000), false, false, E(H(0x80000000)), {1, 0, 0, 1, 0}},
+        {"ASH -32 of 0x80000000: sign copies", ASH, -32, INT32_MIN, false, false, E(-1), {1, 0, 0, 1, 0}},
+        {"ASH -64 of 0x7FFFFFFF", ASH, 0x40, 0x7FFFFFFF, false, false, E(0), {0, 0, 0, 0, 1}},
+        {"ASH uses only the low 7 bits of the count", ASH, 0x7FFFFF01, 3, false, false, E(6), {0, 0, 0, 0, 0}},
+        {"LSH -1 of 0x80000000", LSH, -1, INT32_MIN, false, false, E(0x40000000), {0, 0, 0, 0, 0}},
+        {"LSH 1 of 0x80000001: C is the bit shifted out", LSH, 1, H(0x80000001), false, false, E(2), {1, 0, 0, 0, 0}},
+        {"LSH -4 of 0xFFFFFFF0", LSH, -4, H(0xFFFFFFF0), false, false, E(0x0FFFFFFF), {0, 0, 0, 0, 0}},
+        {"LSH -1 of 3", LSH, -1, 3, false, false, E(1), {1, 0, 0, 0, 0}},
+        {"LSH 24 of 0x2AC", LSH, 24, 0x2AC, false, false, E(H(0xAC000000)), {0, 0, 0, 1, 0}},
+        {"LSH never saturates", LSH, 1, 0x40000000, false, true, E(H(0x80000000)), {0, 0, 0, 1, 0}},
+        {"LSH 0: C cleared", LSH, 0, -8, true, false, E(-8), {0, 0, 0, 1, 0}},
+        {"LSH 32 of 1", LSH, 32, 1, false, false, E(0), {1, 0, 0, 0, 1}},
+        {"LSH -32 of 0x80000000", LSH, -32, INT32_MIN, false, false, E(0), {1, 0, 0, 0, 1}},
+        {"LSH -33 of -1", LSH, -33, -1, false, false, E(0), {0, 0, 0, 0, 1}},
     };
     for (const Caso& c : casos) Comprobar(c);
 }
 
 TEST_F(EnteroDosOp, Rotaciones) {
     const Caso casos[] = {
-        {"ROL 0x80000000", 35, 0, INT32_MIN, false, false, E(1), {1, 0, 0, 0, 0}},
-        {"ROL 0x80025CD4", 35, 0, H(0x80025CD4), false, false, E(0x0004B9A9), {1, 0, 0, 0, 0}},
-        {"ROR 3", 37, 0, 3, false, false, E(H(0x80000001)), {1, 0, 0, 1, 0}},
-        {"ROR 0xFFFFFFFF", 37, 0, -1, false, false, E(-1), {1, 0, 0, 1, 0}},
-        {"ROLC 0x80000000, C in 0", 36, 0, INT32_MIN, false, false, E(0), {1, 0, 0, 0, 1}},
-        {"ROLC 0x420, C in 1", 36, 0, 0x420, true, false, E(0x841), {0, 0, 0, 0, 0}},
-        {"RORC 1, C in 1", 38, 0, 1, true, false, E(INT32_MIN), {1, 0, 0, 1, 0}},
-        {"RORC 0x80000081, C in 0", 38, 0, H(0x80000081), false, false, E(0x40000040), {1, 0, 0, 0, 0}},
+        {"ROL 0x80000000", ROL, 0, INT32_MIN, false, false, E(1), {1, 0, 0, 0, 0}},
+        {"ROL 0x80025CD4", ROL, 0, H(0x80025CD4), false, false, E(0x0004B9A9), {1, 0, 0, 0, 0}},
+        {"ROR 3", ROR, 0, 3, false, false, E(H(0x80000001)), {1, 0, 0, 1, 0}},
+        {"ROR 0xFFFFFFFF", ROR, 0, -1, false, false, E(-1), {1, 0, 0, 1, 0}},
+        {"ROLC 0x80000000, C in 0", ROLC, 0, INT32_MIN, false, false, E(0), {1, 0, 0, 0, 1}},
+        {"ROLC 0x420, C in 1", ROLC, 0, 0x420, true, false, E(0x841), {0, 0, 0, 0, 0}},
+        {"RORC 1, C in 1", RORC, 0, 1, true, false, E(INT32_MIN), {1, 0, 0, 1, 0}},
+        {"RORC 0x80000081, C in 0", RORC, 0, H(0x80000081), false, false, E(0x40000040), {1, 0, 0, 0, 0}},
     };
     for (const Caso& c : casos) Comprobar(c);
 }
@@ -170,11 +173,11 @@ TEST_F(EnteroDosOp, Rotaciones) {
 TEST_F(EnteroDosOp, SinEfectoNiFlags) {
     // Rows that change nothing keep the register value the execute unit read.
     const Caso casos[] = {
-        {"LOPOWER/MAXSPEED", 33, 1, 9, false, false, E(9), {}},
-        {"SIGI", 44, 1, 9, false, false, E(9), {}},
-        {"IACK", 54, 1, 9, false, false, E(9), {}},
+        {"LOPOWER/MAXSPEED", LOPOWER, 1, 9, false, false, E(9), {}},
+        {"SIGI", SIGI, 1, 9, false, false, E(9), {}},
+        {"IACK", IACK, 1, 9, false, false, E(9), {}},
         {"row that does not exist", -1, 1, 9, false, false, E(9), {}},
-        {"NOP leaves the register alone", 25, 1, 9, false, false, Valor::Vacio(), {}},
+        {"NOP leaves the register alone", NOP, 1, 9, false, false, Valor::Vacio(), {}},
     };
     for (const Caso& c : casos) Comprobar(c);
     EXPECT_EQ(gRegistros->PC(), 0);
@@ -182,7 +185,7 @@ TEST_F(EnteroDosOp, SinEfectoNiFlags) {
 }
 
 TEST_F(EnteroDosOp, FloatDaUnNumero) {
-    const ClassUnitData& e = Ejecutar(11, E(-3), E(0));
+    const ClassUnitData& e = Ejecutar(FLOAT, E(-3), E(0));
     EXPECT_EQ(e.vDst1, Valor::Doble(-3.0));
     EXPECT_EQ(FlagsPendientesST.N, 1);
     EXPECT_EQ(FlagsPendientesST.Z, 0);
@@ -190,32 +193,32 @@ TEST_F(EnteroDosOp, FloatDaUnNumero) {
 }
 
 TEST_F(EnteroDosOp, PilaYAlmacenamientos) {
-    ClassUnitData& push = Ejecutar(30, Valor::Vacio(), E(0x1234));
+    ClassUnitData& push = Ejecutar(PUSH, Valor::Vacio(), E(0x1234));
     EXPECT_EQ(push.lDatoSP, E(0x1234));
     EXPECT_EQ(FlagsPendientesST.Z, -1);
 
     ClassUnitData& e = gPPL->Ejecucion();
     e.lDatoSP = E(-7);
-    Ejecutar(28, Valor::Vacio(), E(5));
+    Ejecutar(POP, Valor::Vacio(), E(5));
     EXPECT_EQ(e.vDst1, E(-7));
     EXPECT_EQ(FlagsPendientesST.N, 1);
 
-    Ejecutar(42, E(99), E(42));
+    Ejecutar(STI, E(99), E(42));
     EXPECT_EQ(e.vSrc1, E(42));
     EXPECT_EQ(gRegistros->IOF(), 0);
-    Ejecutar(43, E(99), E(43));
+    Ejecutar(STII, E(99), E(43));
     EXPECT_EQ(e.vSrc1, E(43));
     EXPECT_EQ(gRegistros->IOF(), 0x44);
 }
 
 TEST_F(EnteroDosOp, LdiiMarcaIof) {
-    const ClassUnitData& e = Ejecutar(17, E(8), E(0));
+    const ClassUnitData& e = Ejecutar(LDII, E(8), E(0));
     EXPECT_EQ(e.vDst1, E(8));
     EXPECT_EQ(gRegistros->IOF(), 0x44);
 }
 
 TEST_F(EnteroDosOp, RptsPreparaLaRepeticion) {
-    const ClassUnitData& e = Ejecutar(39, E(5), E(123));
+    const ClassUnitData& e = Ejecutar(RPTS, E(5), E(123));
     ClassRegistrosCPU& r = *gRegistros;
     EXPECT_EQ(r.RC(), 5);
     EXPECT_EQ(r.PC(), 0x809801);
@@ -232,7 +235,7 @@ TEST_F(EnteroDosOp, IdleActivaGieYVuelveASiMismo) {
     gPPL->Ejecucion().lPosMem = 0x809802;
     ClassUnitData& e = gPPL->Ejecucion();
     e.LTipoIntr = 0;
-    e.lCodigoInstr(12);
+    e.lCodigoInstr(IDLE);
     e.vDst1 = E(7);
     EjecutarEnteroDosOp();
     EXPECT_TRUE(gRegistros->BIT_ST(bitst::GIE));

@@ -11,12 +11,7 @@
 namespace {
 
 using prueba::Maquina;
-
-// Register numbers of the register file.
-enum : int32_t {
-    R0, R1, R2, R3, R4, R5, R6, R7, AR0, AR1, AR2, AR3, AR4, AR5, AR6, AR7,
-    DP, IR0, IR1, BK, SP, ST, IE, IF, IOF, RS, RE, RC,
-};
+using enum prueba::NumRegistro;
 
 struct Valores {
     int32_t clave;  // register number or memory address

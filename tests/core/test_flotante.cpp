@@ -3,12 +3,11 @@
 #include <cmath>
 
 #include "RegistroEjecucion.h"
+#include "core/FilasInstruccion.h"
 
 namespace {
 
-constexpr int32_t ABSF = 0, ADDF = 3, CMPF = 8, FIX = 10, LDE = 13, LDF = 14, LDFI = 15,
-                  LDM = 18, MPYF = 20, NEGF = 23, NORM = 26, POPF = 29, PUSHF = 31, RND = 34,
-                  STF = 40, STFI = 41, SUBF = 47, SUBRF = 50;
+using enum grupo0::Flotante;
 
 constexpr double kMaxF = 3.402823668417103E+38;
 

@@ -13,11 +13,7 @@
 namespace {
 
 using prueba::Maquina;
-
-enum : int32_t {
-    R0, R1, R2, R3, R4, R5, R6, R7, AR0, AR1, AR2, AR3, AR4, AR5, AR6, AR7,
-    DP, IR0, IR1, BK, SP, ST, IE, IF, IOF, RS, RE, RC,
-};
+using enum prueba::NumRegistro;
 
 // One expected value: a register or a memory word, as its raw 32 bits or as
 // the number it holds (an extended register, a short floating-point word).

@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "MaquinaPrueba.h"
+#include "core/FilasInstruccion.h"
 #include "core/Unidades.h"
 #include "core/UnidadEjecucion.h"
 
@@ -13,8 +14,6 @@ using prueba::Maquina;
 using prueba::Reg;
 
 namespace {
-
-constexpr int32_t kAR0 = 8;
 
 // A fresh record of (group, row) in the given stage, in the state its unit
 // works on.
@@ -56,7 +55,7 @@ TEST_F(Unidades, LecturaDirectaConLaPaginaDeDP) {
     for (int32_t dp : {0x80, 0x180}) {  // only DP's low byte counts
         SCOPED_TRACE(dp);
         Reg().DP(dp);
-        ClassUnitData& l = ALeer(0, 16);  // LDI @09800h
+        ClassUnitData& l = ALeer(0, grupo0::LDI);  // LDI @09800h
         l.iModoDireccion = 1;
         l.lDirecto = 0x9800;
         EXPECT_EQ(Leer(), 0);
@@ -80,7 +79,7 @@ TEST_F(Unidades, LecturaIndirectaPorTipoDeDatos) {
     }
 
     // An unmapped address leaves the operand empty and the run going.
-    ClassUnitData& fuera = ALeer(0, 16);
+    ClassUnitData& fuera = ALeer(0, grupo0::LDI);
     fuera.iModoDireccion = 2;
     fuera.lModoArn1 = 24;
     fuera.lAddrArn1 = -1;
@@ -89,7 +88,7 @@ TEST_F(Unidades, LecturaIndirectaPorTipoDeDatos) {
     EXPECT_EQ(fuera.lCanal, canal::kLeido);
 
     // The immediate becomes the operand.
-    ClassUnitData& inm = ALeer(0, 16);
+    ClassUnitData& inm = ALeer(0, grupo0::LDI);
     inm.iModoDireccion = 3;
     inm.lInmediato = Valor::Entero(-7);
     Leer();
@@ -98,14 +97,14 @@ TEST_F(Unidades, LecturaIndirectaPorTipoDeDatos) {
 
 TEST_F(Unidades, LecturaDeLaPilaYDelVectorDeTrap) {
     gMemoria->Escribe(0x809F05, 77);
-    ClassUnitData& pop = ALeer(0, 28);  // POP R0: the word at the old SP
+    ClassUnitData& pop = ALeer(0, grupo0::POP);  // POP R0: the word at the old SP
     pop.iModoDireccion = 1;
     pop.iFlagSP = -1;
     pop.lAddrSP = 0x809F05;
     Leer();
     EXPECT_EQ(pop.lDatoSP, Valor::Entero(77));
 
-    ClassUnitData& push = ALeer(0, 30);  // PUSH R0 reads nothing
+    ClassUnitData& push = ALeer(0, grupo0::PUSH);  // PUSH R0 reads nothing
     push.iModoDireccion = 1;
     push.iFlagSP = 1;
     push.lAddrSP = 0x809F05;
@@ -115,7 +114,7 @@ TEST_F(Unidades, LecturaDeLaPilaYDelVectorDeTrap) {
     // TRAPcond 3 with the trap base 0x20: the word at 0x23, whatever the condition.
     ASSERT_EQ(gVectoresInt[12], 0x20);
     gMemoria->Escribe(0x23, 0x809C40);
-    ClassUnitData& trap = ALeer(3, 10);
+    ClassUnitData& trap = ALeer(3, grupo3::TRAPCOND);
     trap.lCond = 11;  // never true
     trap.lCondN = 3;
     Leer();
@@ -123,18 +122,18 @@ TEST_F(Unidades, LecturaDeLaPilaYDelVectorDeTrap) {
 }
 
 TEST_F(Unidades, LecturaDeDestinosDeSalto) {
-    ClassUnitData& rel = ALeer(3, 5);  // PC-relative: own address + displacement
+    ClassUnitData& rel = ALeer(3, grupo3::BCOND_REL);  // PC-relative: own address + displacement
     rel.bBitB = true;
     rel.lDisp = -17;
     Leer();
     EXPECT_EQ(rel.vSrc1, Valor::Entero(0x809810 - 17));
 
-    ClassUnitData& reg = ALeer(3, 4);  // register form: the execute unit reads it
+    ClassUnitData& reg = ALeer(3, grupo3::BCOND_REG);  // register form: the execute unit reads it
     reg.lIndSrc1 = 0;
     Leer();
     EXPECT_TRUE(reg.vSrc1.EsVacio());
 
-    ClassUnitData& br = ALeer(3, 0);
+    ClassUnitData& br = ALeer(3, grupo3::BR);
     br.lInmediato = Valor::Entero(0x809900);
     Leer();
     EXPECT_EQ(br.vSrc1, Valor::Entero(0x809900));
@@ -149,31 +148,31 @@ TEST_F(Unidades, LecturaDeOperandosParalelosYTresOperandos) {
         l.lModoArn2 = 24;
         l.lAddrArn2 = 0x809901;
     };
-    ClassUnitData& tres = ALeer(1, 2);  // ADDI3 *AR0,*AR1,R2
+    ClassUnitData& tres = ALeer(1, grupo1::ADDI3);  // ADDI3 *AR0,*AR1,R2
     tres.iModoDireccion = 3;
     indirectos(tres);
     Leer();
     EXPECT_EQ(tres.vSrc1, Valor::Entero(5));
     EXPECT_EQ(tres.vSrc2, Valor::Entero(0x01000000));
 
-    ClassUnitData& mult = ALeer(4, 2);  // MPYI3 || ADDI3: sources 3 and 4
+    ClassUnitData& mult = ALeer(4, grupo4::MPYI3_ADDI3);  // MPYI3 || ADDI3: sources 3 and 4
     indirectos(mult);
     Leer();
     EXPECT_EQ(mult.vSrc3, Valor::Entero(5));
     EXPECT_EQ(mult.vSrc4, Valor::Entero(0x01000000));
 
     // FIX||STI takes its second operand as a float, FLOAT||STF as an integer.
-    ClassUnitData& fix = ALeer(6, 10);
+    ClassUnitData& fix = ALeer(6, grupo67::FIX_STI);
     indirectos(fix);
     Leer();
     EXPECT_EQ(fix.vSrc2, Valor::Doble(2.0));
-    ClassUnitData& flt = ALeer(6, 11);
+    ClassUnitData& flt = ALeer(6, grupo67::FLOAT_STF);
     indirectos(flt);
     Leer();
     EXPECT_EQ(flt.vSrc2, Valor::Entero(0x01000000));
 
     // STI||STI reads its destinations, but neither becomes an operand.
-    ClassUnitData& sti = ALeer(6, 1);
+    ClassUnitData& sti = ALeer(6, grupo67::STI_STI);
     indirectos(sti);
     Leer();
     EXPECT_TRUE(sti.vSrc1.EsVacio());
@@ -188,21 +187,21 @@ TEST_F(Unidades, LecturaNoTocaRegistrosFueraDeSuEstado) {
         l.lAddrArn1 = 0x809900;
     };
     // A word let pass at the invalid-opcode question stays decoded, unread.
-    ClassUnitData& invalido = ALeer(0, 16);
+    ClassUnitData& invalido = ALeer(0, grupo0::LDI);
     preparar(invalido);
     invalido.LTipoIntr = -1;
     Leer();
     EXPECT_EQ(invalido.lCanal, canal::kDecodificado);
     EXPECT_TRUE(invalido.vSrc1.EsVacio());
 
-    ClassUnitData& buscado = ALeer(0, 16);
+    ClassUnitData& buscado = ALeer(0, grupo0::LDI);
     preparar(buscado);
     buscado.lCanal = canal::kBuscado;
     Leer();
     EXPECT_EQ(buscado.lCanal, canal::kBuscado);
     EXPECT_TRUE(buscado.vSrc1.EsVacio());
 
-    ClassUnitData& tras = ALeer(0, 16);  // an earlier unit failed this cycle
+    ClassUnitData& tras = ALeer(0, grupo0::LDI);  // an earlier unit failed this cycle
     preparar(tras);
     int16_t err = 1;
     UnidadLectura(err);
@@ -215,9 +214,9 @@ TEST_F(Unidades, EjecucionConfirmaFlagsSoloParaR0aR7OComparaciones) {
     // LDI 0,AR0: AR0 changes, ST does not.
     Reg().ST(stInicial);
     Reg().AR(0, 99);
-    ClassUnitData& ar = AEjecutar(0, 16);
+    ClassUnitData& ar = AEjecutar(0, grupo0::LDI);
     ar.iModoDireccion = 3;
-    ar.lIndDst1 = kAR0;
+    ar.lIndDst1 = ClassRegistrosCPU::kNumAR0;
     ar.vSrc1 = Valor::Entero(0);
     EXPECT_EQ(Ejecutar(), 0);
     EXPECT_EQ(Reg().AR(0), 0);
@@ -225,7 +224,7 @@ TEST_F(Unidades, EjecucionConfirmaFlagsSoloParaR0aR7OComparaciones) {
 
     // LDI 0,R2: Z set, N cleared; the exponent byte of R2 stays.
     Reg().R(2).HI(5);
-    ClassUnitData& r2 = AEjecutar(0, 16);
+    ClassUnitData& r2 = AEjecutar(0, grupo0::LDI);
     r2.iModoDireccion = 3;
     r2.lIndDst1 = 2;
     r2.vSrc1 = Valor::Entero(0);
@@ -237,9 +236,9 @@ TEST_F(Unidades, EjecucionConfirmaFlagsSoloParaR0aR7OComparaciones) {
     // CMPI 7,AR0 commits although its destination field names AR0.
     Reg().ST(0);
     Reg().AR(0, 7);
-    ClassUnitData& cmp = AEjecutar(0, 9);
+    ClassUnitData& cmp = AEjecutar(0, grupo0::CMPI);
     cmp.iModoDireccion = 3;
-    cmp.lIndDst1 = kAR0;
+    cmp.lIndDst1 = ClassRegistrosCPU::kNumAR0;
     cmp.vSrc1 = Valor::Entero(7);
     Ejecutar();
     EXPECT_EQ(Reg().AR(0), 7);
@@ -249,11 +248,11 @@ TEST_F(Unidades, EjecucionConfirmaFlagsSoloParaR0aR7OComparaciones) {
     Reg().ST(0);
     Reg().R(0).LO(0x0F);
     Reg().R(1).LO(0xF0);
-    ClassUnitData& tstb = AEjecutar(1, 15);
+    ClassUnitData& tstb = AEjecutar(1, grupo1::TSTB3);
     tstb.iModoDireccion = 0;
     tstb.lIndSrc1 = 0;
     tstb.lIndSrc2 = 1;
-    tstb.lIndDst1 = kAR0;
+    tstb.lIndDst1 = ClassRegistrosCPU::kNumAR0;
     Ejecutar();
     EXPECT_EQ(Reg().ST(), 1 << bitst::Z);
 }
@@ -261,7 +260,7 @@ TEST_F(Unidades, EjecucionConfirmaFlagsSoloParaR0aR7OComparaciones) {
 TEST_F(Unidades, EjecucionDeAlmacenamientos) {
     Reg().R(1).LO(0x55);
     Reg().ST(0);
-    ClassUnitData& directo = AEjecutar(0, 42);  // STI R1,@09900h
+    ClassUnitData& directo = AEjecutar(0, grupo0::STI);  // STI R1,@09900h
     directo.iModoDireccion = 1;
     directo.lIndDst1 = 1;
     directo.lAddrDirecto = 0x809900;
@@ -269,7 +268,7 @@ TEST_F(Unidades, EjecucionDeAlmacenamientos) {
     EXPECT_EQ(m.Palabra(0x809900), 0x55);
     EXPECT_EQ(Reg().R(1).LO(), 0x55);
 
-    ClassUnitData& indirecto = AEjecutar(0, 42);  // STI R1,*AR0
+    ClassUnitData& indirecto = AEjecutar(0, grupo0::STI);  // STI R1,*AR0
     indirecto.iModoDireccion = 2;
     indirecto.lIndDst1 = 1;
     indirecto.lAddrArn1 = 0x809901;
@@ -278,7 +277,7 @@ TEST_F(Unidades, EjecucionDeAlmacenamientos) {
 
     // A register or immediate mode stores nothing.
     for (int16_t modo : {int16_t{0}, int16_t{3}}) {
-        ClassUnitData& nada = AEjecutar(0, 42);
+        ClassUnitData& nada = AEjecutar(0, grupo0::STI);
         nada.iModoDireccion = modo;
         nada.lIndDst1 = 1;
         nada.lAddrDirecto = 0x809902;
@@ -287,7 +286,7 @@ TEST_F(Unidades, EjecucionDeAlmacenamientos) {
         EXPECT_EQ(m.Palabra(0x809902), 0) << modo;
     }
     // An unmapped address loses the word; the run goes on.
-    ClassUnitData& fuera = AEjecutar(0, 42);
+    ClassUnitData& fuera = AEjecutar(0, grupo0::STI);
     fuera.iModoDireccion = 2;
     fuera.lIndDst1 = 1;
     fuera.lAddrArn1 = -5;
@@ -299,14 +298,14 @@ TEST_F(Unidades, EjecucionDePilaYControl) {
     // PUSH R0 writes at the stack address the decode unit produced; an
     // unmapped one loses the word silently.
     Reg().R(0).LO(9);
-    ClassUnitData& push = AEjecutar(0, 30);
+    ClassUnitData& push = AEjecutar(0, grupo0::PUSH);
     push.iModoDireccion = 1;
     push.lIndDst1 = 0;
     push.iFlagSP = 1;
     push.lAddrSP = 0x809F01;
     Ejecutar();
     EXPECT_EQ(m.Palabra(0x809F01), 9);
-    ClassUnitData& perdido = AEjecutar(0, 30);
+    ClassUnitData& perdido = AEjecutar(0, grupo0::PUSH);
     perdido.iModoDireccion = 1;
     perdido.lIndDst1 = 0;
     perdido.iFlagSP = 1;
@@ -317,7 +316,7 @@ TEST_F(Unidades, EjecucionDePilaYControl) {
     // the group writes no register back and commits nothing.
     Reg().ST(0);
     Reg().R(0).LO(0x12345678);
-    ClassUnitData& b = AEjecutar(3, 4);
+    ClassUnitData& b = AEjecutar(3, grupo3::BCOND_REG);
     b.lIndSrc1 = 0;
     b.lCond = 0;
     Ejecutar();
@@ -326,7 +325,7 @@ TEST_F(Unidades, EjecucionDePilaYControl) {
 
     // CALL pushes its return address.
     Reg().PC(0x809811);
-    ClassUnitData& call = AEjecutar(3, 1);
+    ClassUnitData& call = AEjecutar(3, grupo3::CALL);
     call.lInmediato = Valor::Entero(0x809C00);
     call.iFlagSP = 1;
     call.lAddrSP = 0x809F02;
@@ -343,7 +342,7 @@ TEST_F(Unidades, EjecucionDeCargaCondicional) {
         SCOPED_TRACE(c.cond);
         Reg().R(3).LO(7);
         Reg().ST(1 << bitst::N);
-        ClassUnitData& e = AEjecutar(2, 5);
+        ClassUnitData& e = AEjecutar(2, grupo2::LDICOND);
         e.iModoDireccion = 3;
         e.lIndDst1 = 3;
         e.lCond = c.cond;
@@ -357,7 +356,7 @@ TEST_F(Unidades, EjecucionDeCargaCondicional) {
 TEST_F(Unidades, EjecucionSoloDeRegistrosLeidos) {
     Reg().R(0).LO(3);
     const auto ldi = []() -> ClassUnitData& {  // LDI 8,R0, read
-        ClassUnitData& e = AEjecutar(0, 16);
+        ClassUnitData& e = AEjecutar(0, grupo0::LDI);
         e.iModoDireccion = 3;
         e.lIndDst1 = 0;
         e.vSrc1 = Valor::Entero(8);

@@ -1,15 +1,12 @@
 // Parallel rows run through the execute unit on hand-filled records: both
 // halves read their operands before either writes.
 #include "RegistroEjecucion.h"
+#include "core/FilasInstruccion.h"
 
 namespace {
 
-constexpr int32_t MPYF3_ADDF3 = 0, MPYF3_SUBF3 = 1, MPYI3_ADDI3 = 2, MPYI3_SUBI3 = 3;
-constexpr int32_t STF_STF = 0, STI_STI = 1, LDF_LDF = 2, LDI_LDI = 3, ABSF_STF = 4,
-                  ABSI_STI = 5, ADDF3_STF = 6, ADDI3_STI = 7, AND3_STI = 8, ASH3_STI = 9,
-                  FIX_STI = 10, FLOAT_STF = 11, LDF_STF = 12, LDI_STI = 13, LSH3_STI = 14,
-                  MPYF3_STF = 15, MPYI3_STI = 16, NEGF_STF = 17, NEGI_STI = 18, NOT_STI = 19,
-                  OR3_STI = 20, SUBF3_STF = 21, SUBI3_STI = 22, XOR3_STI = 23;
+using enum grupo4::Codigo;
+using enum grupo67::Codigo;
 
 class Paralelo : public RegistroEjecucion {
 protected:

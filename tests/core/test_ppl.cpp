@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "core/ClassPPL.h"
+#include "core/FilasInstruccion.h"
 
 TEST(ClassPPL, NuevoTieneCuatroRegistrosDistintosYBusquedaEnEstado1) {
     ClassPPL p;
@@ -104,11 +105,11 @@ TEST(ClassUnitData, ValoresIniciales) {
 TEST(ClassUnitData, CodigoInstrBuscaLaFilaEnLaTablaDelGrupo) {
     ClassUnitData r;
     r.LTipoIntr = 0;
-    r.lCodigoInstr(33);
+    r.lCodigoInstr(grupo0::LOPOWER);
     EXPECT_EQ(r.sNem(), "LOPOWER(ó)MAXSPEED");
     EXPECT_EQ(r.iTipoDatos(), 0);
     r.LTipoIntr = 1;
-    r.lCodigoInstr(1);
+    r.lCodigoInstr(grupo1::ADDF3);
     EXPECT_EQ(r.sNem(), "ADDF3");
     EXPECT_EQ(r.iTipoDatos(), 1);
     // A missing row: -1, "<ERR>", data type kept.

@@ -1,12 +1,11 @@
 // Three-operand rows run through the execute unit on hand-filled records:
 // a = source 1 (R1), b = source 2 (R2), destination R3.
 #include "RegistroEjecucion.h"
+#include "core/FilasInstruccion.h"
 
 namespace {
 
-constexpr int32_t ADDC3 = 0, ADDF3 = 1, ADDI3 = 2, AND3 = 3, ANDN3 = 4, ASH3 = 5, CMPF3 = 6,
-                  CMPI3 = 7, LSH3 = 8, MPYF3 = 9, MPYI3 = 10, OR3 = 11, SUBB3 = 12, SUBF3 = 13,
-                  SUBI3 = 14, TSTB3 = 15, XOR3 = 16;
+using enum grupo1::Codigo;
 
 constexpr int32_t kVacio = 0x5A5A5A5A;  // what R3 holds before a compare or test
 

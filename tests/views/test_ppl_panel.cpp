@@ -6,6 +6,7 @@
 #include <map>
 
 #include "core/ClassPPL.h"
+#include "core/FilasInstruccion.h"
 #include "views/PanelDetalle.h"
 #include "views/test_ppl_programa.h"
 
@@ -250,7 +251,7 @@ private slots:
     void pcRelativeDisplacementSign() {
         ClassUnitData r;
         r.LTipoIntr = 3;
-        r.lCodigoInstr(6);   // DBcond
+        r.lCodigoInstr(grupo3::DBCOND_REG);
         r.bBitB = true;
         P p;
         for (auto [disp, texto] : {std::pair{0, " +"}, std::pair{-3, " -3"}, std::pair{32767, " +32767"}}) {
