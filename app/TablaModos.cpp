@@ -18,6 +18,6 @@ constexpr EfectosModo kModos[5] = {
 }  // namespace
 
 const EfectosModo* EfectosDeModo(int16_t modo) {
-    if (modo < 0 || modo > 4) return nullptr;
+    if (modo < modo::kParado || modo > modo::kHastaCursor) return nullptr;
     return &kModos[modo];
 }

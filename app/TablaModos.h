@@ -3,6 +3,8 @@
 
 #include <cstdint>
 
+#include "core/Anfitrion.h"
+
 enum class Cambio : int8_t { Intacto, Habilitar, Deshabilitar };
 
 struct EfectosModo {
@@ -25,4 +27,6 @@ const EfectosModo* EfectosDeModo(int16_t modo);
 
 // Modes whose ticks run a batch of cycles for about 10 ms (normal run, step
 // over, run to the cursor); the timed run runs one cycle per tick.
-inline bool ModoPorLotes(int16_t modo) { return modo == 1 || modo == 2 || modo == 4; }
+inline bool ModoPorLotes(int16_t m) {
+    return m == modo::kNormal || m == modo::kPasoSobre || m == modo::kHastaCursor;
+}

@@ -201,7 +201,7 @@ frmMain::frmMain(plataforma::qt::IDialogosComunes* dialogos) : dialogos_(dialogo
 
     auxCargada_ = false;
     Form_Load();
-    ModoEjecucion(0);
+    ModoEjecucion(modo::kParado);
     posAnimacion_ = 0;
     proporcionMosaico_ = 0.7;
 }
@@ -881,21 +881,21 @@ void frmMain::mnuExeRun_Click() {
     InfoBar("Ejecutando el código en Modo Normal...");
     gPasoSobre = false;
     gDirParada = -1;
-    ModoEjecucion(1);
+    ModoEjecucion(modo::kNormal);
 }
 
 void frmMain::mnuExeRunTempo_Click() {
     InfoBar("Ejecutando el código en Modo Temporizado...");
     gPasoSobre = false;
     gDirParada = -1;
-    ModoEjecucion(3);
+    ModoEjecucion(modo::kTemporizado);
 }
 
 void frmMain::mnuExeStop_Click() {
     InfoBar("Ejecucion del codigo detenida (Stop)");
     MostrarAnimacion(0);
     gDirParada = -1;
-    ModoEjecucion(0);
+    ModoEjecucion(modo::kParado);
 }
 
 void frmMain::mnuExePausa_Click() {
@@ -916,7 +916,7 @@ void frmMain::mnuExePausa_Click() {
 void frmMain::mnuDepStep_Click() {
     if (cicloEnCurso_) return;
     gPasoSobre = false;
-    gEjecutando = modo_ == 1 || modo_ == 3;
+    gEjecutando = modo_ == modo::kNormal || modo_ == modo::kTemporizado;
     CicloProtegido();
     ActualizarBarraCiclos();
     Refrescar();
@@ -925,7 +925,7 @@ void frmMain::mnuDepStep_Click() {
 void frmMain::mnuDepStepFunc_Click() {
     if (cicloEnCurso_) return;
     gPasoSobre = true;
-    gEjecutando = modo_ == 1 || modo_ == 3;
+    gEjecutando = modo_ == modo::kNormal || modo_ == modo::kTemporizado;
     ActualizarBarraCiclos();
     CicloProtegido();
     Refrescar();
@@ -1063,7 +1063,7 @@ void frmMain::mnuDepCursor_Click() {
     IVistaDASM* v = frmDASM(true);
     gPasoSobre = false;
     gDirParada = v ? v->PosMemAct() : -1;
-    ModoEjecucion(4);
+    ModoEjecucion(modo::kHastaCursor);
 }
 
 void frmMain::mnuDepEstablecerPC_Click() {
@@ -1077,7 +1077,7 @@ void frmMain::mnuDepEstablecerPC_Click() {
     }
     gPPL->VaciarPPL();
     gRegistros->PC(a);
-    ModoEjecucion(0);
+    ModoEjecucion(modo::kParado);
     gDirParada = -1;
     Refrescar();
 }

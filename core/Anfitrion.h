@@ -6,6 +6,18 @@
 #include <cstdint>
 #include <string>
 
+// The main window's execution modes (ModoEjecucion); any other value is
+// stored and changes nothing.
+namespace modo {
+enum Modo : int16_t {
+    kParado = 0,       // stopped
+    kNormal = 1,       // normal run
+    kPasoSobre = 2,    // running until the return of a stepped-over call
+    kTemporizado = 3,  // timed run
+    kHastaCursor = 4,  // run to the cursor
+};
+}  // namespace modo
+
 class IVentanaPrincipal {
 public:
     virtual ~IVentanaPrincipal() = default;

@@ -30,7 +30,7 @@ int32_t DireccionRuptura(ClassPPL& ppl) {
 
 // The stops and their boxes are kept out of the cycle's hot path.
 [[gnu::cold, gnu::noinline]] void RupturaPorMarca(int32_t i) {
-    VentanaPrincipal().ModoEjecucion(0);
+    VentanaPrincipal().ModoEjecucion(modo::kParado);
     if (!InfoMarcasRupt) return;
     const int32_t celda = gMarcasRupt->Item(i).PosMem();
     int32_t pos = i;
@@ -42,7 +42,7 @@ int32_t DireccionRuptura(ClassPPL& ppl) {
 }
 
 [[gnu::cold, gnu::noinline]] void RupturaPorPunto(int32_t a) {
-    VentanaPrincipal().ModoEjecucion(0);
+    VentanaPrincipal().ModoEjecucion(modo::kParado);
     if (!InfoPuntosRupt) return;
     plataforma::MsgBox("Se ha produccido una Ruptura por Punto en la celda $" + FormatoHex(a) + ".",
                        plataforma::Icono::Informacion, plataforma::Botones::Aceptar,
@@ -69,7 +69,7 @@ void Ciclo() {
     UnidadLectura(err);
     UnidadEjecucion(err);
     if (err != 0) {
-        VentanaPrincipal().ModoEjecucion(0);
+        VentanaPrincipal().ModoEjecucion(modo::kParado);
         return;
     }
 
@@ -86,10 +86,10 @@ void Ciclo() {
     if (gPasoSobre && gDirParada == -1 && EsLlamadaEjecutada(ppl.Ejecucion())) {
         const ClassUnitData& e = ppl.Ejecucion();
         gDirParada = e.lDirRetornoInt >= 0 ? e.lDirRetornoInt : e.lPosMem + 1;
-        VentanaPrincipal().ModoEjecucion(2);
+        VentanaPrincipal().ModoEjecucion(modo::kPasoSobre);
     }
     if (gDirParada != -1 && gDirParada == a) {
-        VentanaPrincipal().ModoEjecucion(0);
+        VentanaPrincipal().ModoEjecucion(modo::kParado);
         gDirParada = -1;
     }
     if (gRegistros->BIT_ST(bitst::GIE)) AtenderInterrupcion();

@@ -35,7 +35,7 @@ void EjecucionNormal(benchmark::State& estado) {
     Preparar(int16_t(estado.range(0)));
     frmMain ventana;
     ventana.CargaFichDSK(kBucle);
-    ventana.ModoEjecucion(1);
+    ventana.ModoEjecucion(modo::kNormal);
     ventana.TimerRUN()->stop();  // the benchmark runs the ticks itself
     double llamadas = 0;
     for (auto _ : estado) {
@@ -43,7 +43,7 @@ void EjecucionNormal(benchmark::State& estado) {
         ventana.TimerRUN_Timer();
         llamadas += LlamadasDesdeInicio();
     }
-    ventana.ModoEjecucion(0);
+    ventana.ModoEjecucion(modo::kParado);
     estado.counters["CicloReloj/s"] = benchmark::Counter(llamadas, benchmark::Counter::kIsRate);
 }
 BENCHMARK(EjecucionNormal)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->UseRealTime();

@@ -57,7 +57,7 @@ class TestEjecucion : public QObject {
     // not left to fire, so the test decides when each tick runs.
     static int HastaParar(frmMain& v, int maximo = 1000) {
         int n = 0;
-        while (v.ModoEjecucion() != 0 && n < maximo) {
+        while (v.ModoEjecucion() != modo::kParado && n < maximo) {
             v.TimerRUN_Timer();
             ++n;
         }
@@ -147,7 +147,7 @@ private slots:
         ModoPPL = 0;
         v->CargaFichDSK(kProgramas + "bench_loop.dsk");
         // Timed run: one cycle, then everything refreshed.
-        v->ModoEjecucion(3);
+        v->ModoEjecucion(modo::kTemporizado);
         v->TimerRUN()->stop();
         gLlamadas.clear();
         v->TimerRUN_Timer();
@@ -156,14 +156,14 @@ private slots:
         QCOMPARE(v->Panel("Ciclo")->text(), QString("1"));
         // Normal run: a batch of cycles; the panels show the count before it and
         // the views stay as they were.
-        v->ModoEjecucion(1);
+        v->ModoEjecucion(modo::kNormal);
         v->TimerRUN()->stop();
         gLlamadas.clear();
         v->TimerRUN_Timer();
         QVERIFY(gCiclos > 100);
         QCOMPARE(v->Panel("Ciclo")->text(), QString("1"));
         QVERIFY(gLlamadas.empty());
-        QCOMPARE(v->ModoEjecucion(), int16_t(1));
+        QCOMPARE(v->ModoEjecucion(), int16_t(modo::kNormal));
         v->EjecutarComando("mnuExeStop");
         QCOMPARE(v->Panel("Ciclo")->text(), QString::number(gCiclos));
         ModoPPL = 1;
@@ -209,7 +209,7 @@ private slots:
         v->TimerRUN_Timer();
         QCOMPARE(cuadros.mostrados.size(), size_t(1));
         QCOMPARE(cuadros.mostrados[0].titulo, std::string("Unidad de Decodificación"));
-        QCOMPARE(v->ModoEjecucion(), int16_t(1));
+        QCOMPARE(v->ModoEjecucion(), int16_t(modo::kNormal));
         QVERIFY(gCiclos < 100);  // the tick ended at the question, not after 10 ms
         v->TimerRUN_Timer();
         QCOMPARE(gRegistros->R(1).LO(), 2);
@@ -225,11 +225,11 @@ private slots:
         for (int i = 0; i < 5; ++i) v->EjecutarComando("mnuDepStep");
         QCOMPARE(gRegistros->PC(), 0x809805);
         v->EjecutarComando("mnuDepStepFunc");
-        QCOMPARE(v->ModoEjecucion(), int16_t(2));
+        QCOMPARE(v->ModoEjecucion(), int16_t(modo::kPasoSobre));
         QCOMPARE(gDirParada, 0x809806);
         v->TimerRUN()->stop();
         HastaParar(*v);
-        QCOMPARE(v->ModoEjecucion(), int16_t(0));
+        QCOMPARE(v->ModoEjecucion(), int16_t(modo::kParado));
         QCOMPARE(gRegistros->PC(), 0x809806);
         QCOMPARE(gRegistros->R(1).LO(), 3628800);  // the whole recursion ran
         QCOMPARE(gDirParada, -1);
@@ -290,7 +290,7 @@ private slots:
         v->EjecutarComando("mnuDepCursor");
         v->TimerRUN()->stop();
         HastaParar(*v);
-        QCOMPARE(v->ModoEjecucion(), int16_t(0));
+        QCOMPARE(v->ModoEjecucion(), int16_t(modo::kParado));
         QCOMPARE(gRegistros->PC(), 0x809807);
         QCOMPARE(gDirParada, -1);
         QVERIFY(cuadros.mostrados.empty());

@@ -76,7 +76,7 @@ private slots:
         QCOMPARE(Texto(*v, "Tiempo"), std::string("0.00 us "));
         QCOMPARE(Texto(*v, "Frecuencia"), std::string(" 50 MHz "));
         QCOMPARE(v->Panel("Tiempo")->toolTip(), QString("Tiempo de Ejecucion (en microsegundos)"));
-        QCOMPARE(v->ModoEjecucion(), int16_t(0));
+        QCOMPARE(v->ModoEjecucion(), int16_t(modo::kParado));
         QCOMPARE(&VentanaPrincipal(), static_cast<IVentanaPrincipal*>(v.get()));
 
         v->EjecutarComando("mnuFileExit");
@@ -374,7 +374,7 @@ private slots:
         auto boton = [&](const char* b) { return v->Boton(b)->isEnabled(); };
 
         gLlamadas.clear();
-        v->ModoEjecucion(1);
+        v->ModoEjecucion(modo::kNormal);
         QVERIFY(t->isActive());
         QCOMPARE(t->interval(), 1);
         QVERIFY(!v->RefrescoPorTick());
@@ -384,18 +384,18 @@ private slots:
         QCOMPARE(v->BaseAnimacion(), int16_t(1));
 
         // Mode 2 keeps what mode 1 gave Run and RunTempo.
-        v->ModoEjecucion(2);
+        v->ModoEjecucion(modo::kPasoSobre);
         QVERIFY(!habil("mnuExeRun") && !boton("Run") && habil("mnuExePausa"));
         QVERIFY(!gEjecutando);
         QCOMPARE(v->BaseAnimacion(), int16_t(9));
 
-        v->ModoEjecucion(3);
+        v->ModoEjecucion(modo::kTemporizado);
         QCOMPARE(t->interval(), 250);
         QVERIFY(v->RefrescoPorTick() && t->isActive() && gEjecutando);
         QCOMPARE(v->BaseAnimacion(), int16_t(13));
         QVERIFY(gLlamadas.empty());  // no mode but 0 refreshes
 
-        v->ModoEjecucion(0);
+        v->ModoEjecucion(modo::kParado);
         QVERIFY(!t->isActive());
         QCOMPARE(t->interval(), 250);
         QVERIFY(v->RefrescoPorTick());  // the tag is kept
@@ -407,7 +407,7 @@ private slots:
         QCOMPARE(v->AnimacionMostrada(), int16_t(0));
 
         // Mode 4 leaves Pausa and the buttons as they were.
-        v->ModoEjecucion(4);
+        v->ModoEjecucion(modo::kHastaCursor);
         QVERIFY(!habil("mnuExePausa") && !habil("mnuExeRun") && boton("Run") && !boton("Pause"));
         QCOMPARE(t->interval(), 1);
         QCOMPARE(v->BaseAnimacion(), int16_t(5));
@@ -417,7 +417,7 @@ private slots:
         v->ModoEjecucion(7);
         QCOMPARE(v->ModoEjecucion(), int16_t(7));
         QVERIFY(t->isActive() && !habil("mnuExeRun") && v->BaseAnimacion() == 5 && gLlamadas.empty());
-        v->ModoEjecucion(0);
+        v->ModoEjecucion(modo::kParado);
     }
 
     void pausaYStop() {
@@ -430,7 +430,7 @@ private slots:
                  std::string("Ejecucion del código suspendida de manera temporal. Pulse <RUN> para continuar..."));
         QVERIFY(!v->TimerRUN()->isActive());
         QVERIFY(v->Accion("mnuExePausa")->isChecked() && v->Boton("Pause")->isChecked());
-        QCOMPARE(v->ModoEjecucion(), int16_t(3));
+        QCOMPARE(v->ModoEjecucion(), int16_t(modo::kTemporizado));
         QCOMPARE(Cuenta("DASM.Refrescar"), 1);
         v->EjecutarComando("mnuExePausa");
         QCOMPARE(v->InfoBar(), std::string("Restablecida la ejecucion del codigo tras una Pausa ..."));
@@ -515,13 +515,13 @@ private slots:
         v->EjecutarComando("mnuDepEstablecerPC");
         QCOMPARE(cuadros->mostrados.at(0).texto, std::string("No es posible establecer aqui la siguiente instrucción."));
         QCOMPARE(cuadros->mostrados.at(0).contextoAyuda, 10070);
-        QCOMPARE(v->ModoEjecucion(), int16_t(1));
+        QCOMPARE(v->ModoEjecucion(), int16_t(modo::kNormal));
         DASMFalso::posMem = 0x809803;
         gDirParada = 0x809900;
         gLlamadas.clear();
         v->EjecutarComando("mnuDepEstablecerPC");
         QCOMPARE(gRegistros->PC(), 0x809803);
-        QCOMPARE(v->ModoEjecucion(), int16_t(0));
+        QCOMPARE(v->ModoEjecucion(), int16_t(modo::kParado));
         QCOMPARE(gDirParada, -1);
         QCOMPARE(Cuenta("DASM.Refrescar"), 2);  // by mode 0 and once more
     }
@@ -555,7 +555,7 @@ private slots:
         v->EjecutarComando("mnuDepCursor");
         QCOMPARE(gDirParada, 0x809810);
         QVERIFY(!gPasoSobre);
-        QCOMPARE(v->ModoEjecucion(), int16_t(4));
+        QCOMPARE(v->ModoEjecucion(), int16_t(modo::kHastaCursor));
         QCOMPARE(v->InfoBar(), std::string("Ejecutando código hasta la posicion del cursor ..."));
         QVERIFY(v->Boton("Run")->isEnabled());
         v->EjecutarComando("mnuExeStop");
@@ -662,7 +662,7 @@ private slots:
         auto v = Abrir();
         v->CargaFichDSK(std::string(TARVIX_SOURCE_DIR) + "/tests/programs/bench_loop.dsk");  // never stops
         gPasoSobre = false;
-        v->ModoEjecucion(2);
+        v->ModoEjecucion(modo::kPasoSobre);
         v->TimerRUN()->stop();
         std::vector<int> vistas;
         for (int i = 0; i < 5; ++i) {
@@ -670,7 +670,7 @@ private slots:
             vistas.push_back(v->AnimacionMostrada());
         }
         QCOMPARE(vistas, (std::vector<int>{9, 10, 11, 12, 9}));
-        v->ModoEjecucion(0);
+        v->ModoEjecucion(modo::kParado);
         QCOMPARE(v->AnimacionMostrada(), int16_t(0));
     }
 

@@ -99,23 +99,23 @@ private slots:
         QVERIFY(!EfectosDeModo(-1));
         QVERIFY(!EfectosDeModo(5));
         QVERIFY(!EfectosDeModo(7));
-        const EfectosModo& parado = *EfectosDeModo(0);
+        const EfectosModo& parado = *EfectosDeModo(modo::kParado);
         QVERIFY(!parado.temporizador && parado.refrescar && parado.limpiarAni && parado.soltarPausa);
         QCOMPARE(parado.intervalo, 0);
         QCOMPARE(parado.refrescoPorTick, int8_t(-1));
         // Only the stopped mode refreshes the views when it is set.
         for (int m = 1; m <= 4; ++m) QVERIFY(!EfectosDeModo(int16_t(m))->refrescar);
-        QCOMPARE(EfectosDeModo(3)->intervalo, kIntervaloTemporizado);
-        QCOMPARE(EfectosDeModo(3)->refrescoPorTick, int8_t(1));
-        QVERIFY(EfectosDeModo(1)->ejecutando && EfectosDeModo(3)->ejecutando);
-        QVERIFY(!EfectosDeModo(2)->ejecutando && !EfectosDeModo(4)->ejecutando);
-        QCOMPARE(EfectosDeModo(2)->menuRun, Cambio::Intacto);
-        QCOMPARE(EfectosDeModo(4)->menuPausa, Cambio::Intacto);
-        QCOMPARE(EfectosDeModo(4)->botonRun, Cambio::Intacto);
+        QCOMPARE(EfectosDeModo(modo::kTemporizado)->intervalo, kIntervaloTemporizado);
+        QCOMPARE(EfectosDeModo(modo::kTemporizado)->refrescoPorTick, int8_t(1));
+        QVERIFY(EfectosDeModo(modo::kNormal)->ejecutando && EfectosDeModo(modo::kTemporizado)->ejecutando);
+        QVERIFY(!EfectosDeModo(modo::kPasoSobre)->ejecutando && !EfectosDeModo(modo::kHastaCursor)->ejecutando);
+        QCOMPARE(EfectosDeModo(modo::kPasoSobre)->menuRun, Cambio::Intacto);
+        QCOMPARE(EfectosDeModo(modo::kHastaCursor)->menuPausa, Cambio::Intacto);
+        QCOMPARE(EfectosDeModo(modo::kHastaCursor)->botonRun, Cambio::Intacto);
         const int16_t bases[] = {1, 1, 9, 13, 5};
         for (int m = 0; m <= 4; ++m) QCOMPARE(EfectosDeModo(int16_t(m))->baseAnimacion, bases[m]);
-        QVERIFY(ModoPorLotes(1) && ModoPorLotes(2) && ModoPorLotes(4));
-        QVERIFY(!ModoPorLotes(3) && !ModoPorLotes(0));
+        QVERIFY(ModoPorLotes(modo::kNormal) && ModoPorLotes(modo::kPasoSobre) && ModoPorLotes(modo::kHastaCursor));
+        QVERIFY(!ModoPorLotes(modo::kTemporizado) && !ModoPorLotes(modo::kParado));
     }
 
     void botonesDeLaBarra() {

@@ -80,8 +80,8 @@ public:
     // A run of continuous cycles as the main window's normal run makes them.
     void Correr(int ciclos) {
         gEjecutando = true;
-        principal.ModoEjecucion(1);
-        for (int i = 0; i < ciclos && principal.ModoEjecucion() != 0; ++i) CicloReloj();
+        principal.ModoEjecucion(modo::kNormal);
+        for (int i = 0; i < ciclos && principal.ModoEjecucion() != modo::kParado; ++i) CicloReloj();
     }
     void Ciclos(int n) {
         for (int i = 0; i < n; ++i) CicloReloj();

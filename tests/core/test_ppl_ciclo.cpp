@@ -52,7 +52,7 @@ TEST(Ciclo, BusquedaEnDireccionNoValidaDetieneLaEjecucion) {
         EXPECT_EQ(c.icono, plataforma::Icono::Exclamacion);
         EXPECT_EQ(c.contextoAyuda, 10080);
         EXPECT_TRUE(c.botonAyuda);
-        EXPECT_EQ(m.principal.ModoEjecucion(), 0);
+        EXPECT_EQ(m.principal.ModoEjecucion(), modo::kParado);
         EXPECT_EQ(Reg().PC(), 0x900001);
         EXPECT_EQ(gPPL->Busqueda().lPosMem, 0x900000);
         EXPECT_EQ(gPPL->Busqueda().lCanal, canal::kCancelado);  // nothing left to decode
@@ -76,7 +76,7 @@ TEST(Ciclo, CodigoInvalidoPreguntaYParaOContinua) {
         EXPECT_EQ(c.icono, plataforma::Icono::Pregunta);
         EXPECT_EQ(c.botones, plataforma::Botones::AceptarCancelar);
         EXPECT_EQ(c.contextoAyuda, 10080);
-        EXPECT_EQ(m.principal.ModoEjecucion(), 0);
+        EXPECT_EQ(m.principal.ModoEjecucion(), modo::kParado);
         EXPECT_EQ(gPPL->Decodificacion().lCanal, canal::kBuscado);
 
         // Cancel: the word passes and the run goes on past it.
@@ -87,7 +87,7 @@ TEST(Ciclo, CodigoInvalidoPreguntaYParaOContinua) {
         n.cuadros.respuestaPorDefecto = Respuesta::Cancelar;
         n.Correr(3);
         EXPECT_EQ(n.cuadros.mostrados.size(), 1u);
-        EXPECT_EQ(n.principal.ModoEjecucion(), 1);
+        EXPECT_EQ(n.principal.ModoEjecucion(), modo::kNormal);
         EXPECT_EQ(Reg().PC(), kRam0 + 3);
     }
 }
@@ -244,7 +244,7 @@ TEST(Ciclo, PuntoDeRupturaSegunLocalRuptura) {
         Reg().PC(kRam0);
         gPuntosRupt->Add(kRam0 + 3, "");
         m.Correr(100);
-        EXPECT_EQ(m.principal.ModoEjecucion(), 0);
+        EXPECT_EQ(m.principal.ModoEjecucion(), modo::kParado);
         EXPECT_TRUE(m.cuadros.mostrados.empty());  // InfoPuntosRupt is off by default
         EXPECT_EQ(gCiclos, c.ciclos) << c.modo << " " << c.local;
     }
@@ -281,8 +281,8 @@ TEST(Ciclo, DireccionDeParadaSeAlcanzaEnSilencio) {
     Llenar(kRam0, 16, kNop);
     Reg().PC(kRam0);
     gDirParada = kRam0 + 5;
-    m.principal.ModoEjecucion(4);
-    for (int i = 0; i < 20 && m.principal.ModoEjecucion() != 0; ++i) CicloReloj();
+    m.principal.ModoEjecucion(modo::kHastaCursor);
+    for (int i = 0; i < 20 && m.principal.ModoEjecucion() != modo::kParado; ++i) CicloReloj();
     EXPECT_EQ(Reg().PC(), kRam0 + 5);
     EXPECT_EQ(gDirParada, -1);
     EXPECT_TRUE(m.cuadros.mostrados.empty());

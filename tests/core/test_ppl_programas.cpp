@@ -81,7 +81,7 @@ TEST(Programas, CodigoInvalidoParado) {
         m.Correr(100);
         ASSERT_EQ(m.cuadros.mostrados.size(), 1u);
         EXPECT_EQ(m.cuadros.mostrados[0].titulo, "Unidad de Decodificación");
-        EXPECT_EQ(m.principal.ModoEjecucion(), 0);
+        EXPECT_EQ(m.principal.ModoEjecucion(), modo::kParado);
         EXPECT_EQ(LO(1), 0);
         // With the pipeline the stop comes before LDI 1,R0 has executed.
         EXPECT_EQ(LO(0), modo == 0 ? 0 : 1);
@@ -96,7 +96,7 @@ TEST(Programas, CodigoInvalidoPasado) {
         m.cuadros.respuestaPorDefecto = Respuesta::Cancelar;
         m.Correr(100);
         EXPECT_EQ(m.cuadros.mostrados.size(), 1u);
-        EXPECT_EQ(m.principal.ModoEjecucion(), 1);
+        EXPECT_EQ(m.principal.ModoEjecucion(), modo::kNormal);
         EXPECT_EQ(LO(0), 1);
         EXPECT_EQ(LO(1), 2);
     }
@@ -109,7 +109,7 @@ TEST(Programas, BusquedaFueraDelMapa) {
         m.Correr(100);
         ASSERT_EQ(m.cuadros.mostrados.size(), 1u);
         EXPECT_EQ(m.cuadros.mostrados[0].titulo, "Unidad de Busqueda");
-        EXPECT_EQ(m.principal.ModoEjecucion(), 0);
+        EXPECT_EQ(m.principal.ModoEjecucion(), modo::kParado);
         EXPECT_EQ(Reg().PC(), 0x900001);
         EXPECT_EQ(LO(0), 7);
         EXPECT_EQ(LO(1), 0);
@@ -129,7 +129,7 @@ TEST(Programas, CiclosDeEsperaYRanurasDeRetardo) {
         m.Cargar("maq_espera");
         gMarcasRupt->Add(0, 0x80980C, 0, 4, 0, "");
         m.Correr(200);
-        EXPECT_EQ(m.principal.ModoEjecucion(), 0);
+        EXPECT_EQ(m.principal.ModoEjecucion(), modo::kParado);
         EXPECT_EQ(gCiclos, c.ciclos) << c.modo;
         EXPECT_EQ(LO(0), 4);
         EXPECT_EQ(LO(1), 0);  // neither the cancelled fetch nor the skipped load ran
@@ -181,11 +181,11 @@ TEST(Programas, PasoSobreUnaLlamadaConLlamadaInterior) {
         m.Cargar("maq_llamada");
         // Step over from the start: nothing before the outer CALL is a call.
         gPasoSobre = true;
-        for (int i = 0; i < 300 && (m.principal.modos.empty() || m.principal.ModoEjecucion() != 0); ++i)
+        for (int i = 0; i < 300 && (m.principal.modos.empty() || m.principal.ModoEjecucion() != modo::kParado); ++i)
             CicloReloj();
         ASSERT_FALSE(m.principal.modos.empty());
-        EXPECT_EQ(m.principal.modos.front(), 2) << modo;
-        EXPECT_EQ(m.principal.ModoEjecucion(), 0);
+        EXPECT_EQ(m.principal.modos.front(), modo::kPasoSobre) << modo;
+        EXPECT_EQ(m.principal.ModoEjecucion(), modo::kParado);
         EXPECT_EQ(gDirParada, -1);
         EXPECT_EQ(LO(1), 11) << modo;  // both routines ran and returned
         EXPECT_EQ(Reg().SP(), 0x809F00);
@@ -205,8 +205,8 @@ TEST(Programas, PasoSobreLaLlamadaDeUnaInterrupcionParaEnLaPalabraSustituida) {
     gPasoSobre = true;
     CicloReloj();  // and executed
     EXPECT_EQ(gDirParada, sustituida);
-    for (int i = 0; i < 100 && m.principal.ModoEjecucion() != 0; ++i) CicloReloj();
-    EXPECT_EQ(m.principal.ModoEjecucion(), 0);
+    for (int i = 0; i < 100 && m.principal.ModoEjecucion() != modo::kParado; ++i) CicloReloj();
+    EXPECT_EQ(m.principal.ModoEjecucion(), modo::kParado);
     EXPECT_EQ(LO(3), 55);  // the routine ran
     EXPECT_EQ(Reg().PC(), sustituida);
     EXPECT_EQ(gDirParada, -1);

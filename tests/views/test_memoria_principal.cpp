@@ -124,7 +124,7 @@ private slots:
     void watchMarkBreakShowsTheCell() {
         gMarcasRupt->Add(0, kRes, 1, 0xDEAD, 0, "resultado");
         main_->EjecutarComando("mnuExeRun");
-        QTRY_COMPARE_WITH_TIMEOUT(main_->ModoEjecucion(), int16_t(0), 10000);
+        QTRY_COMPARE_WITH_TIMEOUT(main_->ModoEjecucion(), int16_t(modo::kParado), 10000);
         QCOMPARE(L().DireccionActual(), kRes);
         QCOMPARE(Mem()->Panel(6)->text(), QString("resultado"));
         QCOMPARE(L().Grid().Texto((kRes - 0x809800) / L().ColumnasDatos(), (kRes - 0x809800) % L().ColumnasDatos() + 1),

@@ -156,7 +156,7 @@ class VentanaLote final : public IVentanaPrincipal {
 public:
     void ModoEjecucion(int16_t modo) override {
         modo_ = modo;
-        if (modo != 1 && modo != 3) gEjecutando = false;
+        if (modo != modo::kNormal && modo != modo::kTemporizado) gEjecutando = false;
     }
     int16_t ModoEjecucion() const override { return modo_; }
     void InfoBar(const std::string&) override {}
@@ -223,12 +223,12 @@ int main(int argc, char** argv) {
     for (const Marca& m : o.marcas) gMarcasRupt->Add(0, m.dir, m.comp, m.valor, 0, "");
 
     gEjecutando = true;
-    ventana.ModoEjecucion(1);
+    ventana.ModoEjecucion(modo::kNormal);
     const char* parada = "limit";
     for (int64_t n = 0; n < o.ciclos; ++n) {
         cuadros.error = cuadros.marca = false;
         CicloReloj();
-        if (ventana.ModoEjecucion() == 0) {
+        if (ventana.ModoEjecucion() == modo::kParado) {
             parada = cuadros.error ? "error" : cuadros.marca ? "watchmark" : "breakpoint";
             break;
         }
