@@ -860,14 +860,17 @@ void frmMain::TimerRUN_Timer() {
     ActualizarBarraCiclos();
     const int16_t modo = modo_;
     if (ModoPorLotes(modo)) {
-        // Cycles for about 10 ms, until the mode changes or the core shows a box.
+        // Cycles for about 10 ms, until the core stops the run or changes the
+        // mode, or shows a box (its questions let the run go on).
         QElapsedTimer reloj;
         reloj.start();
         const uint64_t cuadros = cuadros_->mostrados;
+        gMotivoParada = MotivoParada::Ninguna;
         cicloEnCurso_ = true;
         for (uint32_t n = 1;; ++n) {
             CicloReloj();
-            if (modo_ != modo || cuadros_->mostrados != cuadros) break;
+            if (gMotivoParada != MotivoParada::Ninguna || modo_ != modo || cuadros_->mostrados != cuadros)
+                break;
             if ((n & 127) == 0 && reloj.nsecsElapsed() >= 10'000'000) break;
         }
         cicloEnCurso_ = false;

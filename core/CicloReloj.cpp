@@ -30,6 +30,7 @@ int32_t DireccionRuptura(ClassPPL& ppl) {
 
 // The stops and their boxes are kept out of the cycle's hot path.
 [[gnu::cold, gnu::noinline]] void RupturaPorMarca(int32_t i) {
+    gMotivoParada = MotivoParada::MarcaRuptura;
     VentanaPrincipal().ModoEjecucion(modo::kParado);
     if (!InfoMarcasRupt) return;
     const int32_t celda = gMarcasRupt->Item(i).PosMem();
@@ -42,6 +43,7 @@ int32_t DireccionRuptura(ClassPPL& ppl) {
 }
 
 [[gnu::cold, gnu::noinline]] void RupturaPorPunto(int32_t a) {
+    gMotivoParada = MotivoParada::PuntoRuptura;
     VentanaPrincipal().ModoEjecucion(modo::kParado);
     if (!InfoPuntosRupt) return;
     plataforma::MsgBox("Se ha produccido una Ruptura por Punto en la celda $" + FormatoHex(a) + ".",
@@ -69,6 +71,7 @@ void Ciclo() {
     UnidadLectura(err);
     UnidadEjecucion(err);
     if (err != 0) {
+        gMotivoParada = MotivoParada::ErrorUnidad;
         VentanaPrincipal().ModoEjecucion(modo::kParado);
         return;
     }
@@ -89,6 +92,8 @@ void Ciclo() {
         VentanaPrincipal().ModoEjecucion(modo::kPasoSobre);
     }
     if (gDirParada != -1 && gDirParada == a) {
+        // A break of this same cycle has already stopped the run: it stays the reason.
+        if (VentanaPrincipal().ModoEjecucion() != modo::kParado) gMotivoParada = MotivoParada::DirParada;
         VentanaPrincipal().ModoEjecucion(modo::kParado);
         gDirParada = -1;
     }

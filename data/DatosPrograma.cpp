@@ -35,6 +35,7 @@ int16_t gEstadoDSK = -1;
 bool gEjecutando = false;
 bool gPasoSobre = false;
 int32_t gDirParada = -1;
+MotivoParada gMotivoParada = MotivoParada::Ninguna;
 bool gHayImpresora = false;
 std::array<int32_t, 13> gVectoresInt{};
 
@@ -242,6 +243,7 @@ void LeerOpciones() {
     gEjecutando = false;
     gPasoSobre = false;
     gDirParada = -1;
+    gMotivoParada = MotivoParada::Ninguna;
     auto& almacen = plataforma::Ajustes();
     for (const auto& fila : TablaAjustes()) {
         const std::string texto = almacen.Leer(plataforma::kAplicacion, fila.seccion, fila.clave, fila.porDefecto);

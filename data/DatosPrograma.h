@@ -42,6 +42,10 @@ extern int16_t gEstadoDSK;       // last load result: -1 none/not a listing, 0 o
 extern bool gEjecutando;         // running continuously (normal and timed runs)
 extern bool gPasoSobre;          // step over calls requested
 extern int32_t gDirParada;       // temporary stop address; -1 none
+// Why the clock cycle stopped a run: the check that set ModoEjecucion 0 first
+// in that cycle. Kept until whoever runs the cycles sets it back to Ninguna.
+enum class MotivoParada : int8_t { Ninguna, PuntoRuptura, MarcaRuptura, DirParada, ErrorUnidad };
+extern MotivoParada gMotivoParada;
 extern bool gHayImpresora;       // at least one printer is installed
 // Interrupt-vector address table: 0 reset vector, b+1 the vector of
 // interrupt-flag bit b (-1: no interrupt on this model), 12 the trap base.

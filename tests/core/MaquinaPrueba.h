@@ -52,6 +52,7 @@ public:
         gEjecutando = false;
         gPasoSobre = false;
         gDirParada = -1;
+        gMotivoParada = MotivoParada::Ninguna;
         CrearObjetosPrograma();
         ReiniciarProcesador();
         EstablecerVentanaPrincipal(&principal);

@@ -90,6 +90,7 @@ TEST(Opciones, EmptyStoreGivesDefaultsAndFirstExitWritesEveryKey) {
     gCiclos = 5;
     gEstadoDSK = 0;
     gDirParada = 0x10;
+    gMotivoParada = MotivoParada::PuntoRuptura;
     gEjecutando = gPasoSobre = true;
     gFichDSK = "x.dsk";
     FontSize = 3.5f;
@@ -97,6 +98,7 @@ TEST(Opciones, EmptyStoreGivesDefaultsAndFirstExitWritesEveryKey) {
     EXPECT_EQ(gCiclos, 0);
     EXPECT_EQ(gEstadoDSK, -1);
     EXPECT_EQ(gDirParada, -1);
+    EXPECT_EQ(gMotivoParada, MotivoParada::Ninguna);
     EXPECT_FALSE(gEjecutando);
     EXPECT_FALSE(gPasoSobre);
     EXPECT_EQ(gFichDSK, "");

@@ -127,26 +127,19 @@ std::optional<Opciones> LeerOpciones(int argc, char** argv) {
     return o;
 }
 
-// Boxes go to standard error and get the chosen answer; the kind of the last
-// stop is told by the boxes of the cycle that stopped.
+// Boxes go to standard error and get the chosen answer.
 class CuadrosLote final : public plataforma::IServicioCuadros {
 public:
     explicit CuadrosLote(bool aceptar) : aceptar_(aceptar) {}
     plataforma::Respuesta MsgBox(const plataforma::Cuadro& c) override {
         std::fprintf(stderr, "== %s\n%s\n", c.titulo.c_str(), c.texto.c_str());
         const bool ok = aceptar_ || c.botones == plataforma::Botones::Aceptar;
-        if (c.titulo == "Unidad de Busqueda" || (c.titulo == "Unidad de Decodificación" && ok))
-            error = true;
-        if (c.titulo == "Marcas de Ruptura") marca = true;
         return ok ? plataforma::Respuesta::Aceptar : plataforma::Respuesta::Cancelar;
     }
     std::optional<std::string> InputBox(const plataforma::CuadroEntrada& c) override {
         std::fprintf(stderr, "== %s\n%s\n", c.titulo.c_str(), c.mensaje.c_str());
         return std::nullopt;
     }
-    bool error = false;
-    bool marca = false;
-
 private:
     bool aceptar_;
 };
@@ -164,6 +157,19 @@ public:
 private:
     int16_t modo_ = 0;
 };
+
+// The word after STOP for the reason the clock cycle recorded. The runner
+// sets no stop address, so "stop-address" is not printed today.
+const char* TextoParada(MotivoParada motivo) {
+    switch (motivo) {
+    case MotivoParada::PuntoRuptura: return "breakpoint";
+    case MotivoParada::MarcaRuptura: return "watchmark";
+    case MotivoParada::ErrorUnidad: return "error";
+    case MotivoParada::DirParada: return "stop-address";
+    case MotivoParada::Ninguna: break;
+    }
+    return "limit";
+}
 
 void ImprimirEstado(const char* parada) {
     const ClassRegistrosCPU& r = *gRegistros;
@@ -205,6 +211,7 @@ int main(int argc, char** argv) {
     gEjecutando = false;
     gPasoSobre = false;
     gDirParada = -1;
+    gMotivoParada = MotivoParada::Ninguna;
 
     CuadrosLote cuadros(o.aceptar);
     plataforma::EstablecerCuadros(&cuadros);
@@ -226,10 +233,9 @@ int main(int argc, char** argv) {
     ventana.ModoEjecucion(modo::kNormal);
     const char* parada = "limit";
     for (int64_t n = 0; n < o.ciclos; ++n) {
-        cuadros.error = cuadros.marca = false;
         CicloReloj();
-        if (ventana.ModoEjecucion() == modo::kParado) {
-            parada = cuadros.error ? "error" : cuadros.marca ? "watchmark" : "breakpoint";
+        if (gMotivoParada != MotivoParada::Ninguna) {
+            parada = TextoParada(gMotivoParada);
             break;
         }
     }
