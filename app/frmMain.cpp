@@ -30,7 +30,6 @@
 #include "app/Imagenes.h"
 #include "app/LogicaPrincipal.h"
 #include "app/ModPrograma.h"
-#include "app/TablaModos.h"
 #include "app/frmTip.h"
 #include "core/CicloReloj.h"
 #include "core/ClassMemoria.h"
@@ -40,6 +39,7 @@
 #include "data/DatosPrograma.h"
 #include "data/Entorno.h"
 #include "data/LeerFichDSK.h"
+#include "data/TablaModos.h"
 #include "platform/Ajustes.h"
 #include "platform/Cuadros.h"
 #include "platform/qt/AyudaQt.h"
@@ -919,7 +919,7 @@ void frmMain::mnuExePausa_Click() {
 void frmMain::mnuDepStep_Click() {
     if (cicloEnCurso_) return;
     gPasoSobre = false;
-    gEjecutando = modo_ == modo::kNormal || modo_ == modo::kTemporizado;
+    gEjecutando = EjecutandoEnModo(modo_);
     CicloProtegido();
     ActualizarBarraCiclos();
     Refrescar();
@@ -928,7 +928,7 @@ void frmMain::mnuDepStep_Click() {
 void frmMain::mnuDepStepFunc_Click() {
     if (cicloEnCurso_) return;
     gPasoSobre = true;
-    gEjecutando = modo_ == modo::kNormal || modo_ == modo::kTemporizado;
+    gEjecutando = EjecutandoEnModo(modo_);
     ActualizarBarraCiclos();
     CicloProtegido();
     Refrescar();

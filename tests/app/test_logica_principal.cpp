@@ -6,7 +6,7 @@
 
 #include "app/BarraHerramientas.h"
 #include "app/LogicaPrincipal.h"
-#include "app/TablaModos.h"
+#include "data/TablaModos.h"
 #include "app/frmTip.h"
 #include "platform/qt/DialogosComunesQt.h"
 

@@ -15,17 +15,19 @@
 #include "core/ClassPPL.h"
 #include "core/ClassRegistrosCPU.h"
 #include "data/DatosPrograma.h"
+#include "data/TablaModos.h"
 #include "fakes/CuadrosFalsos.h"
 
 namespace prueba {
 
-// The main window as the core sees it: mode 0 ends a continuous run at once.
+// The main window as the core sees it: a mode that is not a continuous run
+// (by the mode table) ends it at once.
 class VentanaPrincipalFalsa final : public IVentanaPrincipal {
 public:
     void ModoEjecucion(int16_t modo) override {
         modo_ = modo;
         modos.push_back(modo);
-        if (modo == 0 || modo == 2 || modo == 4) gEjecutando = false;
+        if (!EjecutandoEnModo(modo)) gEjecutando = false;
     }
     int16_t ModoEjecucion() const override { return modo_; }
     void InfoBar(const std::string& texto) override { estado = texto; }

@@ -14,6 +14,7 @@
 #include "data/DatosPrograma.h"
 #include "data/Entorno.h"
 #include "data/LeerFichDSK.h"
+#include "data/TablaModos.h"
 #include "platform/Cuadros.h"
 
 namespace {
@@ -144,12 +145,13 @@ private:
     bool aceptar_;
 };
 
-// The main window's execution mode: 0 ends the continuous run.
+// The main window's execution mode: a mode that is not a continuous run
+// (by the mode table) ends it.
 class VentanaLote final : public IVentanaPrincipal {
 public:
     void ModoEjecucion(int16_t modo) override {
         modo_ = modo;
-        if (modo != modo::kNormal && modo != modo::kTemporizado) gEjecutando = false;
+        if (!EjecutandoEnModo(modo)) gEjecutando = false;
     }
     int16_t ModoEjecucion() const override { return modo_; }
     void InfoBar(const std::string&) override {}

@@ -1,4 +1,6 @@
-// What setting the execution mode does, as data: one row per mode 0..4.
+// What setting the execution mode does, as data: one row per mode 0..4. The
+// main window applies every column; the core's test window and the batch
+// runner read the gEjecutando column.
 #pragma once
 
 #include <cstdint>
@@ -24,6 +26,12 @@ inline constexpr int kIntervaloTemporizado = -1;
 
 // The row of a mode, or nullptr for a value outside 0..4 (stored, no effect).
 const EfectosModo* EfectosDeModo(int16_t modo);
+
+// The gEjecutando column of a mode; false for a value outside 0..4.
+inline bool EjecutandoEnModo(int16_t m) {
+    const EfectosModo* e = EfectosDeModo(m);
+    return e && e->ejecutando;
+}
 
 // Modes whose ticks run a batch of cycles for about 10 ms (normal run, step
 // over, run to the cursor); the timed run runs one cycle per tick.

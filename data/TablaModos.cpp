@@ -1,4 +1,4 @@
-#include "app/TablaModos.h"
+#include "data/TablaModos.h"
 
 namespace {
 
