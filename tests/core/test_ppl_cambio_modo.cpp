@@ -21,22 +21,6 @@ int32_t LO(int16_t r) { return Reg().R(r).LO(); }
 // pipeline has fetched past the branch.
 bool EnFin(int32_t pc, int32_t fin) { return pc == fin || pc == fin + 1; }
 
-// Runs `programa` in `desde` for `ciclos` cycles, switches to the other mode
-// and runs on to the end; every `cada` cycles after that (0: never) the mode
-// switches again.
-void CorrerConCambio(Maquina& m, const std::string& programa, int16_t desde, int ciclos,
-                     int cada = 0) {
-    m.Cargar(programa);
-    ModoPPL = desde;
-    m.Ciclos(ciclos);
-    ModoPPL = static_cast<int16_t>(1 - desde);
-    for (int i = 0; i < 40 && cada > 0; ++i) {
-        m.Ciclos(cada);
-        ModoPPL = static_cast<int16_t>(1 - ModoPPL);
-    }
-    m.Correr(400);
-}
-
 struct Caso {
     int16_t desde;
     int ciclos, cada;
@@ -53,18 +37,32 @@ std::vector<Caso> Casos() {
     return casos;
 }
 
-std::string Nombre(const Caso& c) {
-    return "from mode " + std::to_string(c.desde) + " after " + std::to_string(c.ciclos) +
-           " cycles, switching every " + std::to_string(c.cada);
+// For every case: runs `programa` from mode `desde` for `ciclos` cycles,
+// switches to the other mode (again every `cada` cycles, 0: never) and runs
+// on to the end, then checks the machine.
+template <class Comprobar>
+void ConCadaCambio(const std::string& programa, Comprobar comprobar) {
+    for (const Caso& c : Casos()) {
+        SCOPED_TRACE("from mode " + std::to_string(c.desde) + " after " +
+                     std::to_string(c.ciclos) + " cycles, switching every " +
+                     std::to_string(c.cada));
+        Maquina m(c.desde);
+        m.Cargar(programa);
+        m.Ciclos(c.ciclos);
+        ModoPPL = static_cast<int16_t>(1 - c.desde);
+        for (int i = 0; i < 40 && c.cada > 0; ++i) {
+            m.Ciclos(c.cada);
+            ModoPPL = static_cast<int16_t>(1 - ModoPPL);
+        }
+        m.Correr(400);
+        comprobar(m);
+    }
 }
 
 }  // namespace
 
 TEST(CambioModoPPL, BucleConPilaIndirectoYSaltosRetardados) {
-    for (const Caso& c : Casos()) {
-        Maquina m(c.desde);
-        CorrerConCambio(m, "cambio_modo_bucle", c.desde, c.ciclos, c.cada);
-        SCOPED_TRACE(Nombre(c));
+    ConCadaCambio("cambio_modo_bucle", [](const Maquina& m) {
         EXPECT_TRUE(m.cuadros.mostrados.empty());
         EXPECT_EQ(LO(0), 31);
         EXPECT_EQ(LO(1), 8);   // five passes of the loop's slot, three of BRD's
@@ -76,14 +74,11 @@ TEST(CambioModoPPL, BucleConPilaIndirectoYSaltosRetardados) {
         EXPECT_EQ(Reg().SP(), 0x809F00);
         EXPECT_EQ(m.Palabra(0x809820), 31);
         EXPECT_PRED2(EnFin, Reg().PC(), 0x809818);
-    }
+    });
 }
 
 TEST(CambioModoPPL, BloquesYRepeticionDeUnaInstruccion) {
-    for (const Caso& c : Casos()) {
-        Maquina m(c.desde);
-        CorrerConCambio(m, "cambio_modo_repite", c.desde, c.ciclos, c.cada);
-        SCOPED_TRACE(Nombre(c));
+    ConCadaCambio("cambio_modo_repite", [](const Maquina& m) {
         EXPECT_TRUE(m.cuadros.mostrados.empty());
         EXPECT_EQ(LO(0), 9);
         EXPECT_EQ(LO(1), 12);
@@ -93,7 +88,7 @@ TEST(CambioModoPPL, BloquesYRepeticionDeUnaInstruccion) {
         EXPECT_EQ(Reg().RC(), -1);
         EXPECT_FALSE(Reg().BIT_ST(bitst::RM));
         EXPECT_PRED2(EnFin, Reg().PC(), 0x809811);
-    }
+    });
 }
 
 // The way a user meets it: a breakpoint inside the loop with the pipeline,
@@ -118,10 +113,7 @@ TEST(CambioModoPPL, ParadaEnUnPuntoDeRupturaYSeguirSinPipeline) {
 // a switch while that call is still in flight keeps the interrupt, after
 // delay slots as well as in straight code.
 TEST(CambioModoPPL, InterrupcionesAceptadas) {
-    for (const Caso& c : Casos()) {
-        Maquina m(c.desde);
-        CorrerConCambio(m, "cambio_modo_interrupcion", c.desde, c.ciclos, c.cada);
-        SCOPED_TRACE(Nombre(c));
+    ConCadaCambio("cambio_modo_interrupcion", [](const Maquina& m) {
         ASSERT_EQ(m.cuadros.mostrados.size(), 2u);
         EXPECT_EQ(m.cuadros.mostrados[1].titulo, "Interrupción CPU");
         EXPECT_EQ(LO(1), 63);
@@ -130,21 +122,18 @@ TEST(CambioModoPPL, InterrupcionesAceptadas) {
         EXPECT_TRUE(Reg().BIT_ST(bitst::GIE));
         EXPECT_EQ(Reg().SP(), 0x809F00);
         EXPECT_PRED2(EnFin, Reg().PC(), 0x809816);
-    }
+    });
 }
 
 // The interrupt service gives back the count of the block's last word that it
 // turns into a call; a switch must not give it back again.
 TEST(CambioModoPPL, InterrupcionEnUnBloqueRepetido) {
-    for (const Caso& c : Casos()) {
-        Maquina m(c.desde);
-        CorrerConCambio(m, "maq_int_bloque", c.desde, c.ciclos, c.cada);
-        SCOPED_TRACE(Nombre(c));
+    ConCadaCambio("maq_int_bloque", [](const Maquina& m) {
         EXPECT_EQ(m.cuadros.mostrados.size(), 3u);  // one per pass
         EXPECT_EQ(LO(3), 3);
         EXPECT_EQ(LO(0), 9);
         EXPECT_FALSE(Reg().BIT_ST(bitst::RM));
         EXPECT_EQ(Reg().RC(), -1);
         EXPECT_EQ(Reg().SP(), 0x809F00);
-    }
+    });
 }
