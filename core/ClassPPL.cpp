@@ -1,6 +1,14 @@
 #include "core/ClassPPL.h"
 
+#include <cstring>
+#include <type_traits>
+#include <utility>
+
+#include "core/ClassMemoria.h"
+#include "core/ClassRegistrosCPU.h"
 #include "core/FilasInstruccion.h"
+#include "core/UnidadEjecucion.h"
+#include "data/DatosPrograma.h"
 
 namespace {
 
@@ -126,6 +134,10 @@ constexpr TablaNemonicos kNemonicos{};
 // Fresh records are copied from this one: cheaper than building a temporary.
 const ClassUnitData kRegistroNuevo{};
 
+// A record is a plain block of bytes: renewing one is a block copy.
+static_assert(std::is_trivially_copyable_v<ClassUnitData>);
+void Renovar(ClassUnitData& r) { std::memcpy(&r, &kRegistroNuevo, sizeof r); }
+
 }  // namespace
 
 constexpr FilaNemonico FilaNemonico::kQueFalta{kErr, kErr.substr(1), -1};
@@ -142,14 +154,89 @@ ClassPPL::ClassPPL() {
 
 void ClassPPL::Distintos() {
     for (int i = 0; i < 4; ++i) {
-        registros_[i] = kRegistroNuevo;
+        Renovar(registros_[i]);
         etapas_[i] = &registros_[i];
     }
 }
 
 void ClassPPL::Compartido() {
-    registros_[0] = kRegistroNuevo;
+    Renovar(registros_[0]);
     etapas_.fill(&registros_[0]);
+}
+
+int32_t ClassPPL::DireccionSiguiente(const ClassUnitData& r) {
+    const int32_t siguiente = static_cast<int32_t>(static_cast<uint32_t>(r.lPosMem) + 1);
+    switch (r.iRepeticion) {
+    case repeticion::kRepiteUna: return r.lPosMem;
+    case repeticion::kVuelveAlInicio: return gRegistros->RS();
+    default: return siguiente;
+    }
+}
+
+// Takes back what the fetch and decode units did for an instruction that is
+// dropped before it runs, so that fetching it again does it once.
+void ClassPPL::Deshacer(const ClassUnitData& r) {
+    ClassRegistrosCPU& reg = *gRegistros;
+    const auto menos = [](int32_t a, int32_t b) {
+        return static_cast<int32_t>(static_cast<uint32_t>(a) - static_cast<uint32_t>(b));
+    };
+    if (r.lCanal >= canal::kDecodificado) {
+        reg.SP(menos(reg.SP(), r.iFlagSP));
+        for (const auto& [arn, delta] : {std::pair{r.lIndArn1, r.lDeltaArn1},
+                                        std::pair{r.lIndArn2, r.lDeltaArn2}}) {
+            const auto n = static_cast<int16_t>(arn);
+            if (arn >= 0 && arn < 8) reg.AR(n, menos(reg.AR(n), delta));
+        }
+    }
+    // The interrupt service has already given back the count of a word it
+    // turned into a call.
+    if (r.iRepeticion == repeticion::kNinguna || r.lDirRetornoInt >= 0) return;
+    reg.RC(menos(reg.RC(), -1));
+    if (r.iRepeticion == repeticion::kTerminaUna || r.iRepeticion == repeticion::kTerminaBloque)
+        reg.BIT_ST(bitst::RM, true);
+    if (r.iRepeticion == repeticion::kTerminaUna) reg.BIT_S(true);
+}
+
+// The instructions fetched but not executed when the mode changes are
+// dropped: the program goes on from the oldest of them. A fetch that did not
+// go where the one before it led PC was sent on by a delayed branch already
+// executed; its target stays pending for as many fetches. An accepted
+// interrupt whose call is among them is taken before the oldest, or in place
+// of the pending target, as the service does without the pipeline.
+void ClassPPL::DevolverNoEjecutadas() {
+    ClassUnitData* enVuelo[3];
+    int n = 0;
+    for (int etapa = 2; etapa >= 0; --etapa)  // oldest first
+        if (etapas_[etapa] != etapas_[3] && etapas_[etapa]->lCanal >= canal::kBuscado)
+            enVuelo[n++] = etapas_[etapa];
+    if (n == 0) return;
+    ClassRegistrosCPU& reg = *gRegistros;
+    int saltos = 0;
+    for (int i = 0; i < n && saltos == 0; ++i) {
+        const int32_t despues = i + 1 < n ? enVuelo[i + 1]->lPosMem : reg.PC();
+        if (despues != DireccionSiguiente(*enVuelo[i])) {
+            lDestinoRetardo = despues;
+            saltos = i + 1;
+        }
+    }
+    if (saltos != 0)
+        iSaltosRetardo = static_cast<int16_t>(saltos);
+    else if (iSaltosRetardo > 0)
+        iSaltosRetardo = static_cast<int16_t>(iSaltosRetardo + n);
+    for (int i = n - 1; i >= 0; --i) Deshacer(*enVuelo[i]);
+    reg.PC(enVuelo[0]->lPosMem);
+    for (int j = 0; j < n; ++j) {
+        const ClassUnitData& llamada = *enVuelo[j];
+        if (llamada.lDirRetornoInt < 0) continue;
+        const int32_t rutina = llamada.lInstruccion & 0xFFFFFF;
+        reg.SP(static_cast<int32_t>(static_cast<uint32_t>(reg.SP()) + 1));
+        gMemoria->Escribe(reg.SP(), j <= saltos ? llamada.lDirRetornoInt : enVuelo[saltos]->lPosMem);
+        if (saltos == 0)
+            reg.PC(rutina);
+        else
+            lDestinoRetardo = rutina;
+        break;
+    }
 }
 
 void ClassPPL::Actualizar(int16_t modo) {
@@ -160,14 +247,14 @@ void ClassPPL::Actualizar(int16_t modo) {
             etapas_[3] = etapas_[2];
             etapas_[2] = etapas_[1];
             etapas_[1] = etapas_[0];
-            *libre = kRegistroNuevo;
+            Renovar(*libre);
             etapas_[0] = libre;
         } else {
+            DevolverNoEjecutadas();
             Distintos();
-            iSaltosRetardo = 0;
         }
     } else if (modo == 1) {
-        if (modo != iUltimoModo_) iSaltosRetardo = 0;
+        if (modo != iUltimoModo_) DevolverNoEjecutadas();
         Compartido();
     }
     etapas_[0]->lCanal = canal::kEnBusqueda;

@@ -35,7 +35,9 @@ public:
     const ClassUnitData& Busqueda() const { return *etapas_[0]; }
 
     // Advances the pipeline by one clock cycle in the given mode (0 with the
-    // pipeline, 1 without); a mode change drops every instruction in flight.
+    // pipeline, 1 without). A mode change drops every instruction in flight;
+    // the program goes on from the oldest one not yet executed, with the
+    // target of a delayed branch already executed still pending.
     void Actualizar(int16_t modo);
     // The record of stage 0 fetch, 1 decode, 2 read, 3 execute; nullptr otherwise.
     ClassUnitData* Unidades(int16_t etapa);
@@ -43,14 +45,19 @@ public:
     void VaciarPPL();
 
     int16_t UltimoModo() const { return iUltimoModo_; }
+    // The address the fetch of r moved PC to, before any delayed-branch target.
+    static int32_t DireccionSiguiente(const ClassUnitData& r);
 
     // A delayed branch taken without the pipeline: its target takes effect
     // after the three instructions that follow it (iSaltosRetardo of them are
-    // still to be fetched). Emptying the pipeline or changing mode drops it.
+    // still to be fetched). It survives a mode change; emptying the pipeline
+    // drops it.
     int32_t lDestinoRetardo = 0;
     int16_t iSaltosRetardo = 0;
 
 private:
+    [[gnu::cold, gnu::noinline]] void DevolverNoEjecutadas();
+    static void Deshacer(const ClassUnitData& r);
     void Distintos();   // four distinct fresh records
     void Compartido();  // one fresh record shared by the four stages
 

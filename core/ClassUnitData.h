@@ -18,6 +18,17 @@ inline constexpr int32_t kLeido = 4;        // operands read; stays 4 after exec
 inline constexpr int32_t kCancelado = -1;   // cancelled fetch
 }  // namespace canal
 
+// What a fetch did to the repeat state (iRepeticion): nothing, or it counted
+// RC down and then fetched the same word again (RPTS), went back to RS (end
+// of a block), or ended a single-instruction or a block repeat.
+namespace repeticion {
+inline constexpr int16_t kNinguna = 0;
+inline constexpr int16_t kRepiteUna = 1;
+inline constexpr int16_t kVuelveAlInicio = 2;
+inline constexpr int16_t kTerminaUna = 3;
+inline constexpr int16_t kTerminaBloque = 4;
+}  // namespace repeticion
+
 // A row of the mnemonic tables: its text with the flag character ("*"
 // floating point, " " integer), the mnemonic as shown (without the flag) and
 // the data type it gives the record (-1 for a row that does not exist).
@@ -96,8 +107,16 @@ public:
     // the routine returns.
     int32_t lDirRetornoInt = -1;
 
+    // What the decode unit added to AR(lIndArn1) and AR(lIndArn2), and what
+    // the fetch did to the repeat state (repeticion::), so that a mode change
+    // that drops the instruction unexecuted can take both back.
+    int32_t lDeltaArn1 = 0;
+    int32_t lDeltaArn2 = 0;
+    int16_t iRepeticion = repeticion::kNinguna;
+
 private:
+    // Ordered to fill the gaps the fields above leave.
     int16_t iTipoDatos_ = 0;
-    std::string_view sNem_ = " - ";
     int32_t lCodigoInstr_ = 0;
+    std::string_view sNem_ = " - ";
 };

@@ -50,9 +50,15 @@ bool IdleEnEspera(const ClassPPL& ppl) {
 // an interrupt also needs a fetched word in the fetch stage to replace.
 bool InterrupcionRetenida(ClassPPL& ppl, const ClassRegistrosCPU& r) {
     if (r.BIT_ST(bitst::RM) && r.BIT_S()) return true;
-    if (ModoPPL != 0) return ppl.iSaltosRetardo > 0;
-    return ppl.Busqueda().lCanal != canal::kBuscado || EsRetardado(ppl.Decodificacion()) ||
-           EsRetardado(ppl.Lectura()) || EsRetardado(ppl.Ejecucion());
+    // Slots still owed by a delayed branch (with the pipeline, one taken
+    // before the pipeline was chosen: also while the last slot, which went on
+    // to the target, is in the fetch stage).
+    if (ppl.iSaltosRetardo > 0) return true;
+    if (ModoPPL != 0) return false;
+    const ClassUnitData& f = ppl.Busqueda();
+    return f.lCanal != canal::kBuscado || EsRetardado(ppl.Decodificacion()) ||
+           EsRetardado(ppl.Lectura()) || EsRetardado(ppl.Ejecucion()) ||
+           r.PC() != ClassPPL::DireccionSiguiente(f);
 }
 
 }  // namespace

@@ -21,17 +21,20 @@ void DecrementarRC(ClassRegistrosCPU& r) {
     r.RC(static_cast<int32_t>(static_cast<uint32_t>(r.RC()) - 1));  // wraps, never overflows
 }
 
-// PC after a fetch, with the single-instruction (RPTS) and block (RPTB) repeats.
-void AvanzarPC(ClassRegistrosCPU& r) {
+// PC after a fetch, with the single-instruction (RPTS) and block (RPTB)
+// repeats; what it did to the repeat state goes into the record.
+void AvanzarPC(ClassRegistrosCPU& r, ClassUnitData& b) {
     const uint32_t pc = static_cast<uint32_t>(r.PC());
     if (!r.BIT_ST(bitst::RM)) {
         r.PC(static_cast<int32_t>(pc + 1));
     } else if (r.BIT_S()) {
         DecrementarRC(r);
+        b.iRepeticion = repeticion::kRepiteUna;
         if (r.RC() < 0) {
             r.BIT_ST(bitst::RM, false);
             r.BIT_S(false);
             r.PC(static_cast<int32_t>(pc + 1));
+            b.iRepeticion = repeticion::kTerminaUna;
         }
     } else {
         r.PC(static_cast<int32_t>(pc + 1));
@@ -39,9 +42,11 @@ void AvanzarPC(ClassRegistrosCPU& r) {
             DecrementarRC(r);
             if (r.RC() >= 0) {
                 r.PC(r.RS());
+                b.iRepeticion = repeticion::kVuelveAlInicio;
             } else {
                 r.BIT_ST(bitst::RM, false);
                 r.BIT_S(false);
+                b.iRepeticion = repeticion::kTerminaBloque;
             }
         }
     }
@@ -69,10 +74,10 @@ void UnidadBusqueda(int16_t& err) {
         --ppl.lCiclosEspera;
         return;
     }
-    AvanzarPC(r);
-    // A delayed branch taken without the pipeline lands after its three slots.
-    if (ModoPPL != 0 && ppl.iSaltosRetardo > 0 && --ppl.iSaltosRetardo == 0)
-        r.PC(ppl.lDestinoRetardo);
+    AvanzarPC(r, b);
+    // A delayed branch taken without the pipeline lands after its three slots
+    // (also when the pipeline was chosen before they were all fetched).
+    if (ppl.iSaltosRetardo > 0 && --ppl.iSaltosRetardo == 0) r.PC(ppl.lDestinoRetardo);
     // A failed fetch leaves no word to decode.
     b.lCanal = fallo ? canal::kCancelado : canal::kBuscado;
 }

@@ -124,11 +124,15 @@ void UnidadDecodificacion(int16_t& err) {
                 reg.AR(static_cast<int16_t>(arn), Suma32(reg.AR(static_cast<int16_t>(arn)), delta));
         };
         if (d.lIndArn1 == d.lIndArn2) {
-            modificar(d.lIndArn1, delta1 != 0 ? delta1 : delta2);
+            delta1 = delta1 != 0 ? delta1 : delta2;
+            delta2 = 0;
+            modificar(d.lIndArn1, delta1);
         } else {
             modificar(d.lIndArn1, delta1);
             modificar(d.lIndArn2, delta2);
         }
+        d.lDeltaArn1 = delta1;
+        d.lDeltaArn2 = delta2;
     }
 
     if (d.iFlagSP == 1) {

@@ -8,6 +8,7 @@
 #include <functional>
 #include <memory>
 
+#include "app/LogicaOpciones.h"
 #include "app/frmMain.h"
 #include "core/ClassRegistrosCPU.h"
 #include "data/DatosPrograma.h"
@@ -344,6 +345,36 @@ private slots:
         QCOMPARE(cuadros.mostrados.back().titulo, std::string("Recuperar Entorno: Resultados"));
         QVERIFY(Cuenta("DASM.Inicializar") >= 1);
         QCOMPARE(MRU[1], mru1);  // the command itself leaves the recent files alone
+    }
+
+    // The one-instruction mode chosen in the options while a run with the
+    // pipeline is stopped inside a loop: the run goes on from the first
+    // instruction not yet executed and ends the loop as it should.
+    void modoCambiadoEnLasOpcionesDuranteUnaParada() {
+        prueba::CuadrosFalsos cuadros;
+        auto v = Abrir();
+        ModoPPL = 0;
+        v->CargaFichDSK(kProgramas + "cambio_modo_bucle.dsk");
+        gPuntosRupt->Add(0x80980E, "DBUD");
+        v->EjecutarComando("mnuExeRun");
+        v->TimerRUN()->stop();
+        HastaParar(*v);
+        QVERIFY(gRegistros->R(3).LO() < 57);  // stopped inside the loop
+        gPuntosRupt->Clear();
+        opciones::LogicaOpciones dialogo;
+        dialogo.CargarDatos();
+        dialogo.CambiosReinicio = false;  // as the dialog opens
+        dialogo.c.optModoPPL = 1;
+        dialogo.SalvarDatos();
+        QCOMPARE(ModoPPL, int16_t(1));
+        v->EjecutarComando("mnuExeRun");
+        v->TimerRUN()->stop();
+        HastaParar(*v, 3);
+        v->EjecutarComando("mnuExeStop");
+        QVERIFY(cuadros.mostrados.empty());
+        QCOMPARE(gRegistros->R(1).LO(), 8);
+        QCOMPARE(gRegistros->R(3).LO(), 57);  // every pass once, in order
+        QCOMPARE(gRegistros->SP(), 0x809F00);
     }
 
     void vaciarPipeline() {

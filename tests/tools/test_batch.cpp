@@ -68,6 +68,33 @@ TEST(Lote, LimiteDeCiclosYFormatoDeSalida) {
     EXPECT_TRUE(p.Contiene("STOP limit"));
 }
 
+// CYCLES is the status bar's counter (four per cycle without the pipeline,
+// back to 0 past 1,000,000); CALLS the clock cycles the run made.
+TEST(Lote, CiclosDelContadorYCiclosHechos) {
+    struct Caso {
+        std::string argumentos, ciclos, llamadas;
+    };
+    const Caso casos[] = {
+        {Programa("bench_loop") + " --cycles 100", "CYCLES 400", "CALLS 100"},
+        {Programa("bench_loop") + " --cycles 1000001 --pipeline", "CYCLES 0", "CALLS 1000001"},
+        {Programa("bench_loop") + " --cycles 250001", "CYCLES 0", "CALLS 250001"},
+        {Programa("bench_loop") + " --cycles 0", "CYCLES 0", "CALLS 0"},
+        // A stop counts the cycle that stopped.
+        {Programa("maq_espera") + " --watch 0x80980C,=,4", "CYCLES 36", "CALLS 9"},
+        {Programa("maq_espera") + " --watch 0x80980C,=,4 --pipeline", "CYCLES 15", "CALLS 15"},
+    };
+    for (const Caso& c : casos) {
+        const Salida s = Lote(c.argumentos);
+        const std::string fin = c.ciclos + "\n" + c.llamadas + "\n";
+        const std::size_t en = s.out.find("\n" + fin);
+        EXPECT_NE(en, std::string::npos) << c.argumentos << "\n" << s.out;
+        // CALLS stands right before STOP, the last line.
+        if (en != std::string::npos) {
+            EXPECT_EQ(s.out.substr(en + 1 + fin.size()).rfind("STOP ", 0), 0u) << s.out;
+        }
+    }
+}
+
 TEST(Lote, PuntoDeRuptura) {
     for (const char* pipeline : {"", " --pipeline"}) {
         const Salida s = Lote(Programa("maq_espera") + " --break 0x809808" + pipeline);

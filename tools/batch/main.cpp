@@ -1,6 +1,7 @@
 // tarvix-batch: runs a listing on the simulated machine without windows, for
 // tests and benchmarks. Prints every message box to standard error, the
-// registers, the cycle counter and the kind of stop to standard output.
+// registers, the cycle counter, the number of cycles run and the kind of stop
+// to standard output.
 #include <cinttypes>
 #include <cstdio>
 #include <cstdlib>
@@ -173,7 +174,7 @@ const char* TextoParada(MotivoParada motivo) {
     return "limit";
 }
 
-void ImprimirEstado(const char* parada) {
+void ImprimirEstado(const char* parada, int64_t llamadas) {
     const ClassRegistrosCPU& r = *gRegistros;
     for (int16_t i = 0; i < 8; ++i)
         std::printf("R%d 0x%08" PRIX32 " 0x%02" PRIX32 "\n", i, static_cast<uint32_t>(r.R(i).LO()),
@@ -189,7 +190,8 @@ void ImprimirEstado(const char* parada) {
                  {"PC", r.PC()}};
     for (const auto& x : resto)
         std::printf("%s 0x%08" PRIX32 "\n", x.nombre, static_cast<uint32_t>(x.valor));
-    std::printf("CYCLES %" PRId32 "\nSTOP %s\n", gCiclos, parada);
+    // CYCLES is the status bar's counter; CALLS the clock cycles this run made.
+    std::printf("CYCLES %" PRId32 "\nCALLS %" PRId64 "\nSTOP %s\n", gCiclos, llamadas, parada);
 }
 
 }  // namespace
@@ -234,14 +236,16 @@ int main(int argc, char** argv) {
     gEjecutando = true;
     ventana.ModoEjecucion(modo::kNormal);
     const char* parada = "limit";
-    for (int64_t n = 0; n < o.ciclos; ++n) {
+    int64_t llamadas = 0;
+    while (llamadas < o.ciclos) {
         CicloReloj();
+        ++llamadas;
         if (gMotivoParada != MotivoParada::Ninguna) {
             parada = TextoParada(gMotivoParada);
             break;
         }
     }
-    ImprimirEstado(parada);
+    ImprimirEstado(parada, llamadas);
 
     if (!o.entorno.empty()) {
         // The whole state: every section, every region (all chosen after the map is built).
