@@ -72,6 +72,28 @@ std::string ConSigno(int32_t n) {
     return (n > 0 ? " +" : " -") + m;
 }
 
+// A floating-point store carries the single-format word it writes (STF and
+// PUSHF its register's top 32 bits, the ||STF forms their stored register),
+// and NORM a memory operand as its word: shown as the float that word holds.
+Valor ComoFlotanteCorto(const Valor& v) {
+    double d = 0.0;
+    if (!v.EsEntero() || ConvertirFlotDSPADoble(v.entero, d) != 0) return v;
+    return Valor::Doble(d);
+}
+
+bool LlevaPalabraCorta(const ClassUnitData& r, int fuente) {
+    const int32_t c = r.lCodigoInstr();
+    if (r.LTipoIntr == 0)
+        return fuente == 1 && (c == grupo0::STF || c == grupo0::STFI || c == grupo0::NORM);
+    if (r.LTipoIntr != 6 && r.LTipoIntr != 7) return false;
+    if (c == grupo67::STF_STF) return fuente == 1 || fuente == 2;
+    switch (c) {
+    case grupo67::ABSF_STF: case grupo67::ADDF3_STF: case grupo67::FLOAT_STF: case grupo67::LDF_STF:
+    case grupo67::MPYF3_STF: case grupo67::NEGF_STF: case grupo67::SUBF3_STF: return fuente == 3;
+    default: return false;
+    }
+}
+
 }  // namespace
 
 std::string PanelDetalle::NombreRegistro(int32_t r) { return r >= 0 && r <= 27 ? kNombresReg[r] : " <ERR>"; }
@@ -148,7 +170,10 @@ void PanelDetalle::MostrarUnidadSeg(const ClassUnitData& rec) {
     else
         Poner(kTxtTipoDatos, " I32", "Operacion P.Fijo de 32 bits");
     const Valor* fuentes[4] = {&rec.vSrc1, &rec.vSrc2, &rec.vSrc3, &rec.vSrc4};
-    for (int n = 1; n <= 4; ++n) C(SrcDato(n)).texto = TextoValor(*fuentes[n - 1], separadorDecimal);
+    for (int n = 1; n <= 4; ++n) {
+        const Valor& v = *fuentes[n - 1];
+        C(SrcDato(n)).texto = TextoValor(LlevaPalabraCorta(rec, n) ? ComoFlotanteCorto(v) : v, separadorDecimal);
+    }
     const Valor* destinos[2] = {&rec.vDst1, &rec.vDst2};
     for (int n = 1; n <= 2; ++n) {
         const Valor& v = *destinos[n - 1];
@@ -325,7 +350,9 @@ void PanelDetalle::Pila(const ClassUnitData& r) {
         Poner(kTxtSP_DIR, " @0x" + Hex(r.lAddrSP) + " <-", "Escribe Pila (*++SP)");
     else
         Poner(kTxtSP_DIR, " @0x" + Hex(r.lAddrSP) + " ->", "Lee Pila (*SP--)");
-    TipoDeValor(kTxtSP_FOR, r.lDatoSP, "Dato Pila en P.Fijo 32 bits", "Dato Pila en P.Flotante 40 bits",
+    const bool pushf = r.LTipoIntr == 0 && r.lCodigoInstr() == grupo0::PUSHF;
+    const Valor dato = pushf ? ComoFlotanteCorto(r.lDatoSP) : r.lDatoSP;
+    TipoDeValor(kTxtSP_FOR, dato, "Dato Pila en P.Fijo 32 bits", "Dato Pila en P.Flotante 40 bits",
                 "No hay dato o tipo de dato no valido");
-    C(kTxtSP_DATO).texto = TextoValor(r.lDatoSP, separadorDecimal);
+    C(kTxtSP_DATO).texto = TextoValor(dato, separadorDecimal);
 }

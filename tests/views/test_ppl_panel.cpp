@@ -187,6 +187,34 @@ private slots:
         QVERIFY2(fallo.isEmpty(), qPrintable(fallo));
     }
 
+    // A floating-point store carries the single-format word it writes, and NORM
+    // the memory word it takes: the panel shows each as the float it holds.
+    void storedWordsShowAsFloats_data() {
+        QTest::addColumn<QString>("programa");
+        QTest::addColumn<int>("pasos");
+        QTest::addColumn<Cajas>("cajas");
+        QTest::newRow("STF") << "ppl_almacen" << 5 << Cajas{
+            {P::kTxtCodInstr, {" [40] STF"}}, {P::kTxtSRC_DATO1, {"1.5"}}};
+        QTest::newRow("PUSHF") << "ppl_almacen" << 6 << Cajas{
+            {P::kTxtCodInstr, {" [31] PUSHF"}}, {P::kTxtSP_FOR, {" F40", "Dato Pila en P.Flotante 40 bits"}},
+            {P::kTxtSP_DATO, {"1.5"}}};
+        QTest::newRow("NORM of a memory word") << "ppl_almacen" << 7 << Cajas{
+            {P::kTxtCodInstr, {" [26] NORM"}}, {P::kTxtSRC_DATO1, {"3"}}};
+        QTest::newRow("STF||STF") << "ppl_almacen" << 9 << Cajas{
+            {P::kTxtCodInstr, {" [0] STF||STF"}}, {P::kTxtSRC_DATO1, {"-2.5"}}, {P::kTxtSRC_DATO2, {"1.5"}}};
+        QTest::newRow("LDF||STF") << "ppl_paralelos" << 9 << Cajas{{P::kTxtSRC_DATO3, {"1.5"}}};
+        QTest::newRow("ADDF3||STF") << "ppl_paralelos" << 20 << Cajas{{P::kTxtSRC_DATO3, {"-2.5"}}};
+        QTest::newRow("LDI||STI stays an integer") << "ppl_paralelos" << 10 << Cajas{{P::kTxtSRC_DATO3, {"7"}}};
+    }
+    void storedWordsShowAsFloats() {
+        QFETCH(QString, programa);
+        QFETCH(int, pasos);
+        QFETCH(Cajas, cajas);
+        P p;
+        const QString fallo = Diferencias(p, programa.toStdString(), pasos, cajas);
+        QVERIFY2(fallo.isEmpty(), qPrintable(fallo));
+    }
+
     // With the pipeline, the decode stage's record has its fields but no values yet.
     void decodeStageBeforeItsOperandsAreRead() {
         QVERIFY(pplprueba::Cargar("ppl_detalle", 0));
