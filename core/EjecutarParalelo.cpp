@@ -60,8 +60,8 @@ void EjecutarFlotanteParaleloMultSuma() {
     e.vDst1 = Valor::Doble(alu::Mpyf(o.m2.ComoDoble(), o.m1.ComoDoble()));
     // The second clamp leaves its UF and Z; N and V are cleared.
     const int32_t c = e.lCodigoInstr();
-    if (c == 0) e.vDst2 = Valor::Doble(LimitarFlotante(s2 + s1));
-    if (c == 1) e.vDst2 = Valor::Doble(LimitarFlotante(s2 - s1));
+    if (c == grupo4::MPYF3_ADDF3) e.vDst2 = Valor::Doble(LimitarFlotante(s2 + s1));
+    if (c == grupo4::MPYF3_SUBF3) e.vDst2 = Valor::Doble(LimitarFlotante(s2 - s1));
     FlagsPendientesST.N = 0;
     FlagsPendientesST.V = 0;
 }
@@ -73,8 +73,8 @@ void EjecutarEnteroParaleloMultSuma() {
     e.vDst1 = Valor::Entero(alu::Mpyi(o.m1.ComoEntero(), o.m2.ComoEntero()));
     // The second check leaves its V; N and Z are cleared and C is kept.
     const int32_t c = e.lCodigoInstr();
-    if (c == 2) e.vDst2 = Valor::Entero(ComprobarDesbordamiento(s2 + s1));
-    if (c == 3) e.vDst2 = Valor::Entero(ComprobarDesbordamiento(s2 - s1));
+    if (c == grupo4::MPYI3_ADDI3) e.vDst2 = Valor::Entero(ComprobarDesbordamiento(s2 + s1));
+    if (c == grupo4::MPYI3_SUBI3) e.vDst2 = Valor::Entero(ComprobarDesbordamiento(s2 - s1));
     FlagsPendientesST.N = 0;
     FlagsPendientesST.Z = 0;
     FlagsPendientesST.C = -1;

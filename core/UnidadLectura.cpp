@@ -7,8 +7,6 @@
 
 namespace {
 
-constexpr int32_t kNORM = 26;  // group-0 row
-
 // A read from an unmapped address leaves the operand empty.
 Valor Leer(int32_t dir, bool flotante) {
     Valor v;
@@ -27,7 +25,7 @@ void UnidadLectura(int16_t& err) {
     const int32_t codigo = l.lCodigoInstr();
     // NORM takes a memory word by its fields, read as an integer: an exponent
     // of -128 does not make the word 0 there.
-    const bool flotante = l.iTipoDatos() != 0 && !(l.LTipoIntr == 0 && codigo == kNORM);
+    const bool flotante = l.iTipoDatos() != 0 && !(l.LTipoIntr == 0 && codigo == grupo0::NORM);
     Valor a, b;
     if (l.lModoArn1 != -1) a = Leer(l.lAddrArn1, flotante);
     if (l.lModoArn2 != -1) b = Leer(l.lAddrArn2, flotante);
