@@ -954,13 +954,26 @@ void frmOpciones::DibujarPagina() {
     panelPagina_->update();
 }
 
+namespace {
+
+// A size the font dialog allows beyond the range the FontSize setting keeps
+// is brought into that range, so the report prints what is stored.
+float TamanoFuenteAdmitido(float puntos) {
+    for (const AjustePrograma& fila : TablaAjustes())
+        if (fila.clave == "FontSize")
+            return float(std::clamp(double(puntos), fila.minimo, fila.maximo));
+    return puntos;
+}
+
+}  // namespace
+
 void frmOpciones::CmdImpresora_Click(int indice) {
     if (indice == 0) {
         dialogos_->ConfigurarImpresora(this);
     } else if (plataforma::IImpresora* imp = plataforma::Impresora()) {
         const auto [nombre, puntos] = dialogos_->Fuente(this, imp->FontName(), imp->FontSize());
         imp->FontName(nombre);
-        imp->FontSize(puntos);
+        imp->FontSize(TamanoFuenteAdmitido(puntos));
     }
     tbsOptions_Click();
 }

@@ -412,6 +412,27 @@ private slots:
         QCOMPARE(impresora.copias, 3);
     }
 
+    // A size the font dialog allows but the report's setting cannot hold is
+    // brought into the setting's range where it is chosen, and shown so.
+    void fuenteFueraDeRangoSeAjusta() {
+        prueba::ImpresoraFalsa impresora;
+        gHayImpresora = true;
+        auto d = Abrir(0);
+        Pestana(*d, "Pagina");
+        const std::pair<float, QString> casos[] = {{300.0f, "Arial (144 pt)"}, {2.0f, "Arial (4 pt)"},
+                                                   {144.0f, "Arial (144 pt)"}};
+        for (const auto& [puntos, texto] : casos) {
+            dialogos.fuente = std::pair<std::string, float>("Arial", puntos);
+            Clic(Hijo<QPushButton>(d.get(), "CmdImpresora1"));
+            QCOMPARE(Hijo<QLabel>(d.get(), "LblPaper3")->text(), texto);
+        }
+        dialogos.fuente = std::pair<std::string, float>("Arial", 300.0f);
+        Clic(Hijo<QPushButton>(d.get(), "CmdImpresora1"));
+        Clic(Hijo<QPushButton>(d.get(), "cmdOK"));
+        QCOMPARE(FontSize, 144.0f);
+        dialogos.fuente.reset();
+    }
+
     void botonesDeImpresora() {
         prueba::ImpresoraFalsa impresora;
         gHayImpresora = true;
