@@ -5,6 +5,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QScreen>
+#include <algorithm>
 #include <cmath>
 
 #include "app/LogicaPrincipal.h"
@@ -157,25 +158,29 @@ Posiciones Predeterminada(int32_t cw, int32_t ch, Tam ppl, Tam registros) {
     p.ppl = Lateral({double(cw - ppl.ancho), double(ch - ppl.alto + 20), double(ppl.ancho), double(ppl.alto)}, cw, ch);
     p.registros = Lateral({double(cw - registros.ancho), 0, double(registros.ancho), double(registros.alto)}, cw, ch);
     const int32_t w = cw - registros.ancho;
-    p.memoria = lugarvista::Ajustado({0, 0.6 * ch, double(w), 0.4 * ch}, cw, ch);
+    // The memory window shares its band with the pipeline window below the
+    // registers: it keeps clear of it where the pipeline window is the wider.
+    const int32_t wMemoria = cw - std::max(registros.ancho, ppl.ancho);
+    p.memoria = lugarvista::Ajustado({0, 0.6 * ch, double(wMemoria), 0.4 * ch}, cw, ch);
     p.dasm = lugarvista::Ajustado({0, 0, double(w), 0.6 * ch}, cw, ch);
     return p;
 }
 
 Posiciones Mosaico(int32_t cw, int32_t ch, double r, std::optional<Tam> ppl, std::optional<Tam> registros) {
     Posiciones p;
-    int32_t w = cw;
+    int32_t w = cw, wMemoria = cw;
     if (ppl) {
         p.ppl = Lateral({double(cw - ppl->ancho), double(ch - ppl->alto + 20), double(ppl->ancho), double(ppl->alto)},
                         cw, ch);
-        w = cw - ppl->ancho;
+        w = wMemoria = cw - ppl->ancho;
     }
     if (registros) {
         p.registros =
             Lateral({double(cw - registros->ancho), 0, double(registros->ancho), double(registros->alto)}, cw, ch);
         w = cw - registros->ancho;
+        wMemoria = std::min(wMemoria, w);
     }
-    p.memoria = lugarvista::Ajustado({0, r * ch, double(w), (1 - r) * ch}, cw, ch);
+    p.memoria = lugarvista::Ajustado({0, r * ch, double(wMemoria), (1 - r) * ch}, cw, ch);
     p.dasm = lugarvista::Ajustado({0, 0, double(w), r * ch}, cw, ch);
     return p;
 }

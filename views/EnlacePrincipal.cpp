@@ -1,6 +1,7 @@
 #include "views/EnlacePrincipal.h"
 
 #include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QWidget>
 
 #include "app/frmMain.h"
@@ -33,6 +34,11 @@ bool Refrescar() {
 
 QSize AreaCliente() {
     return VentanaMain() && VentanaMain()->AreaCliente() ? VentanaMain()->AreaCliente()->size() : QSize(1024, 700);
+}
+
+int AnchoPPL() {
+    const QMdiSubWindow* m = VentanaMain() ? VentanaMain()->Marco(TipoVista::PPL) : nullptr;
+    return m && !m->isHidden() ? m->width() : 0;
 }
 
 bool MostrarAuxDatos(int16_t tipo) {

@@ -20,6 +20,8 @@ void ResultadoPopUpMenu(int16_t valor);
 // The main window's Refrescar; false when there is no main window.
 bool Refrescar();
 QSize AreaCliente();                  // pixels
+// Width in pixels of the pipeline window's frame while it is shown, else 0.
+int AnchoPPL();
 // Shows the auxiliary-data window with the table of that kind (1..5);
 // false when there is no main window or no such window.
 bool MostrarAuxDatos(int16_t tipo);

@@ -11,6 +11,7 @@
 #include <QMimeData>
 #include <QSignalBlocker>
 #include <QStatusBar>
+#include <algorithm>
 
 #include "core/ClassRegistrosCPU.h"
 #include "data/DatosPrograma.h"
@@ -215,7 +216,9 @@ QMdiSubWindow* FrmMemoria::Marco() const { return qobject_cast<QMdiSubWindow*>(p
 void FrmMemoria::Cargar(QMdiSubWindow* marco) {
     if (marco) {
         const QSize area = enlace::AreaCliente();
-        ajustesvista::RestaurarMarco(*marco, kSeccion, 0, Tw(area.height()) * 0.6, Tw(area.width()) - 4000,
+        // Beside the register window, and clear of a wider pipeline window below it.
+        const double derecha = std::max(4000.0, Tw(enlace::AnchoPPL()));
+        ajustesvista::RestaurarMarco(*marco, kSeccion, 0, Tw(area.height()) * 0.6, Tw(area.width()) - derecha,
                                      Tw(area.height()) * 0.4);
     }
     reconstruyendo_ = true;

@@ -72,14 +72,33 @@ private slots:
         QCOMPARE(*p.registros, (Rect{10500, 0, 4500, 6000}));
         QCOMPARE(p.memoria, (Rect{0, 5400, 10500, 3600}));
         QCOMPARE(p.dasm, (Rect{0, 0, 10500, 5400}));
-        // Tiling: the register window's width wins even when the pipeline's is wider.
+        // Tiling: the register window's width gives the listing's; the memory
+        // window also keeps clear of a wider pipeline window below the registers.
         const Posiciones ambas = Mosaico(15000, 9000, 0.2, Tam{5000, 3000}, Tam{4000, 6000});
         QCOMPARE(ambas.dasm, (Rect{0, 0, 11000, 1800}));
-        QCOMPARE(ambas.memoria, (Rect{0, 1800, 11000, 7200}));
+        QCOMPARE(ambas.memoria, (Rect{0, 1800, 10000, 7200}));
         QCOMPARE(Mosaico(15000, 9000, 0.7, Tam{5000, 3000}, std::nullopt).dasm.ancho, 10000.0);
         const Posiciones ninguna = Mosaico(15000, 9000, 0.7, std::nullopt, std::nullopt);
         QVERIFY(!ninguna.ppl && !ninguna.registros);
         QCOMPARE(ninguna.dasm.ancho, 15000.0);
+    }
+
+    // The pipeline window, wider than the register window in most faces,
+    // stands at the bottom right: neither arrangement lays the memory window
+    // over it, nor the listing over the register window.
+    void ningunaVistaTapaALasLaterales() {
+        auto solapan = [](const Rect& a, const Rect& b) {
+            return a.izq < b.izq + b.ancho && b.izq < a.izq + a.ancho && a.arriba < b.arriba + b.alto &&
+                   b.arriba < a.arriba + a.alto;
+        };
+        const Tam ppl{9750, 2310}, reg{3900, 5000};
+        std::vector<Posiciones> casos = {Predeterminada(19200, 13800, ppl, reg)};
+        for (double r : {0.2, 0.5, 0.7, 0.8}) casos.push_back(Mosaico(19200, 13800, r, ppl, reg));
+        for (const Posiciones& p : casos) {
+            QVERIFY(!solapan(p.memoria, *p.ppl));
+            QVERIFY(!solapan(p.dasm, *p.registros));
+            QCOMPARE(p.dasm.ancho, 19200.0 - 3900);
+        }
     }
 
     // A client area too small for the shares: the listing and memory windows

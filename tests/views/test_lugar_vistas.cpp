@@ -28,8 +28,10 @@ class TestLugarVistas : public QObject {
         ajustes_->Poner("MainSettings", "Status", "0");
         ajustes_->Poner("MainSettings", "Left", "0");
         ajustes_->Poner("MainSettings", "Top", "0");
-        ajustes_->Poner("MainSettings", "Width", "11400");
-        ajustes_->Poner("MainSettings", "Height", "8400");
+        if (!ajustes_->Valor("MainSettings", "Width")) {
+            ajustes_->Poner("MainSettings", "Width", "11400");
+            ajustes_->Poner("MainSettings", "Height", "8400");
+        }
         LeerOpciones();
         CrearObjetosPrograma();
         auto f = std::make_unique<frmMain>();
@@ -95,6 +97,20 @@ private slots:
             QCOMPARE(lugares[i], predeterminados[i]);
             QVERIFY2(Alcanzable(lugares[i], area), kSecciones[i]);
         }
+    }
+
+    // On a first start the default places leave the pipeline window, at the
+    // bottom right, clear of the memory window beside it.
+    void primerArranqueSinVistasTapadas() {
+        ajustes_->Poner("MainSettings", "Width", "19200");
+        ajustes_->Poner("MainSettings", "Height", "14400");
+        auto f = Abrir();
+        QVERIFY(f);
+        const QRect ppl = f->Marco(TipoVista::PPL)->geometry(), mem = f->Marco(TipoVista::Memoria)->geometry();
+        QVERIFY2(!ppl.intersects(mem), qPrintable(QString("PPL %1,%2 %3x%4, Memoria %5,%6 %7x%8")
+                                                     .arg(ppl.x()).arg(ppl.y()).arg(ppl.width()).arg(ppl.height())
+                                                     .arg(mem.x()).arg(mem.y()).arg(mem.width()).arg(mem.height())));
+        QVERIFY(!f->Marco(TipoVista::Registros)->geometry().intersects(f->Marco(TipoVista::DASM)->geometry()));
     }
 
     // A place that is reachable, though partly outside the area, is kept.
