@@ -20,8 +20,6 @@
 
 namespace {
 
-constexpr const char* kSeccion = "MemoriaSettings";
-
 const bool registrada = RegistrarVista(TipoVista::Memoria, [] { return new FrmMemoria; });
 
 int Px(double twips) { return int(twips / 15.0); }
@@ -215,8 +213,8 @@ QMdiSubWindow* FrmMemoria::Marco() const { return qobject_cast<QMdiSubWindow*>(p
 void FrmMemoria::Cargar(QMdiSubWindow* marco) {
     if (marco) {
         const QSize area = enlace::AreaCliente();
-        ajustesvista::RestaurarMarco(*marco, kSeccion, 0, Tw(area.height()) * 0.6, Tw(area.width()) - 4000,
-                                     Tw(area.height()) * 0.4);
+        ajustesvista::RestaurarMarco(*marco, DatosDeVista(TipoVista::Memoria).seccion, 0, Tw(area.height()) * 0.6,
+                                     Tw(area.width()) - 4000, Tw(area.height()) * 0.4);
     }
     reconstruyendo_ = true;
     Colocar();
@@ -253,6 +251,7 @@ void FrmMemoria::resizeEvent(QResizeEvent* e) {
 }
 
 void FrmMemoria::closeEvent(QCloseEvent* e) {
-    if (QMdiSubWindow* marco = Marco()) ajustesvista::GuardarMarco(*marco, kSeccion);
+    if (QMdiSubWindow* marco = Marco())
+        ajustesvista::GuardarMarco(*marco, DatosDeVista(TipoVista::Memoria).seccion);
     e->accept();
 }
