@@ -116,7 +116,7 @@ void AplicarGuardada(frmMain& f, const DatosVista& d) {
         if (d.conTamano) Colocar(m, r);
         else Colocar(m, r.izq, r.arriba);
     }
-    Estado(m, int(Leer(d.seccion, "Status", 2)));
+    Estado(m, ajustesvista::LeerEstado(d.seccion, 2));
 }
 
 // One view's current layout, in the keys its own close writes.

@@ -19,6 +19,7 @@
 #include <QTimer>
 #include <QToolBar>
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <optional>
@@ -45,6 +46,7 @@
 #include "platform/Cuadros.h"
 #include "platform/qt/AyudaQt.h"
 #include "platform/qt/DialogosComunesQt.h"
+#include "views/AjustesVista.h"
 
 using plataforma::Botones;
 using plataforma::Icono;
@@ -96,14 +98,6 @@ std::string Leer(const std::string& seccion, const std::string& clave, const std
 }
 void Escribir(const std::string& seccion, const std::string& clave, const std::string& valor) {
     plataforma::Ajustes().Escribir(plataforma::kAplicacion, seccion, clave, valor);
-}
-
-// A stored number, or the default when the text is not a number.
-double LeerNumero(const std::string& seccion, const std::string& clave, double defecto) {
-    const std::string t = Leer(seccion, clave, "");
-    char* fin = nullptr;
-    const double v = std::strtod(t.c_str(), &fin);
-    return (t.empty() || !fin || *fin != '\0') ? defecto : v;
 }
 
 std::string TextoNumero(double v) {
@@ -213,13 +207,18 @@ void frmMain::Form_Load() {
         return QRect(int(t[0] / kTwipsPorPixel), int(t[1] / kTwipsPorPixel), int(t[2] / kTwipsPorPixel),
                      int(t[3] / kTwipsPorPixel));
     };
-    QRect r = rectangulo({LeerNumero(kSeccionMain, "Left", defecto[0]), LeerNumero(kSeccionMain, "Top", defecto[1]),
-                          LeerNumero(kSeccionMain, "Width", defecto[2]),
-                          LeerNumero(kSeccionMain, "Height", defecto[3])});
+    const double guardado[4] = {ajustesvista::Leer(kSeccionMain, "Left", defecto[0]),
+                                ajustesvista::Leer(kSeccionMain, "Top", defecto[1]),
+                                ajustesvista::Leer(kSeccionMain, "Width", defecto[2]),
+                                ajustesvista::Leer(kSeccionMain, "Height", defecto[3])};
+    // A value beyond what a window can measure in pixels is on no screen.
+    const bool medible = std::all_of(std::begin(guardado), std::end(guardado),
+                                     [](double v) { return std::fabs(v / kTwipsPorPixel) <= QWIDGETSIZE_MAX; });
+    QRect r = medible ? rectangulo(guardado) : QRect();
     bool enPantalla = false;
     for (QScreen* s : QGuiApplication::screens()) enPantalla = enPantalla || s->availableGeometry().intersects(r);
     if (!enPantalla || r.width() < 100 || r.height() < 100) r = rectangulo(defecto);
-    const double estado = LeerNumero(kSeccionMain, "Status", 2);
+    const double estado = ajustesvista::Leer(kSeccionMain, "Status", 2);
     // The views place themselves in the client area as they load: lay the
     // window out at the size it will have once shown. Maximised, the title bar
     // the desktop adds takes its height from the screen's.

@@ -17,9 +17,9 @@ class TestLugarVistas : public QObject {
     std::unique_ptr<prueba::CuadrosFalsos> cuadros_;
 
     // A normal main window of 760 x 560 pixels, its views opened from the settings.
-    std::unique_ptr<frmMain> Abrir() {
+    std::unique_ptr<frmMain> Abrir(const std::string& izquierda = "0") {
         ajustes_->Poner("MainSettings", "Status", "0");
-        ajustes_->Poner("MainSettings", "Left", "0");
+        ajustes_->Poner("MainSettings", "Left", izquierda);
         ajustes_->Poner("MainSettings", "Top", "0");
         ajustes_->Poner("MainSettings", "Width", "11400");
         ajustes_->Poner("MainSettings", "Height", "8400");
@@ -89,6 +89,32 @@ private slots:
             QCOMPARE(lugares[i], predeterminados[i]);
             QVERIFY2(Alcanzable(lugares[i], area), d.seccion);
         }
+    }
+
+    // A stored place that is not a number in the strict sense (hexadecimal,
+    // infinite, not a number) reads as the default, in the main window as in
+    // a view.
+    void numeroIlegibleDaElDefecto_data() {
+        QTest::addColumn<QString>("guardado");
+        for (const char* t : {"0x10", "inf", "-inf", "nan"}) QTest::newRow(t) << QString(t);
+    }
+    void numeroIlegibleDaElDefecto() {
+        QFETCH(QString, guardado);
+        QRect principal, listado;
+        {
+            auto f = Abrir();
+            QVERIFY(f);
+            principal = f->geometry();
+            listado = f->Marco(TipoVista::DASM)->geometry();
+        }
+        ajustes_.reset();
+        ajustes_ = std::make_unique<prueba::AjustesMemoria>();
+        ajustes_->Poner("DASMSettings", "Status", "0");
+        ajustes_->Poner("DASMSettings", "Left", guardado.toStdString());
+        auto f = Abrir(guardado.toStdString());
+        QVERIFY(f);
+        QCOMPARE(f->geometry(), principal);
+        QCOMPARE(f->Marco(TipoVista::DASM)->geometry(), listado);
     }
 
     // A place that is reachable, though partly outside the area, is kept.
