@@ -31,17 +31,6 @@ constexpr double kTwips = 15.0;  // twips per pixel
 int Px(double twips) { return int(std::lround(twips / kTwips)); }
 int32_t Tw(int px) { return int32_t(px * kTwips); }
 
-struct DatosVista {
-    TipoVista tipo;
-    const char* seccion;
-    const char* boton;
-    bool conTamano;  // the listing and memory windows also store their size
-};
-constexpr DatosVista kPPL{TipoVista::PPL, "PPLSettings", "PPL", false};
-constexpr DatosVista kRegistros{TipoVista::Registros, "RegistrosSettings", "Registros", false};
-constexpr DatosVista kMemoria{TipoVista::Memoria, "MemoriaSettings", "Memoria", true};
-constexpr DatosVista kDASM{TipoVista::DASM, "DASMSettings", "DASM", true};
-
 // The view's frame, loading the view (which shows it) when it is not loaded.
 QMdiSubWindow* Cargada(frmMain& f, TipoVista tipo) {
     if (!f.Vista(tipo) && FabricaDeVista(tipo)) f.AlternarVista(tipo);
@@ -128,7 +117,7 @@ void AplicarGuardada(frmMain& f, const DatosVista& d) {
         if (d.conTamano) Colocar(m, r);
         else Colocar(m, r.izq, r.arriba);
     }
-    Estado(m, int(Leer(d.seccion, "Status", 2)));
+    Estado(m, ajustesvista::LeerEstado(d.seccion, 2));
 }
 
 // One view's current layout, in the keys its own close writes.
@@ -226,11 +215,11 @@ void mnuWindowMosaico_Click(frmMain& f) {
 }
 
 void mnuRecupPos_Click(frmMain& f) {
-    for (const DatosVista* d : {&kPPL, &kRegistros, &kMemoria, &kDASM}) {
-        const std::string visible =
-            plataforma::Ajustes().Leer(plataforma::kAplicacion, d->seccion, "Visible", "True");
-        if (TextoABool(visible, true)) AplicarGuardada(f, *d);
-        else if (QAction* b = f.Boton(d->boton)) b->setChecked(false);
+    for (TipoVista t : {TipoVista::PPL, TipoVista::Registros, TipoVista::Memoria, TipoVista::DASM}) {
+        const DatosVista& d = DatosDeVista(t);
+        const std::string visible = plataforma::Ajustes().Leer(plataforma::kAplicacion, d.seccion, "Visible", "True");
+        if (TextoABool(visible, true)) AplicarGuardada(f, d);
+        else if (QAction* b = f.Boton(d.boton)) b->setChecked(false);
     }
 }
 
@@ -244,10 +233,11 @@ void mnuSalvarPos_Click(frmMain& f) {
         ajustesvista::Escribir("MainSettings", "Width", Tw(g.width()));
         ajustesvista::Escribir("MainSettings", "Height", Tw(g.height()));
     }
-    for (const DatosVista* d : {&kDASM, &kRegistros, &kMemoria, &kPPL}) {
-        const bool abierta = f.VistaAbierta(d->tipo);
-        EscribirTexto(d->seccion, "Visible", abierta ? "True" : "False");
-        if (abierta) GuardarActual(f, *d);
+    for (TipoVista t : {TipoVista::DASM, TipoVista::Registros, TipoVista::Memoria, TipoVista::PPL}) {
+        const DatosVista& d = DatosDeVista(t);
+        const bool abierta = f.VistaAbierta(t);
+        EscribirTexto(d.seccion, "Visible", abierta ? "True" : "False");
+        if (abierta) GuardarActual(f, d);
     }
 }
 

@@ -4,6 +4,9 @@
 #include <cctype>
 #include <cstdio>
 #include <cstdlib>
+#include <optional>
+
+#include "data/DatosPrograma.h"
 
 std::string NombreFuente(const std::string& fichDSK) {
     static const std::string ext = ".DSK";
@@ -63,14 +66,13 @@ std::string TextoNoSeEncuentra(const std::string& nombre) {
 }
 
 bool TextoABool(const std::string& texto, bool porDefecto) {
-    std::string t;
-    for (char c : texto)
-        if (!std::isspace(static_cast<unsigned char>(c))) t += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    if (t == "true" || t == "verdadero") return true;
-    if (t == "false" || t == "falso") return false;
-    if (t.empty()) return porDefecto;
-    char* fin = nullptr;
-    const double v = std::strtod(t.c_str(), &fin);
-    if (fin && *fin == '\0') return v != 0.0;
+    if (const std::optional<bool> b = LeerBooleanoGuardado(texto)) return *b;
+    if (const std::optional<double> v = LeerRealGuardado(texto)) return *v != 0.0;
+    // The Spanish words, as the old runtime also took them.
+    const size_t ini = texto.find_first_not_of(" \t"), fin = texto.find_last_not_of(" \t");
+    std::string t = ini == std::string::npos ? std::string() : texto.substr(ini, fin - ini + 1);
+    for (char& c : t) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    if (t == "verdadero") return true;
+    if (t == "falso") return false;
     return porDefecto;
 }

@@ -29,6 +29,7 @@ inline constexpr const char* kTituloCarga = "Carga de fichero ensamblado DSK";
 MensajeCarga MensajeDeCarga(int16_t estadoDSK, const std::string& nombre);
 std::string TextoNoSeEncuentra(const std::string& nombre);
 
-// Stored text to a Boolean the way the old runtime converted it ("True",
-// "False", numbers: 0 false, others true); anything else gives the default.
+// Stored text to a Boolean: "True", "False" (any case), "Verdadero", "Falso"
+// and numbers read strictly (LeerRealGuardado: 0 false, others true); anything
+// else gives the default.
 bool TextoABool(const std::string& texto, bool porDefecto);

@@ -5,6 +5,18 @@
 
 namespace {
 
+constexpr DatosVista kTablaVistas[kNumVistas] = {
+    {TipoVista::DASM, "DASMSettings", "mnuWindowDASM", "DASM", true},
+    {TipoVista::Memoria, "MemoriaSettings", "mnuWindowMemoria", "Memoria", true},
+    {TipoVista::Registros, "RegistrosSettings", "mnuWindowRegistros", "Registros", false},
+    {TipoVista::PPL, "PPLSettings", "mnuWindowPPL", "PPL", false},
+};
+static_assert([] {
+    for (int i = 0; i < kNumVistas; ++i)
+        if (kTablaVistas[i].tipo != TipoVista(i)) return false;
+    return true;
+}(), "the rows of the view table follow TipoVista");
+
 // Function-local statics: views register from static initialisers of other files.
 std::array<FabricaVista, kNumVistas>& Fabricas() {
     static std::array<FabricaVista, kNumVistas> fabricas;
@@ -22,6 +34,10 @@ std::map<std::string, ManejadorComando>& Comandos() {
 }
 
 }  // namespace
+
+std::span<const DatosVista, kNumVistas> TablaVistas() { return kTablaVistas; }
+
+const DatosVista& DatosDeVista(TipoVista tipo) { return kTablaVistas[static_cast<size_t>(tipo)]; }
 
 bool RegistrarComando(const std::string& nombre, ManejadorComando manejador) {
     Comandos()[nombre] = std::move(manejador);

@@ -23,6 +23,7 @@
 #include <cstdint>
 #include <functional>
 #include <map>
+#include <span>
 #include <string>
 
 class QWidget;
@@ -31,6 +32,24 @@ class frmMain;
 
 enum class TipoVista : int8_t { DASM = 0, Memoria = 1, Registros = 2, PPL = 3 };
 inline constexpr int kNumVistas = 4;
+
+// How the main window and the settings store name a view. A new view is named
+// in: TipoVista and kNumVistas above; its row of the table in app/Vistas.cpp;
+// under that row's names, its Window-menu item (app/ArbolMenus.cpp), its
+// toolbar button (app/BarraHerramientas.cpp) and the button's picture
+// (app/Imagenes.cpp); its RegistrarVista in its own .cpp. The orders in which
+// the main window loads and saves the views (frmMain Form_Load and
+// QueryUnload, disposicion mnuRecupPos and mnuSalvarPos) list the kinds too.
+struct DatosVista {
+    TipoVista tipo;
+    const char* seccion;  // settings section of its layout and "Visible"
+    const char* menu;     // Window-menu item that shows and hides it
+    const char* boton;    // toolbar key of its button
+    bool conTamano;       // its stored layout holds its size, not only its place
+};
+// The rows in TipoVista order.
+std::span<const DatosVista, kNumVistas> TablaVistas();
+const DatosVista& DatosDeVista(TipoVista tipo);
 
 // One of the four main debugger views (MDI children of the main window).
 class IVista {

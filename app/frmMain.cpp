@@ -19,8 +19,10 @@
 #include <QTimer>
 #include <QToolBar>
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <optional>
 #include <span>
 #include <utility>
 
@@ -44,6 +46,7 @@
 #include "platform/Cuadros.h"
 #include "platform/qt/AyudaQt.h"
 #include "platform/qt/DialogosComunesQt.h"
+#include "views/AjustesVista.h"
 
 using plataforma::Botones;
 using plataforma::Icono;
@@ -54,22 +57,8 @@ frmMain* gVentanaMain = nullptr;
 
 constexpr double kTwipsPorPixel = 15.0;
 constexpr const char* kSeccionMain = "MainSettings";
-// Per view: settings section, Window-menu item, toolbar key.
-struct DatosVista {
-    const char* seccion;
-    const char* menu;
-    const char* boton;
-};
-constexpr DatosVista kDatosVista[kNumVistas] = {
-    {"DASMSettings", "mnuWindowDASM", "DASM"},
-    {"MemoriaSettings", "mnuWindowMemoria", "Memoria"},
-    {"RegistrosSettings", "mnuWindowRegistros", "Registros"},
-    {"PPLSettings", "mnuWindowPPL", "PPL"},
-};
-const DatosVista& Datos(TipoVista t) { return kDatosVista[static_cast<int>(t)]; }
-
 // The commands that act on a view or on the table window, which stay disabled
-// while no window of that kind exists.
+// while no window of that kind exists (besides each view's Window-menu item).
 struct Requisito {
     const char* comando;
     TipoVista vista;
@@ -79,8 +68,6 @@ constexpr Requisito kRequisitos[] = {
     {"mnuDepBP", TipoVista::DASM, false},          {"mnuDepQuitarBP", TipoVista::DASM, false},
     {"mnuDepCursor", TipoVista::DASM, false},      {"mnuDepEstablecerPC", TipoVista::DASM, false},
     {"mnuDepCopiarMemPos", TipoVista::DASM, false}, {"mnuDepCopiarCodigo", TipoVista::DASM, false},
-    {"mnuWindowDASM", TipoVista::DASM, false},     {"mnuWindowMemoria", TipoVista::Memoria, false},
-    {"mnuWindowRegistros", TipoVista::Registros, false}, {"mnuWindowPPL", TipoVista::PPL, false},
     {"mnuEditCut", TipoVista::Memoria, false},     {"mnuEditCopy", TipoVista::Memoria, false},
     {"mnuEditPaste", TipoVista::Memoria, false},   {"mnuMemMarca", TipoVista::Memoria, false},
     {"mnuMemMarcaQuitar", TipoVista::Memoria, false}, {"mnuMemEstablecerIdentif", TipoVista::Memoria, false},
@@ -98,10 +85,12 @@ constexpr Requisito kRequisitos[] = {
 constexpr const char* kComandosCursor[] = {"mnuDepBP",           "mnuDepQuitarBP",     "mnuDepCursor",
                                            "mnuDepEstablecerPC", "mnuDepCopiarMemPos", "mnuDepCopiarCodigo"};
 
-const Requisito* RequisitoDe(const std::string& comando) {
+std::optional<Requisito> RequisitoDe(const std::string& comando) {
     for (const Requisito& r : kRequisitos)
-        if (comando == r.comando) return &r;
-    return nullptr;
+        if (comando == r.comando) return r;
+    for (const DatosVista& d : TablaVistas())
+        if (comando == d.menu) return Requisito{d.menu, d.tipo, false};
+    return std::nullopt;
 }
 
 std::string Leer(const std::string& seccion, const std::string& clave, const std::string& defecto) {
@@ -109,14 +98,6 @@ std::string Leer(const std::string& seccion, const std::string& clave, const std
 }
 void Escribir(const std::string& seccion, const std::string& clave, const std::string& valor) {
     plataforma::Ajustes().Escribir(plataforma::kAplicacion, seccion, clave, valor);
-}
-
-// A stored number, or the default when the text is not a number.
-double LeerNumero(const std::string& seccion, const std::string& clave, double defecto) {
-    const std::string t = Leer(seccion, clave, "");
-    char* fin = nullptr;
-    const double v = std::strtod(t.c_str(), &fin);
-    return (t.empty() || !fin || *fin != '\0') ? defecto : v;
 }
 
 std::string TextoNumero(double v) {
@@ -226,13 +207,18 @@ void frmMain::Form_Load() {
         return QRect(int(t[0] / kTwipsPorPixel), int(t[1] / kTwipsPorPixel), int(t[2] / kTwipsPorPixel),
                      int(t[3] / kTwipsPorPixel));
     };
-    QRect r = rectangulo({LeerNumero(kSeccionMain, "Left", defecto[0]), LeerNumero(kSeccionMain, "Top", defecto[1]),
-                          LeerNumero(kSeccionMain, "Width", defecto[2]),
-                          LeerNumero(kSeccionMain, "Height", defecto[3])});
+    const double guardado[4] = {ajustesvista::Leer(kSeccionMain, "Left", defecto[0]),
+                                ajustesvista::Leer(kSeccionMain, "Top", defecto[1]),
+                                ajustesvista::Leer(kSeccionMain, "Width", defecto[2]),
+                                ajustesvista::Leer(kSeccionMain, "Height", defecto[3])};
+    // A value beyond what a window can measure in pixels is on no screen.
+    const bool medible = std::all_of(std::begin(guardado), std::end(guardado),
+                                     [](double v) { return std::fabs(v / kTwipsPorPixel) <= QWIDGETSIZE_MAX; });
+    QRect r = medible ? rectangulo(guardado) : QRect();
     bool enPantalla = false;
     for (QScreen* s : QGuiApplication::screens()) enPantalla = enPantalla || s->availableGeometry().intersects(r);
     if (!enPantalla || r.width() < 100 || r.height() < 100) r = rectangulo(defecto);
-    const double estado = LeerNumero(kSeccionMain, "Status", 2);
+    const double estado = ajustesvista::Leer(kSeccionMain, "Status", 2);
     // The views place themselves in the client area as they load: lay the
     // window out at the size it will have once shown. Maximised, the title bar
     // the desktop adds takes its height from the screen's.
@@ -261,9 +247,9 @@ void frmMain::Form_Load() {
 
     // 5. The views that were open last time.
     for (TipoVista t : {TipoVista::PPL, TipoVista::Registros, TipoVista::Memoria, TipoVista::DASM}) {
-        const bool visible = TextoABool(Leer(Datos(t).seccion, "Visible", "True"), true);
+        const bool visible = TextoABool(Leer(DatosDeVista(t).seccion, "Visible", "True"), true);
         if (visible && FabricaDeVista(t)) CrearVista(t, true);
-        else PulsarBoton(Datos(t).boton, false);
+        else PulsarBoton(DatosDeVista(t).boton, false);
     }
 
     setGeometry(r);
@@ -303,7 +289,7 @@ void frmMain::QueryUnload() {
     }
     // A kind of view that does not exist yet keeps what is stored for it.
     for (TipoVista t : {TipoVista::DASM, TipoVista::Registros, TipoVista::Memoria, TipoVista::PPL})
-        if (FabricaDeVista(t)) Escribir(Datos(t).seccion, "Visible", VistaAbierta(t) ? "True" : "False");
+        if (FabricaDeVista(t)) Escribir(DatosDeVista(t).seccion, "Visible", VistaAbierta(t) ? "True" : "False");
 }
 
 void frmMain::Unload() {
@@ -467,10 +453,7 @@ void frmMain::CrearManejadores() {
     for (int i = 1; i <= 5; ++i) m["mnuVerAuxDat" + std::to_string(i)] = [this, i] { MostrarAuxDatos(int16_t(i)); };
     m["mnuViewToolbar"] = [this] { mnuView_Click("mnuViewToolbar", barra_); };
     m["mnuViewStatusBar"] = [this] { mnuView_Click("mnuViewStatusBar", statusBar()); };
-    m["mnuWindowDASM"] = [this] { AlternarVista(TipoVista::DASM); };
-    m["mnuWindowMemoria"] = [this] { AlternarVista(TipoVista::Memoria); };
-    m["mnuWindowRegistros"] = [this] { AlternarVista(TipoVista::Registros); };
-    m["mnuWindowPPL"] = [this] { AlternarVista(TipoVista::PPL); };
+    for (const DatosVista& d : TablaVistas()) m[d.menu] = [this, t = d.tipo] { AlternarVista(t); };
     m["mnuWindowRefrescar"] = [this] { Refrescar(); };
     m["mnuHelpTipOfDay"] = [this] { mnuHelpTipOfDay_Click(); };
     for (int i = 0; i <= 4; ++i) m["mnuFormato" + std::to_string(i)] = [this, i] { resultadoPopUp_ = int16_t(i); };
@@ -496,7 +479,7 @@ bool frmMain::ComandoDisponible(const std::string& nombre) const {
 // come with their own windows and are plugged in with EstablecerComando).
 void frmMain::AplicarDisponibilidad() {
     auto falta = [](const std::string& n) {
-        if (const Requisito* r = RequisitoDe(n))
+        if (const std::optional<Requisito> r = RequisitoDe(n))
             return r->auxDatos ? !FabricaDeAuxDatos() : !FabricaDeVista(r->vista);
         return false;
     };
@@ -707,7 +690,7 @@ void frmMain::Inicializar() {
 // ---------------------------------------------------------------------------
 // Views
 
-bool frmMain::VistaAbierta(TipoVista tipo) const { return Marcado(Datos(tipo).menu); }
+bool frmMain::VistaAbierta(TipoVista tipo) const { return Marcado(DatosDeVista(tipo).menu); }
 
 QMdiSubWindow* frmMain::Marco(TipoVista tipo) const { return marcos_[int(tipo)]; }
 
@@ -733,8 +716,8 @@ IVista* frmMain::CrearVista(TipoVista tipo, bool mostrar) {
     atrasada_[int(tipo)] = 0;
     connect(w, &QObject::destroyed, this, [this, tipo] { VistaDescargada(tipo); });
     // The view's load steps: its menu mark and toolbar button, its menus.
-    Marcar(Datos(tipo).menu, true);
-    PulsarBoton(Datos(tipo).boton, true);
+    Marcar(DatosDeVista(tipo).menu, true);
+    PulsarBoton(DatosDeVista(tipo).boton, true);
     if (tipo == TipoVista::DASM)
         for (const char* c : kComandosCursor) Habilitar(c, true);
     if (tipo == TipoVista::Memoria) Menu("mnuEdit")->setEnabled(true), Menu("PopMnuMem")->setEnabled(true);
@@ -747,12 +730,12 @@ void frmMain::VistaDescargada(TipoVista tipo) {
     if (destruyendo_) return;
     vistas_[int(tipo)] = nullptr;
     marcos_[int(tipo)] = nullptr;
-    Marcar(Datos(tipo).menu, false);
-    PulsarBoton(Datos(tipo).boton, false);
+    Marcar(DatosDeVista(tipo).menu, false);
+    PulsarBoton(DatosDeVista(tipo).boton, false);
 }
 
 void frmMain::AlternarVista(TipoVista tipo) {
-    const DatosVista& d = Datos(tipo);
+    const DatosVista& d = DatosDeVista(tipo);
     if (Marcado(d.menu)) {
         Marcar(d.menu, false);
         PulsarBoton(d.boton, false);

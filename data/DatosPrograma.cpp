@@ -154,23 +154,33 @@ bool IgualSinMayusculas(std::string_view a, std::string_view b) {
            });
 }
 
+// A leading '+' dropped: from_chars takes only '-'. A sign after it is no number.
+bool SinMas(std::string_view& s) {
+    if (!s.empty() && s.front() == '+') {
+        s.remove_prefix(1);
+        if (!s.empty() && s.front() == '-') return false;
+    }
+    return !s.empty();
+}
+
 // Decimal integer with an optional sign; the whole text must be the number.
 bool LeerEntero(std::string_view s, int64_t& v) {
     s = SinBlancos(s);
-    if (!s.empty() && s.front() == '+') s.remove_prefix(1);
-    if (s.empty()) return false;
+    if (!SinMas(s)) return false;
     auto [p, ec] = std::from_chars(s.data(), s.data() + s.size(), v);
     return ec == std::errc() && p == s.data() + s.size();
 }
 
-// Real number written with a point or a comma; no infinities or NaN.
-bool LeerReal(std::string_view s, float& v) {
+// Real number written with a point or a comma; no infinities or NaN. Read in
+// the variable's own type, so a number beyond it does not read.
+template <class Real>
+bool LeerReal(std::string_view s, Real& v) {
     std::string t(SinBlancos(s));
     std::replace(t.begin(), t.end(), ',', '.');
-    if (!t.empty() && t.front() == '+') t.erase(0, 1);
-    if (t.empty()) return false;
-    auto [p, ec] = std::from_chars(t.data(), t.data() + t.size(), v, std::chars_format::general);
-    return ec == std::errc() && p == t.data() + t.size() && std::isfinite(v);
+    std::string_view n = t;
+    if (!SinMas(n)) return false;
+    auto [p, ec] = std::from_chars(n.data(), n.data() + n.size(), v, std::chars_format::general);
+    return ec == std::errc() && p == n.data() + n.size() && std::isfinite(v);
 }
 
 bool LeerBooleano(std::string_view s, bool& v) {
@@ -192,6 +202,16 @@ bool AsignarEntero(const AjustePrograma& fila, const std::string& texto, Entero*
 }
 
 }  // namespace
+
+std::optional<double> LeerRealGuardado(std::string_view texto) {
+    double v = 0;
+    return LeerReal(texto, v) ? std::optional(v) : std::nullopt;
+}
+
+std::optional<bool> LeerBooleanoGuardado(std::string_view texto) {
+    bool v = false;
+    return LeerBooleano(texto, v) ? std::optional(v) : std::nullopt;
+}
 
 const std::vector<AjustePrograma>& TablaAjustes() {
     static const std::vector<AjustePrograma> tabla = ConstruirTabla();

@@ -7,7 +7,9 @@
 #include <array>
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
+#include <string_view>
 #include <variant>
 #include <vector>
 
@@ -121,6 +123,14 @@ std::string TextoAjuste(const AjustePrograma& fila);
 // Converts a stored text and sets the row's variable; false (variable
 // unchanged) when the text does not convert or lies outside the row's range.
 bool AsignarTextoAjuste(const AjustePrograma& fila, const std::string& texto);
+
+// A stored text read the strict way the table reads it: blanks (spaces, tabs)
+// around the value aside, the whole text must be the value. A real number is
+// decimal, with a point or a comma, an optional sign and exponent, and finite:
+// hexadecimal, "inf", "nan" and numbers beyond a double do not read. A Boolean
+// is "True" or "False" in any letter case, or "1" or "0".
+std::optional<double> LeerRealGuardado(std::string_view texto);
+std::optional<bool> LeerBooleanoGuardado(std::string_view texto);
 
 // --- Operations --------------------------------------------------------------
 // Presets the run state and reads every option from the settings store.

@@ -3,8 +3,8 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QString>
-#include <cmath>
 
+#include "data/DatosPrograma.h"
 #include "platform/Ajustes.h"
 #include "views/EnlacePrincipal.h"
 #include "views/LugarVista.h"
@@ -13,9 +13,12 @@ namespace ajustesvista {
 
 double Leer(const std::string& seccion, const std::string& clave, double porDefecto) {
     const std::string texto = plataforma::Ajustes().Leer(plataforma::kAplicacion, seccion, clave, "");
-    bool ok = false;
-    const double v = QString::fromStdString(texto).trimmed().replace(',', '.').toDouble(&ok);
-    return ok && std::isfinite(v) ? v : porDefecto;
+    return LeerRealGuardado(texto).value_or(porDefecto);
+}
+
+int LeerEstado(const std::string& seccion, int porDefecto) {
+    const double v = Leer(seccion, "Status", porDefecto);
+    return v >= 1 && v < 3 ? int(v) : 0;
 }
 
 void Escribir(const std::string& seccion, const std::string& clave, double valor) {
@@ -50,7 +53,7 @@ void RestaurarMarco(QMdiSubWindow& marco, const std::string& seccion, double lef
     const QSizeF m = Minimo(que);
     const lugarvista::Rect r =
         lugarvista::Elegido(guardado, {left, top, ancho, alto}, c.width(), c.height(), m.width(), m.height());
-    const int estado = int(Leer(seccion, "Status", 0));
+    const int estado = LeerEstado(seccion, 0);
     marco.setGeometry(int(r.izq / 15), int(r.arriba / 15), int(r.ancho / 15), int(r.alto / 15));
     if (estado == 1) marco.showMinimized();
     if (estado == 2) marco.showMaximized();

@@ -1,5 +1,6 @@
 // A view's layout values in the settings store: numbers kept as text under the
-// application's name; a stored text that is no number reads as the default.
+// application's name; a stored text that is no number (as LeerRealGuardado
+// reads one) reads as the default. The main window reads its own so too.
 #pragma once
 
 #include <string>
@@ -10,6 +11,9 @@ namespace ajustesvista {
 
 double Leer(const std::string& seccion, const std::string& clave, double porDefecto);
 void Escribir(const std::string& seccion, const std::string& clave, double valor);
+// The stored "Status": 1 minimised, 2 maximised, 0 normal; the whole part of
+// the number counts and any other number is normal.
+int LeerEstado(const std::string& seccion, int porDefecto);
 
 enum class Guardar { LugarYTamano, SoloLugar };
 

@@ -21,8 +21,6 @@
 
 namespace {
 
-constexpr const char* kSeccion = "MemoriaSettings";
-
 const bool registrada = RegistrarVista(TipoVista::Memoria, [] { return new FrmMemoria; });
 
 int Px(double twips) { return int(twips / 15.0); }
@@ -218,8 +216,8 @@ void FrmMemoria::Cargar(QMdiSubWindow* marco) {
         const QSize area = enlace::AreaCliente();
         // Beside the register window, and clear of a wider pipeline window below it.
         const double derecha = std::max(4000.0, Tw(enlace::AnchoPPL()));
-        ajustesvista::RestaurarMarco(*marco, kSeccion, 0, Tw(area.height()) * 0.6, Tw(area.width()) - derecha,
-                                     Tw(area.height()) * 0.4);
+        ajustesvista::RestaurarMarco(*marco, DatosDeVista(TipoVista::Memoria).seccion, 0, Tw(area.height()) * 0.6,
+                                     Tw(area.width()) - derecha, Tw(area.height()) * 0.4);
     }
     reconstruyendo_ = true;
     Colocar();
@@ -256,6 +254,7 @@ void FrmMemoria::resizeEvent(QResizeEvent* e) {
 }
 
 void FrmMemoria::closeEvent(QCloseEvent* e) {
-    if (QMdiSubWindow* marco = Marco()) ajustesvista::GuardarMarco(*marco, kSeccion);
+    if (QMdiSubWindow* marco = Marco())
+        ajustesvista::GuardarMarco(*marco, DatosDeVista(TipoVista::Memoria).seccion);
     e->accept();
 }

@@ -31,7 +31,6 @@ using P = PanelDetalle;
 
 namespace {
 
-constexpr const char* kSeccion = "PPLSettings";
 constexpr int kAnchoTwips = 3915, kAltoTwips = 1890;   // client area while folded
 
 const bool registrada = RegistrarVista(TipoVista::PPL, [] { return new FrmPPL; });
@@ -304,7 +303,8 @@ void FrmPPL::Cargar(QMdiSubWindow* marco) {
         });
         marco->adjustSize();
         const QSize area = enlace::AreaCliente();
-        ajustesvista::RestaurarMarco(*marco, kSeccion, Tw(area.width()) - Tw(marco->width()) + 20,
+        ajustesvista::RestaurarMarco(*marco, DatosDeVista(TipoVista::PPL).seccion,
+                                     Tw(area.width()) - Tw(marco->width()) + 20,
                                      Tw(area.height()) - Tw(marco->height()) + 20, 0, 0,
                                      ajustesvista::Guardar::SoloLugar);
     }
@@ -412,6 +412,7 @@ bool FrmPPL::eventFilter(QObject* objeto, QEvent* e) {
 void FrmPPL::closeEvent(QCloseEvent* e) {
     // Where the folded window stands, which is how it opens next time.
     if (QMdiSubWindow* marco = Marco())
-        ajustesvista::GuardarMarco(*marco, kSeccion, ajustesvista::Guardar::SoloLugar, SubidaDesplegada());
+        ajustesvista::GuardarMarco(*marco, DatosDeVista(TipoVista::PPL).seccion, ajustesvista::Guardar::SoloLugar,
+                                   SubidaDesplegada());
     e->accept();
 }

@@ -21,8 +21,6 @@ using L = LogicaRegistros;
 
 namespace {
 
-constexpr const char* kSeccion = "RegistrosSettings";
-
 const bool registrada = RegistrarVista(TipoVista::Registros, [] { return new FrmRegistros; });
 
 int Px(int32_t twips) { return twips / 15; }
@@ -301,7 +299,8 @@ void FrmRegistros::Cargar(QMdiSubWindow* marco) {
         // The width is the register list's; the frame's borders come on top.
         const int bordes = std::max(0, marco->width() - width());
         marco->resize(Px(disposicion::kAnchoVentana) + bordes, Px(disposicion::kAltoVentana));
-        ajustesvista::RestaurarMarco(*marco, kSeccion, Tw(area.width()) - disposicion::kAnchoVentana + 20, 0, 0, 0,
+        ajustesvista::RestaurarMarco(*marco, DatosDeVista(TipoVista::Registros).seccion,
+                                     Tw(area.width()) - disposicion::kAnchoVentana + 20, 0, 0, 0,
                                      ajustesvista::Guardar::SoloLugar);
     }
     logica_.refrescarPrincipal = [this] {
@@ -437,6 +436,8 @@ bool FrmRegistros::Tecla(L::Arreglo a, int i, int tecla) {
 }
 
 void FrmRegistros::closeEvent(QCloseEvent* e) {
-    if (QMdiSubWindow* marco = Marco()) ajustesvista::GuardarMarco(*marco, kSeccion, ajustesvista::Guardar::SoloLugar);
+    if (QMdiSubWindow* marco = Marco())
+        ajustesvista::GuardarMarco(*marco, DatosDeVista(TipoVista::Registros).seccion,
+                                   ajustesvista::Guardar::SoloLugar);
     e->accept();
 }

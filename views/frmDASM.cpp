@@ -12,8 +12,6 @@
 
 namespace {
 
-constexpr const char* kSeccion = "DASMSettings";
-
 const bool registrada = RegistrarVista(TipoVista::DASM, [] { return new frmDASM; });
 
 int Px(double twips) { return int(twips / 15.0); }
@@ -146,7 +144,8 @@ QMdiSubWindow* frmDASM::Marco() const { return qobject_cast<QMdiSubWindow*>(pare
 void frmDASM::Cargar(QMdiSubWindow* marco) {
     if (marco) {
         const QSize area = enlace::AreaCliente();
-        ajustesvista::RestaurarMarco(*marco, kSeccion, 0, 0, Tw(area.width()) - 4000, Tw(area.height()) * 0.6);
+        ajustesvista::RestaurarMarco(*marco, DatosDeVista(TipoVista::DASM).seccion, 0, 0, Tw(area.width()) - 4000,
+                                     Tw(area.height()) * 0.6);
     }
     logica_.ElegirTipo(LogicaDASM::kFichero);
     Mostrar();
@@ -161,6 +160,6 @@ void frmDASM::resizeEvent(QResizeEvent* e) {
 }
 
 void frmDASM::closeEvent(QCloseEvent* e) {
-    if (QMdiSubWindow* marco = Marco()) ajustesvista::GuardarMarco(*marco, kSeccion);
+    if (QMdiSubWindow* marco = Marco()) ajustesvista::GuardarMarco(*marco, DatosDeVista(TipoVista::DASM).seccion);
     e->accept();
 }

@@ -131,6 +131,16 @@ private slots:
         QCOMPARE(v->geometry(), QRect(0, -4, p.width() + 7, p.height() - 20));
     }
 
+    // A place no window can measure in pixels is on no screen: the defaults.
+    void posicionSinMedidaDaElDefecto() {
+        ajustes->Poner("MainSettings", "Status", "0");
+        ajustes->Poner("MainSettings", "Left", "1e99");
+        ajustes->Poner("MainSettings", "Top", "0");
+        auto v = Abrir();
+        const QSize p = QGuiApplication::primaryScreen()->availableGeometry().size();
+        QCOMPARE(v->geometry(), QRect(0, -4, p.width() + 7, p.height() - 20));
+    }
+
     void menuDeFicherosRecientes() {
         ajustes->Poner("Opciones", "NumMRUFiles", "4");
         ajustes->Poner("Opciones\\MRUFiles", "MRU 2", "/p/b.dsk");

@@ -95,6 +95,33 @@ private slots:
         QVERIFY(TextoABool("", true));
     }
 
+    // Words in any letter case and 1 or 0 as the settings table reads them;
+    // any other number read as strictly, non-zero true; the rest the default.
+    void textoABoolEstricto_data() {
+        QTest::addColumn<QString>("texto");
+        QTest::addColumn<bool>("porDefecto");
+        QTest::addColumn<bool>("leido");
+        QTest::newRow("TRUE") << "TRUE" << false << true;
+        QTest::newRow("false") << "false" << true << false;
+        QTest::newRow("blancos") << "  True\t" << false << true;
+        QTest::newRow("2") << "2" << false << true;
+        QTest::newRow("-0") << "-0" << true << false;
+        QTest::newRow("coma") << "0,5" << false << true;
+        QTest::newRow("1e99") << "1e99" << false << true;
+        QTest::newRow("0x10") << "0x10" << false << false;
+        QTest::newRow("0x0") << "0x0" << true << true;
+        QTest::newRow("inf") << "inf" << false << false;
+        QTest::newRow("nan") << "nan" << false << false;
+        QTest::newRow("1 2") << "1 2" << false << false;
+        QTest::newRow("12abc") << "12abc" << false << false;
+    }
+    void textoABoolEstricto() {
+        QFETCH(QString, texto);
+        QFETCH(bool, porDefecto);
+        QFETCH(bool, leido);
+        QCOMPARE(TextoABool(texto.toStdString(), porDefecto), leido);
+    }
+
     void tablaDeModos() {
         QVERIFY(!EfectosDeModo(-1));
         QVERIFY(!EfectosDeModo(5));

@@ -8,6 +8,7 @@
 #include <clocale>
 #include <filesystem>
 #include <fstream>
+#include <optional>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -210,6 +211,7 @@ TEST(Opciones, StoredTextsConvertOrFallBackToTheDefault) {
         {"Opciones\\Entorno", "TiempoExeTemp", "99", "1000"},
         {"Opciones\\Entorno", "TiempoExeTemp", "5001", "1000"},
         {"Opciones\\Entorno", "TipoReset", "32768", "0"},
+        {"Opciones\\Entorno", "TipoReset", "+-5", "0"},
         {"Opciones\\Entorno", "InfoMarcasRupt", "yes", "True"},
         {"Opciones\\Entorno", "InfoPuntosRupt", "2", "False"},
         {"Opciones\\Resumen", "MemoriaTipoDatos", "5", "0"},
@@ -236,6 +238,53 @@ TEST(Opciones, StoredTextsConvertOrFallBackToTheDefault) {
         ASSERT_NE(fila, nullptr) << c.clave;
         EXPECT_EQ(TextoAjuste(*fila), c.leido) << c.clave << " = \"" << c.guardado << "\"";
     }
+}
+
+// The one reader of stored numbers: the whole text, blanks around it aside,
+// is a finite decimal number with a point or a comma.
+TEST(NumeroGuardado, OnlyAWholeFiniteDecimalNumberReads) {
+    const std::vector<std::pair<const char*, std::optional<double>>> casos = {
+        {"12", 12.0},
+        {"  12 ", 12.0},
+        {"\t-3.5\t", -3.5},
+        {"12,5", 12.5},
+        {"12.5", 12.5},
+        {"+7", 7.0},
+        {"-0", 0.0},
+        {".5", 0.5},
+        {"1e3", 1000.0},
+        {"1e99", 1e99},
+        {"-1E-2", -0.01},
+        {"", std::nullopt},
+        {"   ", std::nullopt},
+        {"inf", std::nullopt},
+        {"-inf", std::nullopt},
+        {"Infinity", std::nullopt},
+        {"nan", std::nullopt},
+        {"NaN", std::nullopt},
+        {"0x10", std::nullopt},
+        {"&H10", std::nullopt},
+        {"1e999", std::nullopt},
+        {"-1e999", std::nullopt},
+        {"12abc", std::nullopt},
+        {"1 2", std::nullopt},
+        {"1.000,5", std::nullopt},
+        {"12\n", std::nullopt},
+        {"+-5", std::nullopt},
+        {"--5", std::nullopt},
+        {"+", std::nullopt},
+        {"e5", std::nullopt},
+    };
+    for (const auto& [texto, esperado] : casos) EXPECT_EQ(LeerRealGuardado(texto), esperado) << '"' << texto << '"';
+}
+
+TEST(NumeroGuardado, BooleansAreTrueFalseInAnyCaseOrOneZero) {
+    const std::vector<std::pair<const char*, std::optional<bool>>> casos = {
+        {"True", true},      {"TRUE", true}, {" true ", true}, {"1", true},          {"False", false},
+        {"fAlSe", false},    {"0", false},   {"\t0", false},   {"2", std::nullopt},  {"-1", std::nullopt},
+        {"0x1", std::nullopt}, {"", std::nullopt}, {"yes", std::nullopt}, {"Tru e", std::nullopt},
+    };
+    for (const auto& [texto, esperado] : casos) EXPECT_EQ(LeerBooleanoGuardado(texto), esperado) << '"' << texto << '"';
 }
 
 TEST(Opciones, RecentFileKeysHaveABlankBeforeTheNumber) {

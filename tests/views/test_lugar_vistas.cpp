@@ -11,22 +11,15 @@
 #include "fakes/AjustesMemoria.h"
 #include "fakes/CuadrosFalsos.h"
 
-namespace {
-
-constexpr TipoVista kVistas[] = {TipoVista::DASM, TipoVista::Memoria, TipoVista::Registros, TipoVista::PPL};
-constexpr const char* kSecciones[] = {"DASMSettings", "MemoriaSettings", "RegistrosSettings", "PPLSettings"};
-
-}  // namespace
-
 class TestLugarVistas : public QObject {
     Q_OBJECT
     std::unique_ptr<prueba::AjustesMemoria> ajustes_;
     std::unique_ptr<prueba::CuadrosFalsos> cuadros_;
 
     // A normal main window of 760 x 560 pixels, its views opened from the settings.
-    std::unique_ptr<frmMain> Abrir() {
+    std::unique_ptr<frmMain> Abrir(const std::string& izquierda = "0") {
         ajustes_->Poner("MainSettings", "Status", "0");
-        ajustes_->Poner("MainSettings", "Left", "0");
+        ajustes_->Poner("MainSettings", "Left", izquierda);
         ajustes_->Poner("MainSettings", "Top", "0");
         if (!ajustes_->Valor("MainSettings", "Width")) {
             ajustes_->Poner("MainSettings", "Width", "11400");
@@ -41,7 +34,7 @@ class TestLugarVistas : public QObject {
     }
     std::vector<QRect> Lugares(frmMain& f) {
         std::vector<QRect> r;
-        for (TipoVista t : kVistas) r.push_back(f.Marco(t) ? f.Marco(t)->geometry() : QRect());
+        for (const DatosVista& d : TablaVistas()) r.push_back(f.Marco(d.tipo) ? f.Marco(d.tipo)->geometry() : QRect());
         return r;
     }
     // Reachable: the frame has a size and a piece of its title bar lies in the client area.
@@ -82,20 +75,21 @@ private slots:
         // What the first window's views stored as they closed is put aside.
         ajustes_.reset();
         ajustes_ = std::make_unique<prueba::AjustesMemoria>();
-        for (const char* s : kSecciones) {
-            ajustes_->Poner(s, "Status", "0");
+        for (const DatosVista& d : TablaVistas()) {
+            ajustes_->Poner(d.seccion, "Status", "0");
             for (int i = 0; i + 1 < guardado.size(); i += 2)
-                ajustes_->Poner(s, guardado[i].toStdString(), guardado[i + 1].toStdString());
+                ajustes_->Poner(d.seccion, guardado[i].toStdString(), guardado[i + 1].toStdString());
         }
         auto f = Abrir();
         QVERIFY(f);
         const QSize area = f->AreaCliente()->size();
         const std::vector<QRect> lugares = Lugares(*f);
         for (size_t i = 0; i < lugares.size(); ++i) {
-            QVERIFY2(!lugares[i].isNull(), kSecciones[i]);
-            QVERIFY2(f->Marco(kVistas[i])->isVisible(), kSecciones[i]);
+            const DatosVista& d = TablaVistas()[i];
+            QVERIFY2(!lugares[i].isNull(), d.seccion);
+            QVERIFY2(f->Marco(d.tipo)->isVisible(), d.seccion);
             QCOMPARE(lugares[i], predeterminados[i]);
-            QVERIFY2(Alcanzable(lugares[i], area), kSecciones[i]);
+            QVERIFY2(Alcanzable(lugares[i], area), d.seccion);
         }
     }
 
@@ -113,9 +107,36 @@ private slots:
         QVERIFY(!f->Marco(TipoVista::Registros)->geometry().intersects(f->Marco(TipoVista::DASM)->geometry()));
     }
 
+    // A stored place that is not a number in the strict sense (hexadecimal,
+    // infinite, not a number) reads as the default, in the main window as in
+    // a view.
+    void numeroIlegibleDaElDefecto_data() {
+        QTest::addColumn<QString>("guardado");
+        for (const char* t : {"0x10", "inf", "-inf", "nan"}) QTest::newRow(t) << QString(t);
+    }
+    void numeroIlegibleDaElDefecto() {
+        QFETCH(QString, guardado);
+        QRect principal, listado;
+        {
+            auto f = Abrir();
+            QVERIFY(f);
+            principal = f->geometry();
+            listado = f->Marco(TipoVista::DASM)->geometry();
+        }
+        ajustes_.reset();
+        ajustes_ = std::make_unique<prueba::AjustesMemoria>();
+        ajustes_->Poner("DASMSettings", "Status", "0");
+        ajustes_->Poner("DASMSettings", "Left", guardado.toStdString());
+        auto f = Abrir(guardado.toStdString());
+        QVERIFY(f);
+        QCOMPARE(f->geometry(), principal);
+        QCOMPARE(f->Marco(TipoVista::DASM)->geometry(), listado);
+    }
+
     // A place that is reachable, though partly outside the area, is kept.
     void lugarGuardadoAlcanzableSeRespeta() {
-        for (const char* s : kSecciones) {
+        for (const DatosVista& d : TablaVistas()) {
+            const char* s = d.seccion;
             ajustes_->Poner(s, "Status", "0");
             ajustes_->Poner(s, "Left", "-1500");
             ajustes_->Poner(s, "Top", "6000");
@@ -124,10 +145,10 @@ private slots:
         }
         auto f = Abrir();
         QVERIFY(f);
-        for (size_t i = 0; i < std::size(kVistas); ++i) {
-            QMdiSubWindow* m = f->Marco(kVistas[i]);
+        for (const DatosVista& d : TablaVistas()) {
+            QMdiSubWindow* m = f->Marco(d.tipo);
             QCOMPARE(m->pos(), QPoint(-100, 400));
-            if (kVistas[i] == TipoVista::DASM || kVistas[i] == TipoVista::Memoria) QCOMPARE(m->size(), QSize(400, 300));
+            if (d.tipo == TipoVista::DASM || d.tipo == TipoVista::Memoria) QCOMPARE(m->size(), QSize(400, 300));
         }
     }
 
@@ -146,12 +167,12 @@ private slots:
             const std::string* v = ajustes_->Valor(s, k);
             return v ? std::stod(*v) : -1e9;
         };
-        for (size_t i = 0; i < std::size(kSecciones); ++i) {
-            const char* s = kSecciones[i];
-            const bool conTamano = kVistas[i] == TipoVista::DASM || kVistas[i] == TipoVista::Memoria;
+        for (const DatosVista& d : TablaVistas()) {
+            const char* s = d.seccion;
+            const bool conTamano = d.tipo == TipoVista::DASM || d.tipo == TipoVista::Memoria;
             const QRect guardado(int(numero(s, "Left") / 15), int(numero(s, "Top") / 15),
-                                 conTamano ? int(numero(s, "Width") / 15) : f->Marco(kVistas[i])->width(),
-                                 conTamano ? int(numero(s, "Height") / 15) : f->Marco(kVistas[i])->height());
+                                 conTamano ? int(numero(s, "Width") / 15) : f->Marco(d.tipo)->width(),
+                                 conTamano ? int(numero(s, "Height") / 15) : f->Marco(d.tipo)->height());
             QVERIFY2(Alcanzable(guardado, area),
                      QByteArray(s) + " " + QByteArray::number(guardado.x()) + "," + QByteArray::number(guardado.y()) +
                          " " + QByteArray::number(guardado.width()) + "x" + QByteArray::number(guardado.height()));
