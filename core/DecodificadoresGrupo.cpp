@@ -78,11 +78,11 @@ ClassUnitData& Registro() { return gPPL->Decodificacion(); }
 // their bits 21-19 name no register.
 constexpr bool UnaFuente(int32_t codigo) {
     switch (codigo) {
-    case 4: case 5:     // ABSF||STF, ABSI||STI
-    case 10: case 11:   // FIX||STI, FLOAT||STF
-    case 12: case 13:   // LDF||STF, LDI||STI
-    case 17: case 18:   // NEGF||STF, NEGI||STI
-    case 19:            // NOT||STI
+    case grupo67::ABSF_STF: case grupo67::ABSI_STI:
+    case grupo67::FIX_STI: case grupo67::FLOAT_STF:
+    case grupo67::LDF_STF: case grupo67::LDI_STI:
+    case grupo67::NEGF_STF: case grupo67::NEGI_STI:
+    case grupo67::NOT_STI:
         return true;
     default: return false;
     }
@@ -226,7 +226,6 @@ void DecodificarParaleloCargaAlmac(int32_t instruccion) {
         break;
     default:  // operation || store; ASH3 and LSH3 take their count register from bits 21-19
         d.lIndDst1 = Campo(w, 24, 22);
-        // LDF/LDI, ABSF/ABSI, FIX, FLOAT, NEGF/NEGI and NOT read only the memory operand.
         if (!UnaFuente(d.lCodigoInstr())) d.lIndSrc1 = Campo(w, 21, 19);
         d.lIndSrc3 = Campo(w, 18, 16);
         break;
