@@ -81,17 +81,16 @@ Valor ComoFlotanteCorto(const Valor& v) {
     return Valor::Doble(d);
 }
 
+// The sources that carry such a word, as the execute unit fills them: in
+// groups 6-7 a floating-point row's stored registers (the data type is the
+// store's; LDF||LDF stores nothing and its sources hold no word).
 bool LlevaPalabraCorta(const ClassUnitData& r, int fuente) {
+    if (r.iTipoDatos() == 0) return false;
     const int32_t c = r.lCodigoInstr();
     if (r.LTipoIntr == 0)
         return fuente == 1 && (c == grupo0::STF || c == grupo0::STFI || c == grupo0::NORM);
     if (r.LTipoIntr != 6 && r.LTipoIntr != 7) return false;
-    if (c == grupo67::STF_STF) return fuente == 1 || fuente == 2;
-    switch (c) {
-    case grupo67::ABSF_STF: case grupo67::ADDF3_STF: case grupo67::FLOAT_STF: case grupo67::LDF_STF:
-    case grupo67::MPYF3_STF: case grupo67::NEGF_STF: case grupo67::SUBF3_STF: return fuente == 3;
-    default: return false;
-    }
+    return c == grupo67::STF_STF ? fuente == 1 || fuente == 2 : c != grupo67::LDF_LDF && fuente == 3;
 }
 
 }  // namespace
