@@ -78,10 +78,6 @@ Tam Cliente(frmMain& f) {
 
 int EstadoDe(Qt::WindowStates s) { return s & Qt::WindowMinimized ? 1 : (s & Qt::WindowMaximized ? 2 : 0); }
 
-double Leer(const char* seccion, const char* clave, double defecto) {
-    return ajustesvista::Leer(seccion, clave, defecto);
-}
-
 // The view's place in the default arrangement, from the frames as they are.
 Rect PlazaPredeterminada(frmMain& f, TipoVista tipo) {
     const Tam c = Cliente(f);
@@ -105,15 +101,10 @@ void AplicarGuardada(frmMain& f, const DatosVista& d) {
     if (!d.conTamano || !m->isMinimized()) {
         Colocable(m);
         const QSize pantalla = QGuiApplication::primaryScreen()->size();
-        const Tam actual = TamDe(m);
-        const Rect guardado{Leer(d.seccion, "Left", 0), Leer(d.seccion, "Top", -60),
-                            d.conTamano ? Leer(d.seccion, "Width", Tw(pantalla.width()) + 110) : actual.ancho,
-                            d.conTamano ? Leer(d.seccion, "Height", Tw(pantalla.height()) - 300) : actual.alto};
-        const Tam c = Cliente(f);
-        const double anchoMin = d.conTamano ? lugarvista::kAnchoMinimo : 0;
-        const double altoMin = d.conTamano ? lugarvista::kAltoMinimo : 0;
-        const Rect r =
-            lugarvista::Elegido(guardado, PlazaPredeterminada(f, d.tipo), c.ancho, c.alto, anchoMin, altoMin);
+        const Rect defecto{0, -60, double(Tw(pantalla.width()) + 110), double(Tw(pantalla.height()) - 300)};
+        const Rect r = ajustesvista::LugarGuardado(
+            *m, d.seccion, defecto, PlazaPredeterminada(f, d.tipo),
+            d.conTamano ? ajustesvista::Guardar::LugarYTamano : ajustesvista::Guardar::SoloLugar);
         if (d.conTamano) Colocar(m, r);
         else Colocar(m, r.izq, r.arriba);
     }

@@ -42,17 +42,22 @@ QSizeF Minimo(Guardar que) {
 
 }  // namespace
 
-void RestaurarMarco(QMdiSubWindow& marco, const std::string& seccion, double left, double top, double ancho,
-                    double alto, Guardar que) {
+lugarvista::Rect LugarGuardado(const QMdiSubWindow& marco, const std::string& seccion,
+                               const lugarvista::Rect& defecto, const lugarvista::Rect& sustituto, Guardar que) {
     const bool conTamano = que == Guardar::LugarYTamano;
-    if (!conTamano) ancho = marco.width() * 15.0, alto = marco.height() * 15.0;
-    const lugarvista::Rect guardado{Leer(seccion, "Left", left), Leer(seccion, "Top", top),
-                                    conTamano ? Leer(seccion, "Width", ancho) : ancho,
-                                    conTamano ? Leer(seccion, "Height", alto) : alto};
+    const lugarvista::Rect guardado{Leer(seccion, "Left", defecto.izq), Leer(seccion, "Top", defecto.arriba),
+                                    conTamano ? Leer(seccion, "Width", defecto.ancho) : marco.width() * 15.0,
+                                    conTamano ? Leer(seccion, "Height", defecto.alto) : marco.height() * 15.0};
     const QSizeF c = Cliente(marco);
     const QSizeF m = Minimo(que);
-    const lugarvista::Rect r =
-        lugarvista::Elegido(guardado, {left, top, ancho, alto}, c.width(), c.height(), m.width(), m.height());
+    return lugarvista::Elegido(guardado, sustituto, c.width(), c.height(), m.width(), m.height());
+}
+
+void RestaurarMarco(QMdiSubWindow& marco, const std::string& seccion, double left, double top, double ancho,
+                    double alto, Guardar que) {
+    if (que == Guardar::SoloLugar) ancho = marco.width() * 15.0, alto = marco.height() * 15.0;
+    const lugarvista::Rect defecto{left, top, ancho, alto};
+    const lugarvista::Rect r = LugarGuardado(marco, seccion, defecto, defecto, que);
     const int estado = LeerEstado(seccion, 0);
     marco.setGeometry(int(r.izq / 15), int(r.arriba / 15), int(r.ancho / 15), int(r.alto / 15));
     if (estado == 1) marco.showMinimized();

@@ -5,6 +5,8 @@
 
 #include <string>
 
+#include "views/LugarVista.h"
+
 class QMdiSubWindow;
 
 namespace ajustesvista {
@@ -24,6 +26,12 @@ enum class Guardar { LugarYTamano, SoloLugar };
 // no size, gives way to the defaults, themselves kept usable.
 void RestaurarMarco(QMdiSubWindow& marco, const std::string& seccion, double left, double top, double ancho,
                     double alto, Guardar que = Guardar::LugarYTamano);
+// The frame's stored place (with LugarYTamano also its size, else the
+// frame's own size), twips, the keys read with the defaults of `defecto`;
+// when that is out of reach in the frame's client area or has no size,
+// `sustituto` made usable.
+lugarvista::Rect LugarGuardado(const QMdiSubWindow& marco, const std::string& seccion,
+                               const lugarvista::Rect& defecto, const lugarvista::Rect& sustituto, Guardar que);
 // Writes "Status" always, and while the state is normal the place ("Left",
 // "Top") and, unless only the place is kept, the size. `subida` is what the
 // view has raised its window by for an unfolded panel: the stored top is the
