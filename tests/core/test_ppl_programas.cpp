@@ -32,6 +32,25 @@ TEST(Programas, InterrupcionAceptada) {
     }
 }
 
+TEST(Programas, InterrupcionServidaDejaPendientesLasDemas) {
+    for (int16_t modo : kModos) {
+        Maquina m(modo);
+        m.Cargar("int_pendiente");
+        m.Correr(300);
+        ASSERT_EQ(m.cuadros.mostrados.size(), 2u) << modo;
+        EXPECT_NE(m.cuadros.mostrados[0].texto.find("(0) INT0 - Externa 0"), std::string::npos);
+        EXPECT_NE(m.cuadros.mostrados[1].texto.find("(1) INT1 - Externa 1"), std::string::npos);
+        EXPECT_EQ(LO(4), 2) << modo;  // INT1 still pending inside INT0's routine
+        EXPECT_EQ(LO(5), 0) << modo;
+        EXPECT_EQ(LO(2), 3) << modo;
+        EXPECT_EQ(Reg().IFR(), 0) << modo;
+        EXPECT_EQ(Reg().IE(), 3) << modo;
+        EXPECT_TRUE(Reg().BIT_ST(bitst::GIE)) << modo;
+        EXPECT_EQ(Reg().SP(), 0x809F00) << modo;
+        EXPECT_EQ(Reg().PC() & ~1, 0x809814) << modo;  // at fin (BR fin)
+    }
+}
+
 TEST(Programas, InterrupcionRechazada) {
     for (int16_t modo : kModos) {
         Maquina m(modo);
