@@ -265,3 +265,28 @@ TEST(Programas, IdleEsperaLaInterrupcionYSigueDetras) {
         EXPECT_EQ(Reg().IFR(), 1);
     }
 }
+
+TEST(Programas, LecturaDeUnRegistroQueMueveUnaInstruccionPosterior) {
+    // A register read as a value against the update of an auxiliary register
+    // (*AR0++) or SP (CALL, RETS) by an instruction 1, 2 or 3 places younger.
+    // Without the pipeline every read is in program order; the four-stage
+    // model decodes the younger instruction first unless two stand between.
+    using enum prueba::NumRegistro;
+    const int32_t tab = 0x80981D, pila = 0x809F00;
+    struct Caso { int32_t reg, base, sinPipeline, conPipeline; };
+    const Caso casos[] = {
+        {R1, tab, 0, 1},   {R3, tab, 1, 2},   {R4, tab, 2, 2},   {AR4, pila, 0, 1},
+        {AR5, pila, 0, 1}, {AR6, pila, 0, 0}, {AR7, pila, 1, 0}, {AR0, tab, 3, 3},
+        {SP, pila, 0, 0},
+    };
+    for (int16_t modo : kModos) {
+        Maquina m(modo);
+        m.Cargar("orden_lectura");
+        m.Correr(200);
+        EXPECT_EQ(Reg().PC() & ~1, 0x809818) << modo;  // at fin (BR fin)
+        for (const Caso& c : casos)
+            EXPECT_EQ(Reg().RegCPU(c.reg, false).ComoEntero() - c.base,
+                      modo == 0 ? c.conPipeline : c.sinPipeline)
+                << "register " << c.reg << " mode " << modo;
+    }
+}
