@@ -122,9 +122,9 @@ void EjecutarFlotanteDosOp() {
 
     switch (e.lCodigoInstr()) {
     case ABSF: e.vDst1 = Valor::Doble(LimitarFlotante(std::fabs(src))); break;
-    case ADDF: e.vDst1 = Valor::Doble(LimitarFlotante(dst + src)); break;
+    case ADDF: e.vDst1 = Valor::Doble(alu::Addf(dst, src)); break;
     case CMPF:
-        LimitarFlotante(dst - src);
+        alu::Subf(dst, src);
         e.vDst1 = Valor::Vacio();
         break;
     case FIX: e.vDst1 = Valor::Entero(alu::Fix(src)); break;
@@ -170,8 +170,8 @@ void EjecutarFlotanteDosOp() {
         e.vSrc1 = gRegistros->RegCPUCorto(e.lIndDst1);
         MarcarIOF();
         break;
-    case SUBF: e.vDst1 = Valor::Doble(LimitarFlotante(dst - src)); break;
-    case SUBRF: e.vDst1 = Valor::Doble(LimitarFlotante(src - dst)); break;
+    case SUBF: e.vDst1 = Valor::Doble(alu::Subf(dst, src)); break;
+    case SUBRF: e.vDst1 = Valor::Doble(alu::Subf(src, dst)); break;
     default: break;  // integer rows and rows that do not exist
     }
 }

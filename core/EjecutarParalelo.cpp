@@ -60,8 +60,8 @@ void EjecutarFlotanteParaleloMultSuma() {
     e.vDst1 = Valor::Doble(alu::Mpyf(o.m2.ComoDoble(), o.m1.ComoDoble()));
     // The second clamp leaves its UF and Z; N and V are cleared.
     const int32_t c = e.lCodigoInstr();
-    if (c == grupo4::MPYF3_ADDF3) e.vDst2 = Valor::Doble(LimitarFlotante(s2 + s1));
-    if (c == grupo4::MPYF3_SUBF3) e.vDst2 = Valor::Doble(LimitarFlotante(s2 - s1));
+    if (c == grupo4::MPYF3_ADDF3) e.vDst2 = Valor::Doble(alu::Addf(s2, s1));
+    if (c == grupo4::MPYF3_SUBF3) e.vDst2 = Valor::Doble(alu::Subf(s2, s1));
     FlagsPendientesST.N = 0;
     FlagsPendientesST.V = 0;
 }
@@ -87,11 +87,11 @@ void EjecutarFlotanteParaleloCargaAlmac() {
     double r;
     switch (e.lCodigoInstr()) {
     case ABSF_STF: r = LimitarFlotante(std::fabs(b)); break;
-    case ADDF3_STF: r = LimitarFlotante(b + a); break;
+    case ADDF3_STF: r = alu::Addf(b, a); break;
     case FLOAT_STF: r = LimitarFlotante(b); break;
     case MPYF3_STF: r = alu::Mpyf(b, a); break;
     case NEGF_STF: r = LimitarFlotante(-b); break;
-    case SUBF3_STF: r = LimitarFlotante(b - a); break;
+    case SUBF3_STF: r = alu::Subf(b, a); break;
     default: return;  // integer rows and rows that do not exist
     }
     e.vDst1 = Valor::Doble(r);

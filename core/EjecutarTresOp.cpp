@@ -19,13 +19,13 @@ void EjecutarFlotanteTresOp() {
     const double a = e.vSrc1.ComoDoble();
     const double b = e.vSrc2.ComoDoble();
     switch (e.lCodigoInstr()) {
-    case ADDF3: e.vDst1 = Valor::Doble(LimitarFlotante(b + a)); break;
+    case ADDF3: e.vDst1 = Valor::Doble(alu::Addf(b, a)); break;
     case CMPF3:
-        LimitarFlotante(a - b);
+        alu::Subf(a, b);
         e.vDst1 = Valor::Vacio();
         break;
     case MPYF3: e.vDst1 = Valor::Doble(alu::Mpyf(b, a)); break;
-    case SUBF3: e.vDst1 = Valor::Doble(LimitarFlotante(a - b)); break;
+    case SUBF3: e.vDst1 = Valor::Doble(alu::Subf(a, b)); break;
     default: break;
     }
 }

@@ -89,8 +89,9 @@ void AtenderInterrupcion() {
                            "Interrupción CPU", 400, true) != plataforma::Respuesta::Aceptar)
         return;
 
+    // The acknowledge clears the flag of the source it takes; the others stay pending.
     r.BIT_ST(bitst::GIE, false);
-    r.IFR(0);
+    r.BIT_IF(b, false);
     if (ModoPPL == 0) {
         // The fetched word becomes a call to the routine, which returns to that
         // word (or past it when it is an IDLE the program idles on).

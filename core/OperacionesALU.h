@@ -113,6 +113,53 @@ inline double Mpyf(double a, double b) {
     return LimitarFlotante(CortarMantisa(CortarMantisa(a, 23) * CortarMantisa(b, 23), 31));
 }
 
+// A float as the adder holds it: the 33-bit two's-complement mantissa m
+// (sign, implied bit, 31 fraction bits) and the exponent e, x = m x 2^(e - 31);
+// zero is mantissa 0 with exponent -128. Bits below the 31st fraction bit
+// are dropped toward minus infinity. x is 0 or a normal double.
+struct Mantisa {
+    int64_t m;
+    int e;
+};
+
+inline Mantisa Desarmar(double x) {
+    if (x == 0) return {0, -128};
+    const uint64_t u = std::bit_cast<uint64_t>(x);
+    const int e = static_cast<int>((u >> 52) & 0x7FF) - 1023;
+    const int64_t n = static_cast<int64_t>((u & ((uint64_t{1} << 52) - 1)) | (uint64_t{1} << 52));
+    if (x > 0) return {n >> 21, e};
+    if (n == int64_t{1} << 52) return {-(int64_t{1} << 32), e - 1};  // -2^e: mantissa -2, one lower
+    return {(-n) >> 21, e};
+}
+
+// Float addition, or subtraction a - b, as the processor's adder forms it:
+// the mantissa with the smaller exponent is shifted right by the difference
+// (the bits shifted out dropped: toward minus infinity), the two are added or
+// subtracted, a sum that overflows is shifted right one bit (its low bit
+// dropped) and any other is normalised left with zeros coming in; then clamped.
+inline double SumarMantisas(double a, double b, bool resta) {
+    Mantisa x = Desarmar(a), y = Desarmar(b);
+    const int e = x.e > y.e ? x.e : y.e;
+    // Beyond 40 places every mantissa is already 0 or -1.
+    x.m >>= e - x.e < 40 ? e - x.e : 40;
+    y.m >>= e - y.e < 40 ? e - y.e : 40;
+    int64_t s = resta ? x.m - y.m : x.m + y.m;
+    if (s == 0) return LimitarFlotante(0.0);
+    int k;
+    if (s >= int64_t{1} << 32 || s < -(int64_t{1} << 32)) {
+        s >>= 1;
+        k = 1;
+    } else {
+        const int n = std::countl_zero(static_cast<uint64_t>(s ^ (s >> 63))) - 32;
+        s = static_cast<int64_t>(static_cast<uint64_t>(s) << n);
+        k = -n;
+    }
+    return LimitarFlotante(std::ldexp(static_cast<double>(s), e + k - 31));
+}
+
+inline double Addf(double a, double b) { return SumarMantisas(a, b, false); }
+inline double Subf(double a, double b) { return SumarMantisas(a, b, true); }
+
 // Float to integer: the largest integer not above x; out of range the
 // saturated value with V. OVM plays no part.
 inline int32_t Fix(double x) {

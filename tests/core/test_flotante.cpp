@@ -58,6 +58,13 @@ INSTANTIATE_TEST_SUITE_P(
         CasoArit{ADDF, 0x1.fffffep127, 0x1p104 - 0x1p87, kMaxF, "-----"},
         CasoArit{ADDF, 0x1.fffffep127, 0x1p104, kMaxF, "-V---"},
         CasoArit{ADDF, -0x1p128, -0x1p101, -std::ldexp(1.0, 128), "-V-N-"},
+        // The adder's mantissas: 0 - 1.0 is normalised left from -2^31 to the
+        // mantissa -2; 0 - (-1.0) overflows and is shifted right; the bit a
+        // negative sum loses on that shift goes toward minus infinity; a sum
+        // whose exponent falls below -127 underflows.
+        CasoArit{SUBRF, 1.0, 0.0, -1.0, "---N-"}, CasoArit{SUBF, 0.0, -1.0, 1.0, "-----"},
+        CasoArit{ADDF, -1.0 - 0x1p-31, -1.0, -2.0 - 0x1p-30, "---N-"},
+        CasoArit{ADDF, 0x1p-127, -0x1.8p-127, 0.0, "--Z-U"},
         CasoArit{MPYF, 1E-20, 1E-20, 0.0, "--Z-U"}, CasoArit{MPYF, -1E-20, 1E-20, 0.0, "--Z-U"},
         CasoArit{MPYF, -3.0, 0.5, -1.5, "---N-"}, CasoArit{MPYF, 1E+20, 1E+20, kMaxF, "-V---"},
         CasoArit{SUBF, 1.0, 3.0, -2.0, "---N-"}, CasoArit{SUBRF, 1.0, 3.0, 2.0, "-----"},

@@ -138,6 +138,17 @@ std::vector<Programa> Programas() {
     p.push_back({"norm_memoria", 0x809812,
                  {RF(R0, 0.0), RF(R1, 0.0), RF(R2, 0.0), RF(R3, 2.0), RF(R4, -2.0), RF(R6, 0.0)}});
     Palabras(p.back().valores, 0x80981A, {0x04, 0x50, 0x50, 0x50, 0x40, 0x48});
+
+    p.push_back({"suma_flotante", 0x809844,
+                 {RF(R2, -0.75 - std::ldexp(1.0, -32)), RF(R3, 0.5),
+                  RF(R6, 2.0 - std::ldexp(1.0, -30)), RF(R7, 8.0)}});
+    Palabras(p.back().valores, 0x80985D,
+             {0xBFFFFFFF, 0x7FFFFFFE, 0x00000000, 0x40000001, 0x00000000, 0x7FFFFFFE, 0x80000000,
+              0xBFFFFFFF, 0x00000000, 0x7FFFFFFE, 0x00000000});
+    Palabras(p.back().valores, 0x809868,
+             {0x00BFFFFF, 0xFF7FFFFF, 0x00000000, 0x00400000, 0x02000000, 0x7F7FFFFF, 0x7F800000,
+              0xFFBFFFFF, 0xFF000000, 0x007FFFFF, 0x03000000});
+    Palabras(p.back().valores, 0x809873, {0x22, 0x22, 0x00, 0x2A});
     return p;
 }
 

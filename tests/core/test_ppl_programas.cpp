@@ -32,6 +32,25 @@ TEST(Programas, InterrupcionAceptada) {
     }
 }
 
+TEST(Programas, InterrupcionServidaDejaPendientesLasDemas) {
+    for (int16_t modo : kModos) {
+        Maquina m(modo);
+        m.Cargar("int_pendiente");
+        m.Correr(300);
+        ASSERT_EQ(m.cuadros.mostrados.size(), 2u) << modo;
+        EXPECT_NE(m.cuadros.mostrados[0].texto.find("(0) INT0 - Externa 0"), std::string::npos);
+        EXPECT_NE(m.cuadros.mostrados[1].texto.find("(1) INT1 - Externa 1"), std::string::npos);
+        EXPECT_EQ(LO(4), 2) << modo;  // INT1 still pending inside INT0's routine
+        EXPECT_EQ(LO(5), 0) << modo;
+        EXPECT_EQ(LO(2), 3) << modo;
+        EXPECT_EQ(Reg().IFR(), 0) << modo;
+        EXPECT_EQ(Reg().IE(), 3) << modo;
+        EXPECT_TRUE(Reg().BIT_ST(bitst::GIE)) << modo;
+        EXPECT_EQ(Reg().SP(), 0x809F00) << modo;
+        EXPECT_EQ(Reg().PC() & ~1, 0x809814) << modo;  // at fin (BR fin)
+    }
+}
+
 TEST(Programas, InterrupcionRechazada) {
     for (int16_t modo : kModos) {
         Maquina m(modo);
@@ -244,5 +263,30 @@ TEST(Programas, IdleEsperaLaInterrupcionYSigueDetras) {
         EXPECT_EQ(LO(4), 0);
         EXPECT_LE(Reg().PC(), 0x80980A) << modo;
         EXPECT_EQ(Reg().IFR(), 1);
+    }
+}
+
+TEST(Programas, LecturaDeUnRegistroQueMueveUnaInstruccionPosterior) {
+    // A register read as a value against the update of an auxiliary register
+    // (*AR0++) or SP (CALL, RETS) by an instruction 1, 2 or 3 places younger.
+    // Without the pipeline every read is in program order; the four-stage
+    // model decodes the younger instruction first unless two stand between.
+    using enum prueba::NumRegistro;
+    const int32_t tab = 0x80981D, pila = 0x809F00;
+    struct Caso { int32_t reg, base, sinPipeline, conPipeline; };
+    const Caso casos[] = {
+        {R1, tab, 0, 1},   {R3, tab, 1, 2},   {R4, tab, 2, 2},   {AR4, pila, 0, 1},
+        {AR5, pila, 0, 1}, {AR6, pila, 0, 0}, {AR7, pila, 1, 0}, {AR0, tab, 3, 3},
+        {SP, pila, 0, 0},
+    };
+    for (int16_t modo : kModos) {
+        Maquina m(modo);
+        m.Cargar("orden_lectura");
+        m.Correr(200);
+        EXPECT_EQ(Reg().PC() & ~1, 0x809818) << modo;  // at fin (BR fin)
+        for (const Caso& c : casos)
+            EXPECT_EQ(Reg().RegCPU(c.reg, false).ComoEntero() - c.base,
+                      modo == 0 ? c.conPipeline : c.sinPipeline)
+                << "register " << c.reg << " mode " << modo;
     }
 }
