@@ -263,7 +263,6 @@ void frmMain::Form_Load() {
     if (!gHayImpresora) {
         Habilitar("mnuFilePrint", false);
         Habilitar("mnuFilePageSetup", false);
-        HabilitarBoton("Imprimir", false);
     }
 }
 
@@ -345,6 +344,7 @@ void frmMain::CrearMenus() {
             a->setEnabled(!(el.estado & ElementoMenu::Deshabilitado));
             a->setVisible(!(el.estado & ElementoMenu::Oculto));
             acciones_[el.nombre] = a;
+            menuDe_[el.nombre] = menu;
             if (el.Separador()) continue;
             const std::string nombre = el.nombre;
             connect(a, &QAction::triggered, this, [this, a, nombre] {
@@ -460,8 +460,8 @@ void frmMain::CrearManejadores() {
 }
 
 void frmMain::EjecutarComando(const std::string& nombre) {
-    auto it = manejadores_.find(nombre);
-    if (it != manejadores_.end() && it->second) it->second();
+    if (!ComandoHabilitado(nombre)) return;
+    manejadores_.at(nombre)();
 }
 
 void frmMain::EstablecerComando(const std::string& nombre, std::function<void()> manejador) {
@@ -472,6 +472,13 @@ void frmMain::EstablecerComando(const std::string& nombre, std::function<void()>
 bool frmMain::ComandoDisponible(const std::string& nombre) const {
     auto it = manejadores_.find(nombre);
     return it != manejadores_.end() && it->second;
+}
+
+bool frmMain::ComandoHabilitado(const std::string& nombre) const {
+    const QAction* a = Accion(nombre);
+    if (!a || !a->isEnabled() || !ComandoDisponible(nombre)) return false;
+    auto m = menuDe_.find(nombre);
+    return m == menuDe_.end() || m->second->isEnabled();
 }
 
 // Commands stay disabled while their handler or their view does not exist yet
@@ -491,14 +498,7 @@ void frmMain::AplicarDisponibilidad() {
         else if (a->property("pendiente").toBool()) a->setEnabled(nombre != "mnuVerAuxDat1");
         a->setProperty("pendiente", pendiente);
     }
-    for (const BotonBarra& b : BotonesBarra()) {
-        QAction* boton = Boton(b.clave);
-        if (!boton) continue;
-        const bool sinComando = b.comando.empty() || faltaComando(b.comando);
-        if (sinComando) boton->setEnabled(false);
-        else if (boton->property("pendiente").toBool()) boton->setEnabled(true);
-        boton->setProperty("pendiente", sinComando);
-    }
+    SincronizarBotones();
 }
 
 QMenu* frmMain::Menu(const std::string& nombre) const {
@@ -555,7 +555,18 @@ void frmMain::CrearBarra() {
         });
         botones_[b.clave] = a;
     }
+    // A button is enabled exactly when its command is: whatever changes an
+    // item or a whole menu brings the buttons along.
+    for (const auto& [nombre, a] : acciones_) connect(a, &QAction::changed, this, &frmMain::SincronizarBotones);
+    for (const auto& [nombre, menu] : menus_)
+        connect(menu->menuAction(), &QAction::changed, this, &frmMain::SincronizarBotones);
+    SincronizarBotones();
     AplicarDisposicionBarra(DisposicionPredeterminada());
+}
+
+void frmMain::SincronizarBotones() {
+    for (const BotonBarra& b : BotonesBarra())
+        if (QAction* boton = Boton(b.clave)) boton->setEnabled(!b.comando.empty() && ComandoHabilitado(b.comando));
 }
 
 void frmMain::tbToolBar_ButtonClick(const std::string& clave) {
@@ -570,11 +581,6 @@ QAction* frmMain::Boton(const std::string& clave) const {
 
 bool frmMain::BotonPulsado(const std::string& clave) const { return Boton(clave)->isChecked(); }
 void frmMain::PulsarBoton(const std::string& clave, bool pulsado) { Boton(clave)->setChecked(pulsado); }
-
-void frmMain::HabilitarBoton(const std::string& clave, bool habilitado) {
-    QAction* b = Boton(clave);
-    b->setEnabled(habilitado && !b->property("pendiente").toBool());
-}
 
 void frmMain::AplicarDisposicionBarra(const std::vector<std::string>& disposicion) {
     barra_->clear();
@@ -819,9 +825,6 @@ void frmMain::ModoEjecucion(int16_t modo) {
     aplicar(e->menuPausa, [&](bool h) { Habilitar("mnuExePausa", h); });
     aplicar(e->menuRun, [&](bool h) { Habilitar("mnuExeRun", h); });
     aplicar(e->menuRunTempo, [&](bool h) { Habilitar("mnuExeRunTempo", h); });
-    aplicar(e->botonPausa, [&](bool h) { HabilitarBoton("Pause", h); });
-    aplicar(e->botonRun, [&](bool h) { HabilitarBoton("Run", h); });
-    aplicar(e->botonRunTempo, [&](bool h) { HabilitarBoton("RunTempo", h); });
     if (e->soltarPausa) {
         Marcar("mnuExePausa", false);
         PulsarBoton("Pause", false);

@@ -162,6 +162,7 @@ private slots:
         MRU[1] = "/no/existe.dsk";
         auto v = Abrir();
         MRU[1] = "/no/existe.dsk";
+        v->ActualizarMRUFiles("");  // the menu shows the entry
         v->EjecutarComando("mnuFileMRU1");
         QCOMPARE(cuadros->mostrados.size(), size_t(1));
         QCOMPARE(cuadros->mostrados[0].texto, std::string("El fichero dsk /no/existe.dsk no se encuentra"));
@@ -326,6 +327,7 @@ private slots:
             QAction* boton = v->Boton(clave);
             QVERIFY2(boton, clave.c_str());
             const bool pulsado = boton->isChecked();
+            if (!comando.empty()) v->Accion(comando)->setEnabled(true);
             boton->setEnabled(true);
             boton->trigger();
             const std::vector<std::string> esperado =
@@ -337,6 +339,80 @@ private slots:
         ejecutados.clear();
         v->tbToolBar_ButtonClick("run");
         QVERIFY(ejecutados.empty());
+    }
+
+    // A button is enabled exactly when the command it runs may run: the
+    // command's item is enabled and so is the menu that holds it.
+    static bool ComandoPuedeEjecutarse(frmMain& v, const std::string& comando) {
+        for (const MenuSuperior& m : ArbolMenus())
+            for (const ElementoMenu& el : m.elementos)
+                if (el.nombre == comando) return v.Accion(comando)->isEnabled() && v.Menu(m.nombre)->isEnabled();
+        return false;
+    }
+    static void BotonesComoSusComandos(frmMain& v, const std::string& estado) {
+        for (const BotonBarra& b : BotonesBarra()) {
+            const bool esperado = !b.comando.empty() && ComandoPuedeEjecutarse(v, b.comando);
+            QVERIFY2(v.Boton(b.clave)->isEnabled() == esperado, (estado + ": " + b.clave).c_str());
+        }
+    }
+
+    void botonesSiguenASusComandos() {
+        auto v = Abrir();
+        v->show();
+        QVERIFY(QTest::qWaitForWindowActive(v.get()));
+        BotonesComoSusComandos(*v, "al abrir");
+        if (QTest::currentTestFailed()) return;
+
+        // The listing and the memory window hidden: their commands are off,
+        // the step commands stay on.
+        v->EjecutarComando("mnuWindowDASM");
+        v->EjecutarComando("mnuWindowMemoria");
+        BotonesComoSusComandos(*v, "listado y memoria ocultos");
+        if (QTest::currentTestFailed()) return;
+        for (const char* b : {"PuntosRupt", "QuitarPuntos", "2Stop", "InstrSig", "MarcaRupt", "QuitarMarcas",
+                              "Identificador", "EditarCelda"})
+            QVERIFY2(!v->Boton(b)->isEnabled(), b);
+        QVERIFY(v->Boton("PP1")->isEnabled() && v->Boton("PP2")->isEnabled());
+
+        // A disabled command does nothing by any path: its button, its item, its shortcut.
+        DASMFalso::posMem = 0x809800;
+        v->InfoBar("sin cambios");
+        gLlamadas.clear();
+        for (const char* b : {"PuntosRupt", "QuitarPuntos", "2Stop", "InstrSig", "MarcaRupt", "QuitarMarcas",
+                              "Identificador", "EditarCelda"})
+            v->tbToolBar_ButtonClick(b);
+        for (const char* c : {"mnuDepBP", "mnuDepCursor", "mnuDepEstablecerPC", "mnuMemEditarCelda",
+                              "mnuMemBusqueda", "mnuMemMarca", "mnuEditCopy", "mnuEditPaste"})
+            v->EjecutarComando(c);
+        for (const char* k : {"F7", "Shift+F7", "Ctrl+F8", "F4", "F9", "Shift+F9", "F6", "F2", "Ctrl+C", "Ctrl+V"})
+            QTest::keySequence(v.get(), QKeySequence(k));
+        QCOMPARE(v->ModoEjecucion(), int16_t(modo::kParado));
+        QCOMPARE(gDirParada, -1);
+        QVERIFY2(gLlamadas.empty(), gLlamadas.empty() ? "" : gLlamadas.front().c_str());
+        QCOMPARE(v->InfoBar(), std::string("sin cambios"));
+        QVERIFY(cuadros->mostrados.empty());
+        // The shortcuts do reach the commands that are on.
+        const int32_t ciclos = gCiclos;
+        QTest::keySequence(v.get(), QKeySequence("F8"));
+        QVERIFY(gCiclos > ciclos);
+
+        // The enabling the options dialog gives a tool item reaches its button.
+        v->Accion("mnuToolsEdit")->setEnabled(false);
+        QVERIFY(!v->Boton("Editor")->isEnabled());
+        v->Accion("mnuToolsEdit")->setEnabled(true);
+        QVERIFY(v->Boton("Editor")->isEnabled());
+
+        v->EjecutarComando("mnuWindowDASM");
+        v->EjecutarComando("mnuWindowMemoria");
+        BotonesComoSusComandos(*v, "vistas mostradas");
+        // Each execution mode leaves the buttons as their items.
+        for (int16_t m : {modo::kNormal, modo::kPasoSobre, modo::kTemporizado, modo::kParado, modo::kHastaCursor}) {
+            v->ModoEjecucion(m);
+            BotonesComoSusComandos(*v, "modo " + std::to_string(m));
+        }
+        QVERIFY(!v->Boton("Run")->isEnabled());
+        v->EjecutarComando("mnuExeStop");
+        QVERIFY(v->Boton("Run")->isEnabled());
     }
 
     void disposicionConClaveDesconocida() {
@@ -416,9 +492,9 @@ private slots:
         QCOMPARE(Cuenta("Memoria.RefrescarCuadro"), 1);
         QCOMPARE(v->AnimacionMostrada(), int16_t(0));
 
-        // Mode 4 leaves Pausa and the buttons as they were.
+        // Mode 4 leaves Pausa as it was; Run and its button are off.
         v->ModoEjecucion(modo::kHastaCursor);
-        QVERIFY(!habil("mnuExePausa") && !habil("mnuExeRun") && boton("Run") && !boton("Pause"));
+        QVERIFY(!habil("mnuExePausa") && !habil("mnuExeRun") && !boton("Run") && !boton("Pause"));
         QCOMPARE(t->interval(), 1);
         QCOMPARE(v->BaseAnimacion(), int16_t(5));
 
@@ -544,8 +620,9 @@ private slots:
         QCOMPARE(QGuiApplication::clipboard()->text(), QString("00809800"));
         v->EjecutarComando("mnuDepCopiarCodigo");
         QCOMPARE(QGuiApplication::clipboard()->text(), QString("FFFFFFFF"));
-        // With the listing window hidden only the status text changes.
+        // With the listing window hidden the commands are off: nothing changes.
         QGuiApplication::clipboard()->setText("nada");
+        v->InfoBar("sin cambios");
         v->EjecutarComando("mnuWindowDASM");
         QVERIFY(!v->VistaAbierta(TipoVista::DASM) && !v->Boton("DASM")->isChecked());
         QVERIFY(!v->Accion("mnuDepCopiarMemPos")->isEnabled() && !v->Accion("mnuDepEstablecerPC")->isEnabled());
@@ -553,7 +630,7 @@ private slots:
         v->EjecutarComando("mnuDepEstablecerPC");
         QCOMPARE(QGuiApplication::clipboard()->text(), QString("nada"));
         QVERIFY(cuadros->mostrados.empty());
-        QCOMPARE(v->InfoBar(), std::string("Establece la posicion actual del cursor como instrucción siguiente"));
+        QCOMPARE(v->InfoBar(), std::string("sin cambios"));
         v->EjecutarComando("mnuWindowDASM");
         QVERIFY(v->VistaAbierta(TipoVista::DASM) && v->Accion("mnuDepCopiarMemPos")->isEnabled());
     }
@@ -567,7 +644,7 @@ private slots:
         QVERIFY(!gPasoSobre);
         QCOMPARE(v->ModoEjecucion(), int16_t(modo::kHastaCursor));
         QCOMPARE(v->InfoBar(), std::string("Ejecutando código hasta la posicion del cursor ..."));
-        QVERIFY(v->Boton("Run")->isEnabled());
+        QVERIFY(!v->Accion("mnuExeRun")->isEnabled() && !v->Boton("Run")->isEnabled());
         v->EjecutarComando("mnuExeStop");
     }
 

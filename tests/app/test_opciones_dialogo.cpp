@@ -541,9 +541,10 @@ private slots:
     void comandosDelMenu() {
         RegistrarVistasFalsas();
         DialogosFalsos comunes;
+        prueba::ImpresoraFalsa impresora;  // printing is on only with a printer
         auto v = VentanaNueva(comunes);
         EstablecerDialogosOpciones(&dialogos);
-        for (const char* item : {"mnuToolsOpciones", "mnuFileSalvEnt"}) QVERIFY2(v->Accion(item)->isEnabled(), item);
+        for (const char* item : {"mnuToolsOpciones", "mnuFileSalvEnt", "mnuFilePrint"}) QVERIFY2(v->Accion(item)->isEnabled(), item);
         struct Caso {
             const char* comando;
             int16_t modo;
