@@ -32,6 +32,7 @@
 #include "app/Imagenes.h"
 #include "app/LogicaPrincipal.h"
 #include "app/ModPrograma.h"
+#include "app/PanelEstado.h"
 #include "app/frmTip.h"
 #include "core/CicloReloj.h"
 #include "core/ClassMemoria.h"
@@ -604,34 +605,39 @@ void frmMain::PersonalizarBarra() {
 // Status bar
 
 void frmMain::CrearBarraEstado() {
+    // The other panels keep the widths their texts need; the status text and
+    // the path share what is left, drawn shortened when it is too little (the
+    // path keeps its end, the file name), and the path is never wider than itself.
     struct P {
         const char* clave;
         const char* texto;
         const char* tooltip;
-        int ancho;
+        int ancho;  // the width it asks for however short its text
+        Qt::TextElideMode recorte;  // Qt::ElideNone: never shortened
     };
     const P paneles[] = {
-        {"Ani", "", "", 20},
-        {"Estado", "Estado", "", 0},
-        {"Fichero", "Fichero DSK no cargado ", "Nombre del Fichero DSK cargado", 180},
-        {"ProcesadorDSP", "C3X - P ", "Procesador DSP TMS320 Simulado", 70},
-        {"Ciclo", "", "Numero de Ciclo", 70},
-        {"Tiempo", "us", "Tiempo de Ejecucion (en microsegundos)", 90},
-        {"Frecuencia", "MHz ", "Frecuencia del Procesador (en MHz)", 60},
+        {"Ani", "", "", 20, Qt::ElideNone},
+        {"Estado", "Estado", "", 0, Qt::ElideRight},
+        {"Fichero", "Fichero DSK no cargado ", "Nombre del Fichero DSK cargado", 180, Qt::ElideLeft},
+        {"ProcesadorDSP", "C3X - P ", "Procesador DSP TMS320 Simulado", 70, Qt::ElideNone},
+        {"Ciclo", "", "Numero de Ciclo", 70, Qt::ElideNone},
+        {"Tiempo", "us", "Tiempo de Ejecucion (en microsegundos)", 90, Qt::ElideNone},
+        {"Frecuencia", "MHz ", "Frecuencia del Procesador (en MHz)", 60, Qt::ElideNone},
     };
     QStatusBar* sb = statusBar();
     sb->setObjectName("sbStatusBar");
     sb->setSizeGripEnabled(true);
     for (const P& p : paneles) {
-        auto* l = new QLabel(p.texto, sb);
+        const bool animacion = std::string(p.clave) == "Ani";
+        QLabel* l = animacion ? new QLabel(sb) : new PanelEstado(p.texto, p.ancho, p.recorte, sb);
         l->setObjectName(p.clave);
         l->setTextFormat(Qt::PlainText);  // texts and paths are shown as they are
         l->setToolTip(p.tooltip);
         l->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-        if (p.ancho) l->setMinimumWidth(p.ancho);
-        if (std::string(p.clave) == "Ani") l->setFixedSize(20, 18), l->setAlignment(Qt::AlignCenter);
+        if (animacion) l->setFixedSize(20, 18), l->setAlignment(Qt::AlignCenter);
+        if (std::string(p.clave) == "Fichero") l->setSizePolicy(QSizePolicy::Maximum, QSizePolicy::Preferred);
         // Permanent panels: no temporary message can cover them.
-        sb->addPermanentWidget(l, p.ancho ? 0 : 1);
+        sb->addPermanentWidget(l, p.recorte == Qt::ElideNone ? 0 : 1);
         paneles_[p.clave] = l;
     }
 }

@@ -19,6 +19,7 @@
 #include "app/ArbolMenus.h"
 #include "app/BarraHerramientas.h"
 #include "app/DlgPersonalizarBarra.h"
+#include "app/PanelEstado.h"
 #include "app/frmMain.h"
 #include "core/ClassMemoria.h"
 #include "core/ClassRegistrosCPU.h"
@@ -41,6 +42,15 @@ class TestFrmMain : public QObject {
     // A fresh program state; the window is created by each test when its
     // settings are in place.
     std::unique_ptr<frmMain> Abrir() { return VentanaNueva(dialogos); }
+    // Shown in the normal state with the stored size (twips).
+    std::unique_ptr<frmMain> AbrirNormal(const char* ancho, const char* alto) {
+        ajustes->Poner("MainSettings", "Status", "0");
+        ajustes->Poner("MainSettings", "Width", ancho);
+        ajustes->Poner("MainSettings", "Height", alto);
+        auto v = Abrir();
+        v->show();
+        return v;
+    }
     std::string Texto(frmMain& v, const char* panel) { return v.Panel(panel)->text().toStdString(); }
 
 private slots:
@@ -714,7 +724,7 @@ private slots:
         // A path that looks like markup is shown as it is, not as rich text.
         v->InfoBar("/datos/<b>x</b>.dsk");
         const QLabel* estado = v->Panel("Estado");
-        QVERIFY(estado->minimumSizeHint().width() >= estado->fontMetrics().horizontalAdvance("/datos/<b>x</b>.dsk"));
+        QVERIFY(estado->sizeHint().width() >= estado->fontMetrics().horizontalAdvance("/datos/<b>x</b>.dsk"));
         QStatusTipEvent consejo("un consejo del menú");
         QApplication::sendEvent(v.get(), &consejo);
         QVERIFY(v->Panel("Estado")->isVisible());
@@ -729,11 +739,7 @@ private slots:
     // Long status texts and paths neither widen a window the user sized nor
     // push the other panels out of sight: the panels cut them instead.
     void textosLargosNoEnsanchanLaVentana() {
-        ajustes->Poner("MainSettings", "Status", "0");
-        ajustes->Poner("MainSettings", "Width", "9000");
-        ajustes->Poner("MainSettings", "Height", "6000");
-        auto v = Abrir();
-        v->show();
+        auto v = AbrirNormal("9000", "6000");
         QVERIFY(QTest::qWaitForWindowExposed(v.get()));
         v->InfoBar("Ejecucion del código suspendida de manera temporal. Pulse <RUN> para continuar...");
         gFichDSK = "/home/usuario/proyectos/dsp/filtros/ejemplos/largos/" + std::string(60, 'x') + ".dsk";
@@ -743,6 +749,40 @@ private slots:
             QVERIFY2(v->Panel(p)->geometry().right() < v->statusBar()->width(), p);
         QCOMPARE(v->width(), 600);
         gFichDSK.clear();
+    }
+
+    // In a main window 500 pixels wide the panels stand side by side: each
+    // fixed panel keeps the width its text needs, the path gives way.
+    void barraDeEstadoEnUnaVentanaEstrecha() {
+        auto v = AbrirNormal("7500", "6000");
+        QVERIFY(QTest::qWaitForWindowExposed(v.get()));
+        gFichDSK = "/work/wt/ventana/tests/programs/bench_loop.dsk";
+        v->InfoBar("Leido el fichero DSK: " + gFichDSK);
+        gCiclos = 999996;
+        v->Refrescar();
+        QTest::qWait(50);
+        QCOMPARE(v->width(), 500);
+        const char* orden[] = {"Ani", "Estado", "Fichero", "ProcesadorDSP", "Ciclo", "Tiempo", "Frecuencia"};
+        for (size_t i = 0; i + 1 < std::size(orden); ++i)
+            QVERIFY2(v->Panel(orden[i])->geometry().right() < v->Panel(orden[i + 1])->geometry().left(), orden[i]);
+        QVERIFY(v->Panel("Frecuencia")->geometry().right() < v->statusBar()->width());
+        for (const char* p : {"ProcesadorDSP", "Ciclo", "Tiempo", "Frecuencia"})
+            QVERIFY2(v->Panel(p)->width() >= v->Panel(p)->sizeHint().width(), p);
+        // The path panel holds the whole path and shows its end.
+        QCOMPARE(Texto(*v, "Fichero"), gFichDSK);
+        const auto* fichero = dynamic_cast<const PanelEstado*>(v->Panel("Fichero"));
+        QVERIFY(fichero);
+        const QString mostrado = fichero->TextoMostrado();
+        QVERIFY2(mostrado.startsWith(QChar(0x2026)) && mostrado.size() > 4 &&
+                     QString::fromStdString(gFichDSK).endsWith(mostrado.mid(1)),
+                 qPrintable(mostrado));
+        QVERIFY(fichero->fontMetrics().horizontalAdvance(mostrado) <= fichero->contentsRect().width());
+        // Once there is room it shows it whole.
+        v->resize(1200, 400);
+        QTest::qWait(50);
+        QCOMPARE(fichero->TextoMostrado(), QString::fromStdString(gFichDSK));
+        gFichDSK.clear();
+        gCiclos = 0;
     }
 
     void animacionDeLaBarra() {
