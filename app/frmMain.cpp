@@ -192,7 +192,13 @@ frmMain::~frmMain() {
     destruyendo_ = true;
     timerRUN_->stop();
     if (aux_) delete aux_->Widget();
-    for (QMdiSubWindow* sw : area_->subWindowList()) delete sw;
+    // The child windows go while this is still a whole frmMain, those closed
+    // and waiting for their deferred deletion too (no longer in the area's
+    // list): each reports its unloading to this window as it is destroyed.
+    std::vector<QPointer<QMdiSubWindow>> hijas;
+    for (QMdiSubWindow* sw : area_->viewport()->findChildren<QMdiSubWindow*>(Qt::FindDirectChildrenOnly))
+        hijas.emplace_back(sw);
+    for (const QPointer<QMdiSubWindow>& sw : hijas) delete sw.data();
     if (&VentanaPrincipal() == this) EstablecerVentanaPrincipal(nullptr);
     if (VentanaMemoria() == this) EstablecerVentanaMemoria(nullptr);
     cuadros_.reset();

@@ -785,6 +785,18 @@ private slots:
         gCiclos = 0;
     }
 
+    // Closing the main window leaves its child windows waiting for their
+    // deletion; destroying it then takes them down while it is still whole.
+    void vistasCerradasMuerenConLaVentanaEntera() {
+        auto v = Abrir();
+        v->close();
+        const frmMain* principal = v.get();
+        gPrincipalAlDestruirse.clear();
+        v.reset();
+        QCOMPARE(gPrincipalAlDestruirse.size(), size_t(kNumVistas));
+        for (const frmMain* p : gPrincipalAlDestruirse) QCOMPARE(p, principal);
+    }
+
     void animacionDeLaBarra() {
         auto v = Abrir();
         v->CargaFichDSK(std::string(TARVIX_SOURCE_DIR) + "/tests/programs/bench_loop.dsk");  // never stops
