@@ -468,7 +468,8 @@ private slots:
         });
         const auto elegida = DialogosOpcionesQt().Fuente(nullptr, "Courier New", 12);
         QCOMPARE(elegida, (std::pair<std::string, float>("Courier New", 12)));
-        QVERIFY(QFontInfo(mostrada).fixedPitch());
+        // The face shown is the one the report prints in, whatever fonts are installed.
+        QCOMPARE(QFontInfo(mostrada).family(), QFontInfo(plataforma::FuenteInforme("Courier New", 12)).family());
         QCOMPARE(mostrada.pointSizeF(), 12.0);
         QVERIFY(!mostrada.bold() && !mostrada.italic());
 
