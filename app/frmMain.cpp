@@ -32,6 +32,7 @@
 #include "app/Imagenes.h"
 #include "app/LogicaPrincipal.h"
 #include "app/ModPrograma.h"
+#include "app/PanelEstado.h"
 #include "app/frmTip.h"
 #include "core/CicloReloj.h"
 #include "core/ClassMemoria.h"
@@ -191,7 +192,13 @@ frmMain::~frmMain() {
     destruyendo_ = true;
     timerRUN_->stop();
     if (aux_) delete aux_->Widget();
-    for (QMdiSubWindow* sw : area_->subWindowList()) delete sw;
+    // The child windows go while this is still a whole frmMain, those closed
+    // and waiting for their deferred deletion too (no longer in the area's
+    // list): each reports its unloading to this window as it is destroyed.
+    std::vector<QPointer<QMdiSubWindow>> hijas;
+    for (QMdiSubWindow* sw : area_->viewport()->findChildren<QMdiSubWindow*>(Qt::FindDirectChildrenOnly))
+        hijas.emplace_back(sw);
+    for (const QPointer<QMdiSubWindow>& sw : hijas) delete sw.data();
     if (&VentanaPrincipal() == this) EstablecerVentanaPrincipal(nullptr);
     if (VentanaMemoria() == this) EstablecerVentanaMemoria(nullptr);
     cuadros_.reset();
@@ -263,7 +270,6 @@ void frmMain::Form_Load() {
     if (!gHayImpresora) {
         Habilitar("mnuFilePrint", false);
         Habilitar("mnuFilePageSetup", false);
-        HabilitarBoton("Imprimir", false);
     }
 }
 
@@ -345,6 +351,7 @@ void frmMain::CrearMenus() {
             a->setEnabled(!(el.estado & ElementoMenu::Deshabilitado));
             a->setVisible(!(el.estado & ElementoMenu::Oculto));
             acciones_[el.nombre] = a;
+            menuDe_[el.nombre] = menu;
             if (el.Separador()) continue;
             const std::string nombre = el.nombre;
             connect(a, &QAction::triggered, this, [this, a, nombre] {
@@ -460,8 +467,8 @@ void frmMain::CrearManejadores() {
 }
 
 void frmMain::EjecutarComando(const std::string& nombre) {
-    auto it = manejadores_.find(nombre);
-    if (it != manejadores_.end() && it->second) it->second();
+    if (!ComandoHabilitado(nombre)) return;
+    manejadores_.at(nombre)();
 }
 
 void frmMain::EstablecerComando(const std::string& nombre, std::function<void()> manejador) {
@@ -472,6 +479,13 @@ void frmMain::EstablecerComando(const std::string& nombre, std::function<void()>
 bool frmMain::ComandoDisponible(const std::string& nombre) const {
     auto it = manejadores_.find(nombre);
     return it != manejadores_.end() && it->second;
+}
+
+bool frmMain::ComandoHabilitado(const std::string& nombre) const {
+    const QAction* a = Accion(nombre);
+    if (!a || !a->isEnabled() || !ComandoDisponible(nombre)) return false;
+    auto m = menuDe_.find(nombre);
+    return m == menuDe_.end() || m->second->isEnabled();
 }
 
 // Commands stay disabled while their handler or their view does not exist yet
@@ -491,14 +505,7 @@ void frmMain::AplicarDisponibilidad() {
         else if (a->property("pendiente").toBool()) a->setEnabled(nombre != "mnuVerAuxDat1");
         a->setProperty("pendiente", pendiente);
     }
-    for (const BotonBarra& b : BotonesBarra()) {
-        QAction* boton = Boton(b.clave);
-        if (!boton) continue;
-        const bool sinComando = b.comando.empty() || faltaComando(b.comando);
-        if (sinComando) boton->setEnabled(false);
-        else if (boton->property("pendiente").toBool()) boton->setEnabled(true);
-        boton->setProperty("pendiente", sinComando);
-    }
+    SincronizarBotones();
 }
 
 QMenu* frmMain::Menu(const std::string& nombre) const {
@@ -555,7 +562,18 @@ void frmMain::CrearBarra() {
         });
         botones_[b.clave] = a;
     }
+    // A button is enabled exactly when its command is: whatever changes an
+    // item or a whole menu brings the buttons along.
+    for (const auto& [nombre, a] : acciones_) connect(a, &QAction::changed, this, &frmMain::SincronizarBotones);
+    for (const auto& [nombre, menu] : menus_)
+        connect(menu->menuAction(), &QAction::changed, this, &frmMain::SincronizarBotones);
+    SincronizarBotones();
     AplicarDisposicionBarra(DisposicionPredeterminada());
+}
+
+void frmMain::SincronizarBotones() {
+    for (const BotonBarra& b : BotonesBarra())
+        if (QAction* boton = Boton(b.clave)) boton->setEnabled(!b.comando.empty() && ComandoHabilitado(b.comando));
 }
 
 void frmMain::tbToolBar_ButtonClick(const std::string& clave) {
@@ -570,11 +588,6 @@ QAction* frmMain::Boton(const std::string& clave) const {
 
 bool frmMain::BotonPulsado(const std::string& clave) const { return Boton(clave)->isChecked(); }
 void frmMain::PulsarBoton(const std::string& clave, bool pulsado) { Boton(clave)->setChecked(pulsado); }
-
-void frmMain::HabilitarBoton(const std::string& clave, bool habilitado) {
-    QAction* b = Boton(clave);
-    b->setEnabled(habilitado && !b->property("pendiente").toBool());
-}
 
 void frmMain::AplicarDisposicionBarra(const std::vector<std::string>& disposicion) {
     barra_->clear();
@@ -598,34 +611,39 @@ void frmMain::PersonalizarBarra() {
 // Status bar
 
 void frmMain::CrearBarraEstado() {
+    // The other panels keep the widths their texts need; the status text and
+    // the path share what is left, drawn shortened when it is too little (the
+    // path keeps its end, the file name), and the path is never wider than itself.
     struct P {
         const char* clave;
         const char* texto;
         const char* tooltip;
-        int ancho;
+        int ancho;  // the width it asks for however short its text
+        Qt::TextElideMode recorte;  // Qt::ElideNone: never shortened
     };
     const P paneles[] = {
-        {"Ani", "", "", 20},
-        {"Estado", "Estado", "", 0},
-        {"Fichero", "Fichero DSK no cargado ", "Nombre del Fichero DSK cargado", 180},
-        {"ProcesadorDSP", "C3X - P ", "Procesador DSP TMS320 Simulado", 70},
-        {"Ciclo", "", "Numero de Ciclo", 70},
-        {"Tiempo", "us", "Tiempo de Ejecucion (en microsegundos)", 90},
-        {"Frecuencia", "MHz ", "Frecuencia del Procesador (en MHz)", 60},
+        {"Ani", "", "", 20, Qt::ElideNone},
+        {"Estado", "Estado", "", 0, Qt::ElideRight},
+        {"Fichero", "Fichero DSK no cargado ", "Nombre del Fichero DSK cargado", 180, Qt::ElideLeft},
+        {"ProcesadorDSP", "C3X - P ", "Procesador DSP TMS320 Simulado", 70, Qt::ElideNone},
+        {"Ciclo", "", "Numero de Ciclo", 70, Qt::ElideNone},
+        {"Tiempo", "us", "Tiempo de Ejecucion (en microsegundos)", 90, Qt::ElideNone},
+        {"Frecuencia", "MHz ", "Frecuencia del Procesador (en MHz)", 60, Qt::ElideNone},
     };
     QStatusBar* sb = statusBar();
     sb->setObjectName("sbStatusBar");
     sb->setSizeGripEnabled(true);
     for (const P& p : paneles) {
-        auto* l = new QLabel(p.texto, sb);
+        const bool animacion = std::string(p.clave) == "Ani";
+        QLabel* l = animacion ? new QLabel(sb) : new PanelEstado(p.texto, p.ancho, p.recorte, sb);
         l->setObjectName(p.clave);
         l->setTextFormat(Qt::PlainText);  // texts and paths are shown as they are
         l->setToolTip(p.tooltip);
         l->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-        if (p.ancho) l->setMinimumWidth(p.ancho);
-        if (std::string(p.clave) == "Ani") l->setFixedSize(20, 18), l->setAlignment(Qt::AlignCenter);
+        if (animacion) l->setFixedSize(20, 18), l->setAlignment(Qt::AlignCenter);
+        if (std::string(p.clave) == "Fichero") l->setSizePolicy(QSizePolicy::Maximum, QSizePolicy::Preferred);
         // Permanent panels: no temporary message can cover them.
-        sb->addPermanentWidget(l, p.ancho ? 0 : 1);
+        sb->addPermanentWidget(l, p.recorte == Qt::ElideNone ? 0 : 1);
         paneles_[p.clave] = l;
     }
 }
@@ -819,9 +837,6 @@ void frmMain::ModoEjecucion(int16_t modo) {
     aplicar(e->menuPausa, [&](bool h) { Habilitar("mnuExePausa", h); });
     aplicar(e->menuRun, [&](bool h) { Habilitar("mnuExeRun", h); });
     aplicar(e->menuRunTempo, [&](bool h) { Habilitar("mnuExeRunTempo", h); });
-    aplicar(e->botonPausa, [&](bool h) { HabilitarBoton("Pause", h); });
-    aplicar(e->botonRun, [&](bool h) { HabilitarBoton("Run", h); });
-    aplicar(e->botonRunTempo, [&](bool h) { HabilitarBoton("RunTempo", h); });
     if (e->soltarPausa) {
         Marcar("mnuExePausa", false);
         PulsarBoton("Pause", false);

@@ -82,6 +82,10 @@ public:
     // about, tools); the item becomes available.
     void EstablecerComando(const std::string& nombre, std::function<void()> manejador);
     bool ComandoDisponible(const std::string& nombre) const;
+    // The command may run: its handler exists, its item is enabled and so is the
+    // menu that holds it. Its toolbar button is enabled exactly then, and no way
+    // to it (button, shortcut, menu, pop-up menu) runs it otherwise.
+    bool ComandoHabilitado(const std::string& nombre) const;
     void tbToolBar_ButtonClick(const std::string& clave);
     QAction* Boton(const std::string& clave) const;  // a toolbar button by key
     QToolBar* BarraHerramientas() const { return barra_; }
@@ -135,7 +139,7 @@ private:
     void Habilitar(const std::string& nombre, bool habilitado);
     bool BotonPulsado(const std::string& clave) const;
     void PulsarBoton(const std::string& clave, bool pulsado);
-    void HabilitarBoton(const std::string& clave, bool habilitado);
+    void SincronizarBotones();
 
     IVista* CrearVista(TipoVista tipo, bool mostrar);
     void VistaDescargada(TipoVista tipo);
@@ -176,6 +180,7 @@ private:
     QTimer* timerRUN_ = nullptr;
     std::map<std::string, QMenu*> menus_;
     std::map<std::string, QAction*> acciones_;
+    std::map<std::string, QMenu*> menuDe_;  // the menu that holds each item
     std::map<std::string, QAction*> botones_;
     std::map<std::string, QLabel*> paneles_;
     std::map<std::string, std::function<void()>> manejadores_;

@@ -13,8 +13,7 @@ struct EfectosModo {
     bool temporizador;      // TimerRUN.Enabled
     int intervalo;          // ms; 0 keeps it, kIntervaloTemporizado takes TiempoExeTemp
     int8_t refrescoPorTick; // TimerRUN.Tag: 1 "True", 0 "False", -1 keeps it
-    Cambio menuPausa, menuRun, menuRunTempo;
-    Cambio botonPausa, botonRun, botonRunTempo;
+    Cambio menuPausa, menuRun, menuRunTempo;  // the toolbar buttons follow these items
     bool ejecutando;        // gEjecutando
     bool refrescar;         // Refrescar, only when the run stops
     int16_t baseAnimacion;  // first frame of the mode's animation group

@@ -20,9 +20,12 @@
 inline namespace falsos {
 
 inline std::vector<std::string> gLlamadas;  // "Registros.Refrescar", "DASM.Inicializar", ...
+// The main window each stand-in saw as it was destroyed (nullptr: none any more).
+inline std::vector<const frmMain*> gPrincipalAlDestruirse;
 
 struct Grabadora {
     std::string nombre;
+    ~Grabadora() { gPrincipalAlDestruirse.push_back(VentanaMain()); }
     void Anotar(const char* que) { gLlamadas.push_back(nombre + "." + que); }
 };
 

@@ -17,22 +17,21 @@ using namespace plataforma;
 
 namespace {
 
-// Runs the steps one after the other, each once a modal box is up.
+// Runs the steps one after the other, each once a modal box is up. Each timer
+// holds the next step and the ones after it, so all is freed once the last has run.
 void AlAbrirse(std::vector<std::function<void(QWidget*)>> pasos) {
-    auto resto = std::make_shared<std::vector<std::function<void(QWidget*)>>>(std::move(pasos));
-    auto siguiente = std::make_shared<std::function<void()>>();
-    *siguiente = [resto, siguiente] {
+    if (pasos.empty()) return;
+    QTimer::singleShot(10, [pasos = std::move(pasos)]() mutable {
         QWidget* modal = QApplication::activeModalWidget();
-        if (!modal || resto->empty()) {
-            if (!resto->empty()) QTimer::singleShot(10, *siguiente);
+        if (!modal) {
+            AlAbrirse(std::move(pasos));
             return;
         }
-        auto paso = resto->front();
-        resto->erase(resto->begin());
-        QTimer::singleShot(10, *siguiente);
+        const auto paso = pasos.front();
+        pasos.erase(pasos.begin());
+        AlAbrirse(std::move(pasos));
         paso(modal);
-    };
-    QTimer::singleShot(10, *siguiente);
+    });
 }
 
 QPushButton* Boton(QWidget* cuadro, QDialogButtonBox::StandardButton b) {

@@ -19,6 +19,7 @@
 #include "app/ArbolMenus.h"
 #include "app/BarraHerramientas.h"
 #include "app/DlgPersonalizarBarra.h"
+#include "app/PanelEstado.h"
 #include "app/frmMain.h"
 #include "core/ClassMemoria.h"
 #include "core/ClassRegistrosCPU.h"
@@ -41,6 +42,15 @@ class TestFrmMain : public QObject {
     // A fresh program state; the window is created by each test when its
     // settings are in place.
     std::unique_ptr<frmMain> Abrir() { return VentanaNueva(dialogos); }
+    // Shown in the normal state with the stored size (twips).
+    std::unique_ptr<frmMain> AbrirNormal(const char* ancho, const char* alto) {
+        ajustes->Poner("MainSettings", "Status", "0");
+        ajustes->Poner("MainSettings", "Width", ancho);
+        ajustes->Poner("MainSettings", "Height", alto);
+        auto v = Abrir();
+        v->show();
+        return v;
+    }
     std::string Texto(frmMain& v, const char* panel) { return v.Panel(panel)->text().toStdString(); }
 
 private slots:
@@ -162,6 +172,7 @@ private slots:
         MRU[1] = "/no/existe.dsk";
         auto v = Abrir();
         MRU[1] = "/no/existe.dsk";
+        v->ActualizarMRUFiles("");  // the menu shows the entry
         v->EjecutarComando("mnuFileMRU1");
         QCOMPARE(cuadros->mostrados.size(), size_t(1));
         QCOMPARE(cuadros->mostrados[0].texto, std::string("El fichero dsk /no/existe.dsk no se encuentra"));
@@ -326,6 +337,7 @@ private slots:
             QAction* boton = v->Boton(clave);
             QVERIFY2(boton, clave.c_str());
             const bool pulsado = boton->isChecked();
+            if (!comando.empty()) v->Accion(comando)->setEnabled(true);
             boton->setEnabled(true);
             boton->trigger();
             const std::vector<std::string> esperado =
@@ -337,6 +349,80 @@ private slots:
         ejecutados.clear();
         v->tbToolBar_ButtonClick("run");
         QVERIFY(ejecutados.empty());
+    }
+
+    // A button is enabled exactly when the command it runs may run: the
+    // command's item is enabled and so is the menu that holds it.
+    static bool ComandoPuedeEjecutarse(frmMain& v, const std::string& comando) {
+        for (const MenuSuperior& m : ArbolMenus())
+            for (const ElementoMenu& el : m.elementos)
+                if (el.nombre == comando) return v.Accion(comando)->isEnabled() && v.Menu(m.nombre)->isEnabled();
+        return false;
+    }
+    static void BotonesComoSusComandos(frmMain& v, const std::string& estado) {
+        for (const BotonBarra& b : BotonesBarra()) {
+            const bool esperado = !b.comando.empty() && ComandoPuedeEjecutarse(v, b.comando);
+            QVERIFY2(v.Boton(b.clave)->isEnabled() == esperado, (estado + ": " + b.clave).c_str());
+        }
+    }
+
+    void botonesSiguenASusComandos() {
+        auto v = Abrir();
+        v->show();
+        QVERIFY(QTest::qWaitForWindowActive(v.get()));
+        BotonesComoSusComandos(*v, "al abrir");
+        if (QTest::currentTestFailed()) return;
+
+        // The listing and the memory window hidden: their commands are off,
+        // the step commands stay on.
+        v->EjecutarComando("mnuWindowDASM");
+        v->EjecutarComando("mnuWindowMemoria");
+        BotonesComoSusComandos(*v, "listado y memoria ocultos");
+        if (QTest::currentTestFailed()) return;
+        for (const char* b : {"PuntosRupt", "QuitarPuntos", "2Stop", "InstrSig", "MarcaRupt", "QuitarMarcas",
+                              "Identificador", "EditarCelda"})
+            QVERIFY2(!v->Boton(b)->isEnabled(), b);
+        QVERIFY(v->Boton("PP1")->isEnabled() && v->Boton("PP2")->isEnabled());
+
+        // A disabled command does nothing by any path: its button, its item, its shortcut.
+        DASMFalso::posMem = 0x809800;
+        v->InfoBar("sin cambios");
+        gLlamadas.clear();
+        for (const char* b : {"PuntosRupt", "QuitarPuntos", "2Stop", "InstrSig", "MarcaRupt", "QuitarMarcas",
+                              "Identificador", "EditarCelda"})
+            v->tbToolBar_ButtonClick(b);
+        for (const char* c : {"mnuDepBP", "mnuDepCursor", "mnuDepEstablecerPC", "mnuMemEditarCelda",
+                              "mnuMemBusqueda", "mnuMemMarca", "mnuEditCopy", "mnuEditPaste"})
+            v->EjecutarComando(c);
+        for (const char* k : {"F7", "Shift+F7", "Ctrl+F8", "F4", "F9", "Shift+F9", "F6", "F2", "Ctrl+C", "Ctrl+V"})
+            QTest::keySequence(v.get(), QKeySequence(k));
+        QCOMPARE(v->ModoEjecucion(), int16_t(modo::kParado));
+        QCOMPARE(gDirParada, -1);
+        QVERIFY2(gLlamadas.empty(), gLlamadas.empty() ? "" : gLlamadas.front().c_str());
+        QCOMPARE(v->InfoBar(), std::string("sin cambios"));
+        QVERIFY(cuadros->mostrados.empty());
+        // The shortcuts do reach the commands that are on.
+        const int32_t ciclos = gCiclos;
+        QTest::keySequence(v.get(), QKeySequence("F8"));
+        QVERIFY(gCiclos > ciclos);
+
+        // The enabling the options dialog gives a tool item reaches its button.
+        v->Accion("mnuToolsEdit")->setEnabled(false);
+        QVERIFY(!v->Boton("Editor")->isEnabled());
+        v->Accion("mnuToolsEdit")->setEnabled(true);
+        QVERIFY(v->Boton("Editor")->isEnabled());
+
+        v->EjecutarComando("mnuWindowDASM");
+        v->EjecutarComando("mnuWindowMemoria");
+        BotonesComoSusComandos(*v, "vistas mostradas");
+        // Each execution mode leaves the buttons as their items.
+        for (int16_t m : {modo::kNormal, modo::kPasoSobre, modo::kTemporizado, modo::kParado, modo::kHastaCursor}) {
+            v->ModoEjecucion(m);
+            BotonesComoSusComandos(*v, "modo " + std::to_string(m));
+        }
+        QVERIFY(!v->Boton("Run")->isEnabled());
+        v->EjecutarComando("mnuExeStop");
+        QVERIFY(v->Boton("Run")->isEnabled());
     }
 
     void disposicionConClaveDesconocida() {
@@ -416,9 +502,9 @@ private slots:
         QCOMPARE(Cuenta("Memoria.RefrescarCuadro"), 1);
         QCOMPARE(v->AnimacionMostrada(), int16_t(0));
 
-        // Mode 4 leaves Pausa and the buttons as they were.
+        // Mode 4 leaves Pausa as it was; Run and its button are off.
         v->ModoEjecucion(modo::kHastaCursor);
-        QVERIFY(!habil("mnuExePausa") && !habil("mnuExeRun") && boton("Run") && !boton("Pause"));
+        QVERIFY(!habil("mnuExePausa") && !habil("mnuExeRun") && !boton("Run") && !boton("Pause"));
         QCOMPARE(t->interval(), 1);
         QCOMPARE(v->BaseAnimacion(), int16_t(5));
 
@@ -544,8 +630,9 @@ private slots:
         QCOMPARE(QGuiApplication::clipboard()->text(), QString("00809800"));
         v->EjecutarComando("mnuDepCopiarCodigo");
         QCOMPARE(QGuiApplication::clipboard()->text(), QString("FFFFFFFF"));
-        // With the listing window hidden only the status text changes.
+        // With the listing window hidden the commands are off: nothing changes.
         QGuiApplication::clipboard()->setText("nada");
+        v->InfoBar("sin cambios");
         v->EjecutarComando("mnuWindowDASM");
         QVERIFY(!v->VistaAbierta(TipoVista::DASM) && !v->Boton("DASM")->isChecked());
         QVERIFY(!v->Accion("mnuDepCopiarMemPos")->isEnabled() && !v->Accion("mnuDepEstablecerPC")->isEnabled());
@@ -553,7 +640,7 @@ private slots:
         v->EjecutarComando("mnuDepEstablecerPC");
         QCOMPARE(QGuiApplication::clipboard()->text(), QString("nada"));
         QVERIFY(cuadros->mostrados.empty());
-        QCOMPARE(v->InfoBar(), std::string("Establece la posicion actual del cursor como instrucción siguiente"));
+        QCOMPARE(v->InfoBar(), std::string("sin cambios"));
         v->EjecutarComando("mnuWindowDASM");
         QVERIFY(v->VistaAbierta(TipoVista::DASM) && v->Accion("mnuDepCopiarMemPos")->isEnabled());
     }
@@ -567,7 +654,7 @@ private slots:
         QVERIFY(!gPasoSobre);
         QCOMPARE(v->ModoEjecucion(), int16_t(modo::kHastaCursor));
         QCOMPARE(v->InfoBar(), std::string("Ejecutando código hasta la posicion del cursor ..."));
-        QVERIFY(v->Boton("Run")->isEnabled());
+        QVERIFY(!v->Accion("mnuExeRun")->isEnabled() && !v->Boton("Run")->isEnabled());
         v->EjecutarComando("mnuExeStop");
     }
 
@@ -637,7 +724,7 @@ private slots:
         // A path that looks like markup is shown as it is, not as rich text.
         v->InfoBar("/datos/<b>x</b>.dsk");
         const QLabel* estado = v->Panel("Estado");
-        QVERIFY(estado->minimumSizeHint().width() >= estado->fontMetrics().horizontalAdvance("/datos/<b>x</b>.dsk"));
+        QVERIFY(estado->sizeHint().width() >= estado->fontMetrics().horizontalAdvance("/datos/<b>x</b>.dsk"));
         QStatusTipEvent consejo("un consejo del menú");
         QApplication::sendEvent(v.get(), &consejo);
         QVERIFY(v->Panel("Estado")->isVisible());
@@ -652,11 +739,7 @@ private slots:
     // Long status texts and paths neither widen a window the user sized nor
     // push the other panels out of sight: the panels cut them instead.
     void textosLargosNoEnsanchanLaVentana() {
-        ajustes->Poner("MainSettings", "Status", "0");
-        ajustes->Poner("MainSettings", "Width", "9000");
-        ajustes->Poner("MainSettings", "Height", "6000");
-        auto v = Abrir();
-        v->show();
+        auto v = AbrirNormal("9000", "6000");
         QVERIFY(QTest::qWaitForWindowExposed(v.get()));
         v->InfoBar("Ejecucion del código suspendida de manera temporal. Pulse <RUN> para continuar...");
         gFichDSK = "/home/usuario/proyectos/dsp/filtros/ejemplos/largos/" + std::string(60, 'x') + ".dsk";
@@ -666,6 +749,52 @@ private slots:
             QVERIFY2(v->Panel(p)->geometry().right() < v->statusBar()->width(), p);
         QCOMPARE(v->width(), 600);
         gFichDSK.clear();
+    }
+
+    // In a main window 500 pixels wide the panels stand side by side: each
+    // fixed panel keeps the width its text needs, the path gives way.
+    void barraDeEstadoEnUnaVentanaEstrecha() {
+        auto v = AbrirNormal("7500", "6000");
+        QVERIFY(QTest::qWaitForWindowExposed(v.get()));
+        gFichDSK = "/work/wt/ventana/tests/programs/bench_loop.dsk";
+        v->InfoBar("Leido el fichero DSK: " + gFichDSK);
+        gCiclos = 999996;
+        v->Refrescar();
+        QTest::qWait(50);
+        QCOMPARE(v->width(), 500);
+        const char* orden[] = {"Ani", "Estado", "Fichero", "ProcesadorDSP", "Ciclo", "Tiempo", "Frecuencia"};
+        for (size_t i = 0; i + 1 < std::size(orden); ++i)
+            QVERIFY2(v->Panel(orden[i])->geometry().right() < v->Panel(orden[i + 1])->geometry().left(), orden[i]);
+        QVERIFY(v->Panel("Frecuencia")->geometry().right() < v->statusBar()->width());
+        for (const char* p : {"ProcesadorDSP", "Ciclo", "Tiempo", "Frecuencia"})
+            QVERIFY2(v->Panel(p)->width() >= v->Panel(p)->sizeHint().width(), p);
+        // The path panel holds the whole path and shows its end.
+        QCOMPARE(Texto(*v, "Fichero"), gFichDSK);
+        const auto* fichero = dynamic_cast<const PanelEstado*>(v->Panel("Fichero"));
+        QVERIFY(fichero);
+        const QString mostrado = fichero->TextoMostrado();
+        QVERIFY2(mostrado.startsWith(QChar(0x2026)) && mostrado.size() > 4 &&
+                     QString::fromStdString(gFichDSK).endsWith(mostrado.mid(1)),
+                 qPrintable(mostrado));
+        QVERIFY(fichero->fontMetrics().horizontalAdvance(mostrado) <= fichero->contentsRect().width());
+        // Once there is room it shows it whole.
+        v->resize(1200, 400);
+        QTest::qWait(50);
+        QCOMPARE(fichero->TextoMostrado(), QString::fromStdString(gFichDSK));
+        gFichDSK.clear();
+        gCiclos = 0;
+    }
+
+    // Closing the main window leaves its child windows waiting for their
+    // deletion; destroying it then takes them down while it is still whole.
+    void vistasCerradasMuerenConLaVentanaEntera() {
+        auto v = Abrir();
+        v->close();
+        const frmMain* principal = v.get();
+        gPrincipalAlDestruirse.clear();
+        v.reset();
+        QCOMPARE(gPrincipalAlDestruirse.size(), size_t(kNumVistas));
+        for (const frmMain* p : gPrincipalAlDestruirse) QCOMPARE(p, principal);
     }
 
     void animacionDeLaBarra() {

@@ -138,7 +138,7 @@ private slots:
         QVERIFY(!EfectosDeModo(modo::kPasoSobre)->ejecutando && !EfectosDeModo(modo::kHastaCursor)->ejecutando);
         QCOMPARE(EfectosDeModo(modo::kPasoSobre)->menuRun, Cambio::Intacto);
         QCOMPARE(EfectosDeModo(modo::kHastaCursor)->menuPausa, Cambio::Intacto);
-        QCOMPARE(EfectosDeModo(modo::kHastaCursor)->botonRun, Cambio::Intacto);
+        QCOMPARE(EfectosDeModo(modo::kHastaCursor)->menuRun, Cambio::Deshabilitar);
         const int16_t bases[] = {1, 1, 9, 13, 5};
         for (int m = 0; m <= 4; ++m) QCOMPARE(EfectosDeModo(int16_t(m))->baseAnimacion, bases[m]);
         QVERIFY(ModoPorLotes(modo::kNormal) && ModoPorLotes(modo::kPasoSobre) && ModoPorLotes(modo::kHastaCursor));

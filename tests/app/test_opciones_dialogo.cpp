@@ -468,7 +468,8 @@ private slots:
         });
         const auto elegida = DialogosOpcionesQt().Fuente(nullptr, "Courier New", 12);
         QCOMPARE(elegida, (std::pair<std::string, float>("Courier New", 12)));
-        QVERIFY(QFontInfo(mostrada).fixedPitch());
+        // The face shown is the one the report prints in, whatever fonts are installed.
+        QCOMPARE(QFontInfo(mostrada).family(), QFontInfo(plataforma::FuenteInforme("Courier New", 12)).family());
         QCOMPARE(mostrada.pointSizeF(), 12.0);
         QVERIFY(!mostrada.bold() && !mostrada.italic());
 
@@ -541,9 +542,10 @@ private slots:
     void comandosDelMenu() {
         RegistrarVistasFalsas();
         DialogosFalsos comunes;
+        prueba::ImpresoraFalsa impresora;  // printing is on only with a printer
         auto v = VentanaNueva(comunes);
         EstablecerDialogosOpciones(&dialogos);
-        for (const char* item : {"mnuToolsOpciones", "mnuFileSalvEnt"}) QVERIFY2(v->Accion(item)->isEnabled(), item);
+        for (const char* item : {"mnuToolsOpciones", "mnuFileSalvEnt", "mnuFilePrint"}) QVERIFY2(v->Accion(item)->isEnabled(), item);
         struct Caso {
             const char* comando;
             int16_t modo;

@@ -67,6 +67,7 @@ class TestAuxDatos : public QObject {
         RegistrarAuxDatos([] { return new FrmAuxDatos; });
         auto m = VentanaNueva(dialogos_);
         LlenarTablas();
+        m->Accion("mnuVerAuxDat1")->setEnabled(true);  // as a load with these messages leaves it
         return m;
     }
 
