@@ -272,7 +272,7 @@ void CuadroErrorEscritura(const std::string& ruta) {
 // section reader can leave a line it does not own to the main loop.
 class Lector {
 public:
-    explicit Lector(std::vector<std::string> lineas) : lineas_(std::move(lineas)) {}
+    explicit Lector(const std::vector<std::string>& lineas) : lineas_(lineas) {}
     bool Leer(std::string& linea) {
         if (pos_ >= lineas_.size()) return false;
         linea = lineas_[pos_++];
@@ -283,7 +283,7 @@ public:
     }
 
 private:
-    std::vector<std::string> lineas_;
+    const std::vector<std::string>& lineas_;
     size_t pos_ = 0;
 };
 
@@ -405,11 +405,19 @@ int32_t RecuperarMemoria(Lector& lector, std::string& lineasBloques) {
     return bloques;
 }
 
+constexpr const char* kSeccionCodigo = "[CODIGO DESENSAMBLADO]";
+
+// The listing lines of a code section, up to its "[END]", each ended by CR LF.
+std::string TextoCodigo(Lector& lector) {
+    std::string contenido, linea;
+    while (lector.Leer(linea) && linea != "[END]") (contenido += linea) += "\r\n";
+    return contenido;
+}
+
 // Copies the listing lines up to "[END]" into entorno.dsk and loads it.
 // Returns the load result, or 1 when the copy could not be written.
 int16_t RecuperarCodigoDSK(Lector& lector, bool& copiaEscrita, std::string& rutaCopia) {
-    std::string contenido, linea;
-    while (lector.Leer(linea) && linea != "[END]") (contenido += linea) += "\r\n";
+    const std::string contenido = TextoCodigo(lector);
     const fs::path carpeta = CarpetaDatosUsuario();
     rutaCopia = (carpeta / "entorno.dsk").string();
     std::error_code ec;
@@ -516,6 +524,28 @@ void CuadroErrorApertura(int error) {
 
 std::string Entradas(const char* lista, int32_t n) {
     return std::string("     - ") + lista + ": " + Str(n) + " entradas cargadas" + kCR;
+}
+
+// Loads the listing copy of every code section, in file order, and gives each
+// one's results line. A listing load writes its words and its entry point, so
+// it goes before the registers and memory that the file holds.
+std::vector<std::string> RecuperarCodigos(const std::vector<std::string>& lineas) {
+    std::vector<std::string> resumenes;
+    Lector lector(lineas);
+    std::string linea;
+    while (lector.Leer(linea)) {
+        if (linea != kSeccionCodigo) continue;
+        Estado("50% - Recuperando Código Desensamblado ...");
+        bool escrita = false;
+        std::string copia;
+        if (RecuperarCodigoDSK(lector, escrita, copia) == 0)
+            resumenes.push_back(std::string("     - Código Desensamblado: carga satisfactoria") + kCR);
+        else if (!escrita)
+            resumenes.push_back("     - Código Desensamblado: no se pudo escribir el fichero " + copia + kCR);
+        else
+            resumenes.emplace_back();
+    }
+    return resumenes;
 }
 
 }  // namespace
@@ -675,7 +705,8 @@ void RecuperarEntorno(const std::string& ruta) {
         CuadroErrorApertura(error);
         return;
     }
-    Lector lector(PartirLineas(contenido));
+    const std::vector<std::string> lineas = PartirLineas(contenido);
+    Lector lector(lineas);
     std::string linea;
     if (error == kOtroContenido || !lector.Leer(linea) || linea != CabeceraEntorno()) {
         plataforma::MsgBox("Fichero ENT dañado o no es un fichero ENT", plataforma::Icono::Ninguno,
@@ -684,6 +715,8 @@ void RecuperarEntorno(const std::string& ruta) {
     }
     Estado("Recuperar Entorno");
     Estado("0% - Recuperando cabecera ...");
+    const std::vector<std::string> codigos = RecuperarCodigos(lineas);
+    size_t codigo = 0;
     std::string resultados;
     while (lector.Leer(linea)) {
         if (linea.compare(0, 3, ">>>") == 0) resultados += linea + kCR;
@@ -695,14 +728,9 @@ void RecuperarEntorno(const std::string& ruta) {
             std::string bloques;
             const int32_t n = RecuperarMemoria(lector, bloques);
             resultados += "     - Memoria: " + Str(n) + " Secciones Recuperadas: " + kCR + bloques;
-        } else if (linea == "[CODIGO DESENSAMBLADO]") {
-            Estado("50% - Recuperando Código Desensamblado ...");
-            bool escrita = false;
-            std::string copia;
-            if (RecuperarCodigoDSK(lector, escrita, copia) == 0)
-                resultados += std::string("     - Código Desensamblado: carga satisfactoria") + kCR;
-            else if (!escrita)
-                resultados += "     - Código Desensamblado: no se pudo escribir el fichero " + copia + kCR;
+        } else if (linea == kSeccionCodigo) {
+            TextoCodigo(lector);  // loaded already
+            if (codigo < codigos.size()) resultados += codigos[codigo++];
         } else if (linea == "[TABLA DE REFERENCIA]") {
             Estado("60% - Recuperando Tabla de Referencia ...");
             resultados += Entradas("Tabla de Referencia", RecuperarTablaRef(lector));

@@ -172,11 +172,13 @@ TEST_F(Entorno, RestoringTheCodeSectionLoadsTheListingCopy) {
     EXPECT_EQ(gFichDSK, copia);
     EXPECT_EQ(gFichASM, "");
     EXPECT_EQ(gEstadoDSK, 0);
-    // The listing's entry point and words win over the restored ones.
-    EXPECT_EQ(gRegistros->PC(), 0x809800);
+    // The listing is loaded first: the saved registers and words win over its
+    // entry point and its words.
+    EXPECT_EQ(gRegistros->PC(), 0x809802);
+    EXPECT_EQ(gDirEntrada, 0x809800);
     int32_t w = 0;
     gMemoria->Lee(w, 0x809801);
-    EXPECT_EQ(w, 0x08209805);
+    EXPECT_EQ(w, 1 * 1000 - 3);
     gMemoria->Lee(w, 0x809806);
     EXPECT_EQ(w, 6 * 1000 - 3);
     // Code lines whose text holds "ref" or "sect" were kept; the tables come from
@@ -192,6 +194,37 @@ TEST_F(Entorno, RestoringTheCodeSectionLoadsTheListingCopy) {
     const std::string& r = cuadros.mostrados[0].texto;
     EXPECT_NE(r.find("     - Código Desensamblado: carga satisfactoria\r"), std::string::npos);
     EXPECT_EQ(r.find(">>>> "), std::string::npos);  // listing lines are not header lines
+}
+
+// The file without its date line, which says when it was written.
+std::string SinFecha(std::string texto) {
+    const size_t p = texto.find("\r\n>>> Fecha: ");
+    if (p != std::string::npos) texto.erase(p, texto.find("\r\n", p + 2) - p);
+    return texto;
+}
+
+// Save, restore over a state the user changed since, save again: the same file
+// but for its date line.
+TEST_F(Entorno, SaveRestoreSaveGivesTheSameFileButForTheDate) {
+    EstadoPequeno();
+    gRegistros->PC(0x809803);
+    ASSERT_TRUE(SalvarEntorno(Ruta("a.ent")));
+    gRegistros->Reset();
+    for (int32_t i = 0; i < 16; ++i) gMemoria->Escribe(0x809800 + i, 7);
+    gTablaRef->Clear();
+    gMarcasRupt->Clear();
+    gPuntosRupt->Add(1, "otro");
+    EstablecerReloj([] {
+        FechaHora f = prueba::FechaFija();
+        f.hora = 17;
+        return f;
+    });
+    RecuperarEntorno(Ruta("a.ent"));
+    ASSERT_TRUE(SalvarEntorno(Ruta("b.ent")));
+    const std::string a = LeerTodo(Ruta("a.ent")), b = LeerTodo(Ruta("b.ent"));
+    EXPECT_NE(a, b);
+    EXPECT_EQ(SinFecha(a), SinFecha(b));
+    EXPECT_EQ(SinFecha(a).find(">>> Fecha"), std::string::npos);
 }
 
 TEST_F(Entorno, AListingCopyThatCannotBeWrittenIsReportedAndTheRestIsRead) {
