@@ -1014,9 +1014,8 @@ void frmMain::mnuFileRecEnt_Click() {
     const auto fichero = dialogos_->Abrir(
         this, {"Recuperar Entorno", "Ficheros de entorno (*.ent)|*.ent|Todos los archivos (*.*)|*.*", true});
     if (!fichero || fichero->empty()) return;
-    gEstadoDSK = -1;
-    RecuperarEntorno(*fichero);
-    Inicializar();
+    // A refused file leaves the listing, its result and the views as they were.
+    if (RecuperarEntorno(*fichero)) Inicializar();
 }
 
 void frmMain::mnuFilePageSetup_Click() {

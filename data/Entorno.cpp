@@ -698,12 +698,12 @@ bool SalvarEntorno(const std::string& ruta) {
     return true;
 }
 
-void RecuperarEntorno(const std::string& ruta) {
+bool RecuperarEntorno(const std::string& ruta) {
     std::string contenido;
     const int error = LeerFichero(ruta, contenido, CabeceraEntorno());
     if (error != 0 && error != kOtroContenido) {
         CuadroErrorApertura(error);
-        return;
+        return false;
     }
     const std::vector<std::string> lineas = PartirLineas(contenido);
     Lector lector(lineas);
@@ -711,8 +711,10 @@ void RecuperarEntorno(const std::string& ruta) {
     if (error == kOtroContenido || !lector.Leer(linea) || linea != CabeceraEntorno()) {
         plataforma::MsgBox("Fichero ENT dañado o no es un fichero ENT", plataforma::Icono::Ninguno,
                            plataforma::Botones::Aceptar, "Recuperar entorno", 10110);
-        return;
+        return false;
     }
+    // Accepted: the loaded listing gives way to the one the file may hold.
+    gEstadoDSK = -1;
     Estado("Recuperar Entorno");
     Estado("0% - Recuperando cabecera ...");
     const std::vector<std::string> codigos = RecuperarCodigos(lineas);
@@ -749,4 +751,5 @@ void RecuperarEntorno(const std::string& ruta) {
     plataforma::MsgBox(resultados, plataforma::Icono::Informacion, plataforma::Botones::Aceptar,
                        "Recuperar Entorno: Resultados");
     Estado("Entorno recuperado satisfactoriamente");
+    return true;
 }

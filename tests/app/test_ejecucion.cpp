@@ -347,6 +347,26 @@ private slots:
         QCOMPARE(MRU[1], mru1);  // the command itself leaves the recent files alone
     }
 
+    // An environment file of another version is refused and the listing stays
+    // loaded: its result and the views are as they were.
+    void entornoRechazadoNoCambiaNada() {
+        prueba::CuadrosFalsos cuadros;
+        auto v = Abrir();
+        v->CargaFichDSK(kProgramas + "factorial.dsk");
+        QCOMPARE(gEstadoDSK, int16_t(0));
+        dialogos.respuestas.push_back(
+            Fichero("otra.ent", ">>> Tarvix v1.0\r\n[REGISTROS]\r\n\"PC\",5\r\n"));
+        gLlamadas.clear();
+        cuadros.mostrados.clear();
+        v->EjecutarComando("mnuFileRecEnt");
+        QCOMPARE(cuadros.mostrados.size(), size_t(1));
+        QCOMPARE(cuadros.mostrados[0].texto, std::string("Fichero ENT dañado o no es un fichero ENT"));
+        QCOMPARE(gEstadoDSK, int16_t(0));
+        QCOMPARE(gFichDSK, kProgramas + "factorial.dsk");
+        QCOMPARE(gRegistros->PC(), 0x809800);
+        QVERIFY(gLlamadas.empty());
+    }
+
     // The one-instruction mode chosen in the options while a run with the
     // pipeline is stopped inside a loop: the run goes on from the first
     // instruction not yet executed and ends the loop as it should.

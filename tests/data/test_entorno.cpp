@@ -103,7 +103,8 @@ TEST_F(Entorno, SaveAndRestoreIntoAFreshStateGivesEverythingBack) {
     const std::vector<int32_t> palabras = PalabrasElegidas();
 
     CrearObjetosPrograma();
-    RecuperarEntorno(Ruta());
+    gEstadoDSK = 0;
+    EXPECT_TRUE(RecuperarEntorno(Ruta()));
 
     for (int32_t n = 0; n < 28; ++n) EXPECT_EQ(gRegistros->RegCPU(n, false).entero, antes.RegCPU(n, false).entero) << n;
     EXPECT_EQ(gRegistros->PC(), antes.PC());
@@ -263,9 +264,11 @@ TEST_F(Entorno, AFileOfAnotherVersionIsRefusedWithNothingChanged) {
         EscribirTodo(Ruta(), std::string(primera) + "\r\n[REGISTROS]\r\n\"PC\",77\r\n[LISTA DE PUNTOS DE RUPTURA]\r\n"
                                                      "1\r\n\"p\",5\r\n");
         gRegistros->PC(12);
+        gEstadoDSK = 0;
         cuadros.mostrados.clear();
         ventana.estados.clear();
-        RecuperarEntorno(Ruta());
+        EXPECT_FALSE(RecuperarEntorno(Ruta()));
+        EXPECT_EQ(gEstadoDSK, 0);
         EXPECT_EQ(gRegistros->PC(), 12);
         EXPECT_EQ(gPuntosRupt->count(), 0);
         ASSERT_EQ(cuadros.mostrados.size(), 1u);
@@ -288,7 +291,9 @@ TEST_F(Entorno, AFileThatIsNoEnvironmentIsRefusedWithoutReadingItAll) {
 }
 
 TEST_F(Entorno, AMissingFileGivesTheOpenErrorBox) {
-    RecuperarEntorno(Ruta("no_existe.ent"));
+    gEstadoDSK = 2;
+    EXPECT_FALSE(RecuperarEntorno(Ruta("no_existe.ent")));
+    EXPECT_EQ(gEstadoDSK, 2);
     ASSERT_EQ(cuadros.mostrados.size(), 1u);
     EXPECT_EQ(cuadros.mostrados[0].texto, "Error #  53 fue generado por Tarvix\rNo se ha encontrado el archivo");
     EXPECT_EQ(cuadros.mostrados[0].titulo, "Recuperar entorno");

@@ -115,6 +115,11 @@ TEST_F(LoteEntorno, RestoreWithNoCyclesSavesTheSameFileButForTheDate) {
     EXPECT_NE(estado.find("\nR2 0x40000000 0x00\n"), std::string::npos) << estado;
     EXPECT_NE(estado.find("\nCALLS 0\n"), std::string::npos) << estado;
     EXPECT_TRUE(fs::exists(carpeta / "datos" / "Tarvix" / "entorno.dsk"));
+
+    // A file that is refused ends the runner before the run and writes nothing.
+    EXPECT_EQ(Ejecutar(listado + " --restore " + listado + " --ent " + b.string() + ".otro", carpeta / "err.txt"), 4);
+    EXPECT_NE(Leer(carpeta / "err.txt").find("Fichero ENT dañado"), std::string::npos);
+    EXPECT_FALSE(fs::exists(b.string() + ".otro"));
 }
 
 TEST_F(LoteEntorno, AFileThatCannotBeWrittenEndsWithItsOwnStatus) {

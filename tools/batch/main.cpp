@@ -233,7 +233,10 @@ int main(int argc, char** argv) {
         return 2;
     }
     gFichDSK = o.listado;
-    if (!o.recuperar.empty()) RecuperarEntorno(o.recuperar);
+    if (!o.recuperar.empty() && !RecuperarEntorno(o.recuperar)) {
+        std::fprintf(stderr, "tarvix-batch: %s no es un fichero de entorno\n", o.recuperar.c_str());
+        return 4;
+    }
     for (int32_t p : o.puntos) gPuntosRupt->Add(p, "");
     for (const Marca& m : o.marcas) gMarcasRupt->Add(0, m.dir, m.comp, m.valor, 0, "");
 
