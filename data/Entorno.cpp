@@ -494,12 +494,14 @@ int32_t RecuperarPuntosRupt(Lector& lector) {
 
 int32_t RecuperarMarcasRupt(Lector& lector) {
     return RecuperarLista(lector, *gMarcasRupt, 6, [](const std::vector<Campo>& c) {
-        int32_t comp = 0, posMem = 0, operando = 0, tipo = 0;
-        int16_t tipoDatos = 0;
-        if (!c[0].comillas || !Entero32(c[1], comp) || !Entero32(c[2], posMem) || !Entero32(c[3], operando) ||
-            !Entero32(c[4], tipo) || !Entero16(c[5], tipoDatos))
+        // Comparison 0-5, operand kind 0-1 (value, address), display format 0-4.
+        int64_t comp = 0, tipo = 0, tipoDatos = 0;
+        int32_t posMem = 0, operando = 0;
+        if (!c[0].comillas || !Entero(c[1], 0, 5, comp) || !Entero32(c[2], posMem) || !Entero32(c[3], operando) ||
+            !Entero(c[4], 0, 1, tipo) || !Entero(c[5], 0, 4, tipoDatos))
             return false;
-        gMarcasRupt->Add(tipo, posMem, comp, operando, tipoDatos, c[0].texto);
+        gMarcasRupt->Add(static_cast<int32_t>(tipo), posMem, static_cast<int32_t>(comp), operando,
+                         static_cast<int16_t>(tipoDatos), c[0].texto);
         return true;
     });
 }

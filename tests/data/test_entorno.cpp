@@ -436,6 +436,30 @@ TEST_F(Entorno, DamagedFilesGiveTheirSummaryAndKeepWhatWasRead) {
     }
 }
 
+// A watch mark's kind (0-1), comparison (0-5) and display format (0-4) mean
+// nothing outside their ranges: such a record is damage and ends the list.
+TEST_F(Entorno, WatchMarkFieldsOutsideTheirMeaningAreDamage) {
+    const struct {
+        const char* registro;
+        bool admitido;
+    } casos[] = {
+        {"\"m\",0,1,2,0,0", true},           {"\"m\",5,-1,-2,1,4", true},
+        {"\"m\",6,1,2,0,0", false},          {"\"m\",-1,1,2,0,0", false},
+        {"\"m\",0,1,2,2,0", false},          {"\"m\",0,1,2,-1,0", false},
+        {"\"m\",0,1,2,2147483647,0", false}, {"\"m\",0,1,2,0,5", false},
+        {"\"m\",0,1,2,0,-1", false},
+    };
+    for (const auto& caso : casos) {
+        SCOPED_TRACE(caso.registro);
+        CrearObjetosPrograma();
+        EscribirTodo(Ruta(), CabeceraEntorno() + "\r\n[LISTA DE MARCAS DE RUPTURA]\r\n3\r\n\"antes\",1,7,8,1,2\r\n" +
+                                 caso.registro + "\r\n\"despues\",0,1,2,0,0\r\n");
+        RecuperarEntorno(Ruta());
+        ASSERT_EQ(gMarcasRupt->count(), caso.admitido ? 3 : 1);
+        EXPECT_EQ(gMarcasRupt->Item(1).Identificador(), "antes");
+    }
+}
+
 TEST_F(Entorno, AFailedWriteShowsTheBoxAndKeepsThePreviousFile) {
     EstadoPequeno();
     EscribirTodo(Ruta(), "anterior");
