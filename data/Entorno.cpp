@@ -30,6 +30,8 @@ std::function<FechaHora()> gReloj;
 std::string gCarpetaDatos;
 
 constexpr const char* kCR = "\r";
+constexpr const char* kSeccionCodigo = "[CODIGO DESENSAMBLADO]";
+constexpr const char* kFinCodigo = "[END]";  // ends the listing copy
 constexpr const char* kRegistrosResumenOk = "     - Registros: carga satisfactoria";
 constexpr const char* kRegistrosResumenMal = "     - Registros: carga incompleta";
 
@@ -405,12 +407,11 @@ int32_t RecuperarMemoria(Lector& lector, std::string& lineasBloques) {
     return bloques;
 }
 
-constexpr const char* kSeccionCodigo = "[CODIGO DESENSAMBLADO]";
 
 // The listing lines of a code section, up to its "[END]", each ended by CR LF.
 std::string TextoCodigo(Lector& lector) {
     std::string contenido, linea;
-    while (lector.Leer(linea) && linea != "[END]") (contenido += linea) += "\r\n";
+    while (lector.Leer(linea) && linea != kFinCodigo) (contenido += linea) += "\r\n";
     return contenido;
 }
 
@@ -654,9 +655,11 @@ bool SalvarEntorno(const std::string& ruta) {
     }
     if (DASM && ExisteFichero(gFichDSK)) {
         Estado("50% - Almacenando Código Desensamblado");
-        s.Linea("[CODIGO DESENSAMBLADO]");
-        for (const std::string& l : LineasListado(gFichDSK).value_or(std::vector<std::string>{})) s.Linea(l);
-        s.Linea("[END]");
+        s.Linea(kSeccionCodigo);
+        // A line "[END]", which the loader passes over, would end the section.
+        for (const std::string& l : LineasListado(gFichDSK).value_or(std::vector<std::string>{}))
+            if (l != kFinCodigo) s.Linea(l);
+        s.Linea(kFinCodigo);
         s.Blancas(2);
     }
     if (TablaRef) {

@@ -1,6 +1,7 @@
 // Writing and reading the environment file.
 #include "test_entorno_comun.h"
 #include "FifoAbierta.h"
+#include "data/LeerFichDSK.h"
 
 #include <csignal>
 #include <sys/resource.h>
@@ -226,6 +227,26 @@ TEST_F(Entorno, SaveRestoreSaveGivesTheSameFileButForTheDate) {
     EXPECT_NE(a, b);
     EXPECT_EQ(SinFecha(a), SinFecha(b));
     EXPECT_EQ(SinFecha(a).find(">>> Fecha"), std::string::npos);
+}
+
+// The loader passes over a listing line "[END]"; in the copy it would end the
+// code section, so it is left out and the lines after it come back.
+TEST_F(Entorno, AListingLineThatReadsEndIsLeftOutOfTheCopy) {
+    Registros = Memoria = TablaRef = TablaSect = ListaMarcasRupt = ListaPuntosRupt = false;
+    gFichDSK = (carpeta / "fin.dsk").string();
+    EscribirTodo(gFichDSK, ">>>> DSK3A C3x\r\n0x00809800 0x0C800000         NOP\r\n[END]\r\n"
+                           "0x00809801 0x0C800000         NOP\r\n[END] \r\n>>>> ENTRY 0x00809801\r\n");
+    ASSERT_EQ(LeerFichDSK(gFichDSK), 0);
+    ASSERT_EQ(gDatosFich->count(), 2);
+    ASSERT_TRUE(SalvarEntorno(Ruta()));
+    const std::string texto = LeerTodo(Ruta());
+    EXPECT_NE(texto.find("NOP\r\n0x00809801 0x0C800000         NOP\r\n[END] \r\n>>>> ENTRY 0x00809801\r\n[END]\r\n"),
+              std::string::npos);
+    CrearObjetosPrograma();
+    RecuperarEntorno(Ruta());
+    EXPECT_EQ(gEstadoDSK, 0);
+    EXPECT_EQ(gDatosFich->count(), 2);
+    EXPECT_EQ(gRegistros->PC(), 0x809801);
 }
 
 TEST_F(Entorno, AListingCopyThatCannotBeWrittenIsReportedAndTheRestIsRead) {
