@@ -268,6 +268,21 @@ void CuadroErrorEscritura(const std::string& ruta) {
                        10110, true);
 }
 
+// The file a path names: symbolic links are followed to their target, also
+// to one not there yet. Nothing when the links go round.
+std::optional<fs::path> FicheroNombrado(const fs::path& ruta) {
+    constexpr int kMaxEnlaces = 40;
+    fs::path p = ruta;
+    std::error_code ec;
+    for (int i = 0; i < kMaxEnlaces; ++i) {
+        if (!fs::is_symlink(p, ec)) return p;
+        const fs::path destino = fs::read_symlink(p, ec);
+        if (ec) return std::nullopt;
+        p = destino.is_absolute() ? destino : p.parent_path() / destino;
+    }
+    return std::nullopt;
+}
+
 // --- reading -------------------------------------------------------------------
 
 // The lines of the file being read, with one line of look-back so that a
@@ -625,15 +640,27 @@ bool NombreAdmitido(const std::string& nombre, const std::string& titulo) {
 }
 
 bool SalvarEntorno(const std::string& ruta) {
-    // Written beside the target first, so that a failure leaves the old file.
-    fs::path temporal = fs::path(ruta);
-    temporal += ".tmp~";
-    // A file the user may not write is not replaced either.
+    // The file is the one a link names (the link stays), and only a plain file
+    // or none yet; one the user may not write is not replaced either.
     std::error_code ec;
-    const bool protegido = fs::exists(ruta, ec) && access(ruta.c_str(), W_OK) != 0;
+    const std::optional<fs::path> destino = FicheroNombrado(ruta);
+    const fs::file_status estado = destino ? fs::status(*destino, ec) : fs::file_status{};
+    const bool existe = fs::exists(estado);
+    const bool admitido =
+        destino && (!existe || (fs::is_regular_file(estado) && access(destino->c_str(), W_OK) == 0));
+    // Written beside it first, so that a failure leaves the old file; the new
+    // one takes the old one's permission bits before anything is written.
+    fs::path temporal = destino.value_or(fs::path(ruta));
+    temporal += ".tmp~";
     std::ofstream fichero;
-    if (!protegido) fichero.open(temporal, std::ios::binary | std::ios::trunc);
-    if (!fichero.is_open()) {
+    if (admitido) fichero.open(temporal, std::ios::binary | std::ios::trunc);
+    std::error_code permisos;
+    if (fichero.is_open() && existe) fs::permissions(temporal, estado.permissions() & fs::perms::mask, permisos);
+    if (!fichero.is_open() || permisos) {
+        if (fichero.is_open()) {
+            fichero.close();
+            fs::remove(temporal, ec);
+        }
         CuadroErrorEscritura(ruta);
         return false;
     }
@@ -694,7 +721,7 @@ bool SalvarEntorno(const std::string& ruta) {
 
     fichero.write(s.Texto().data(), static_cast<std::streamsize>(s.Texto().size()));
     fichero.close();
-    if (fichero.fail() || (fs::rename(temporal, ruta, ec), ec)) {
+    if (fichero.fail() || (fs::rename(temporal, *destino, ec), ec)) {
         fs::remove(temporal, ec);
         CuadroErrorEscritura(ruta);
         return false;

@@ -5,6 +5,7 @@
 
 #include <csignal>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -524,6 +525,72 @@ TEST_F(Entorno, AFileTheUserMayNotWriteIsNotReplaced) {
     EXPECT_EQ(LeerTodo(Ruta()), "anterior");
     ASSERT_EQ(cuadros.mostrados.size(), 1u);
     EXPECT_EQ(cuadros.mostrados[0].titulo, "Salvar Entorno");
+}
+
+// Saving through a symbolic link (or a chain of them, or one that names a file
+// not there yet) writes the file it names and leaves the link; a replaced
+// file keeps its permission bits.
+TEST_F(Entorno, SavingThroughALinkWritesTheFileItNamesWithItsPermissions) {
+    namespace fs = std::filesystem;
+    EstadoPequeno();
+    const fs::path destino = carpeta / "sub" / "destino.ent";
+    fs::create_directories(destino.parent_path());
+    EscribirTodo(destino, "anterior");
+    fs::permissions(destino, fs::perms::owner_read | fs::perms::owner_write);
+    fs::create_symlink("sub/destino.ent", carpeta / "enlace.ent");
+    fs::create_symlink(carpeta / "enlace.ent", carpeta / "otro_enlace.ent");
+    fs::create_symlink("nuevo.ent", carpeta / "sub" / "suelto.ent");
+    EscribirTodo(carpeta / "propio.ent", "anterior");
+    fs::permissions(carpeta / "propio.ent", fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+    const struct {
+        fs::path ruta, escrito;
+        fs::perms permisos;
+    } casos[] = {
+        {carpeta / "enlace.ent", destino, fs::perms::owner_read | fs::perms::owner_write},
+        {carpeta / "otro_enlace.ent", destino, fs::perms::owner_read | fs::perms::owner_write},
+        {carpeta / "sub" / "suelto.ent", carpeta / "sub" / "nuevo.ent", fs::perms::unknown},
+        {carpeta / "propio.ent", carpeta / "propio.ent",
+         fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read},
+    };
+    for (const auto& caso : casos) {
+        SCOPED_TRACE(caso.ruta.string());
+        if (fs::exists(caso.escrito)) EscribirTodo(caso.escrito, "anterior");
+        ASSERT_TRUE(SalvarEntorno(caso.ruta.string()));
+        EXPECT_EQ(LeerTodo(caso.escrito), LeerTodo(prueba::Fixture("entorno_golden.ent")));
+        if (caso.permisos != fs::perms::unknown) {
+            EXPECT_EQ(fs::status(caso.escrito).permissions() & fs::perms::mask, caso.permisos);
+        }
+        EXPECT_EQ(fs::is_symlink(caso.ruta), caso.ruta != caso.escrito);
+    }
+    EXPECT_EQ(fs::read_symlink(carpeta / "enlace.ent"), fs::path("sub/destino.ent"));
+    EXPECT_TRUE(cuadros.mostrados.empty());
+}
+
+// A target that exists and is no plain file (a folder, a named pipe, a device,
+// also behind a link) or a link that names itself is refused with the
+// write-error box and left alone.
+TEST_F(Entorno, ATargetThatIsNoPlainFileIsRefused) {
+    namespace fs = std::filesystem;
+    EstadoPequeno();
+    fs::create_directories(carpeta / "carpeta.ent");
+    ASSERT_EQ(mkfifo((carpeta / "tubo.ent").c_str(), 0600), 0);
+    fs::create_symlink("/dev/null", carpeta / "nulo.ent");
+    fs::create_symlink("carpeta.ent", carpeta / "a_carpeta.ent");
+    fs::create_symlink("bucle.ent", carpeta / "bucle.ent");
+    for (const char* nombre : {"carpeta.ent", "tubo.ent", "nulo.ent", "a_carpeta.ent", "bucle.ent"}) {
+        SCOPED_TRACE(nombre);
+        cuadros.mostrados.clear();
+        const fs::file_status antes = fs::symlink_status(carpeta / nombre);
+        EXPECT_FALSE(SalvarEntorno(Ruta(nombre)));
+        ASSERT_EQ(cuadros.mostrados.size(), 1u);
+        EXPECT_EQ(cuadros.mostrados[0].texto,
+                  "Error en el proceso de escritura del entorno en el fichero <" + Ruta(nombre) + "> ");
+        EXPECT_EQ(cuadros.mostrados[0].titulo, "Salvar Entorno");
+        EXPECT_EQ(fs::symlink_status(carpeta / nombre).type(), antes.type());
+    }
+    EXPECT_TRUE(fs::is_empty(carpeta / "carpeta.ent"));
+    for (const auto& e : fs::directory_iterator(carpeta))
+        EXPECT_EQ(e.path().string().find(".tmp~"), std::string::npos) << e.path();
 }
 
 TEST_F(Entorno, ListingCopyLeavesOutOnlyReferenceAndSectionLines) {
