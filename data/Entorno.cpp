@@ -422,7 +422,6 @@ int32_t RecuperarMemoria(Lector& lector, std::string& lineasBloques) {
     return bloques;
 }
 
-
 // The listing lines of a code section, up to its "[END]", each ended by CR LF.
 std::string TextoCodigo(Lector& lector) {
     std::string contenido, linea;
