@@ -956,9 +956,9 @@ void frmMain::mnuExeInicializar_Click() {
         return;
     }
     if (!ExisteFichero(gFichDSK)) return;
-    ReiniciarProcesador();
     const std::string fichero = gFichDSK;
-    CargaFichDSK(fichero);
+    // A listing damaged since it was loaded is reported and nothing is reset.
+    if (!CargaFichDSK(fichero, true)) return;
     Inicializar();
     plataforma::Cuadros().MsgBox(CuadroAyuda(
         "Se ha realizado un reset al procesador DSP.\r  - Tipo: Modulo DSK.\r  - PC: Cargado <ENTRY> [$" +
@@ -969,17 +969,23 @@ void frmMain::mnuExeInicializar_Click() {
 // ---------------------------------------------------------------------------
 // Listings, recent files and environment
 
-void frmMain::CargaFichDSK(const std::string& fichero) {
-    gEstadoDSK = LeerFichDSK(fichero);
-    gFichDSK = fichero;
-    gFichASM = NombreFuente(fichero);
-    const MensajeCarga m = MensajeDeCarga(gEstadoDSK, fichero);
+bool frmMain::CargaFichDSK(const std::string& fichero, bool reiniciar) {
+    // The old program gives way only to a file that is accepted.
+    const std::optional<ListadoDSK> listado = LeerListadoDSK(fichero);
+    if (listado) {
+        if (reiniciar) ReiniciarProcesador();
+        gEstadoDSK = CargarListadoDSK(*listado);
+        gFichDSK = fichero;
+        gFichASM = NombreFuente(fichero);
+    }
+    const MensajeCarga m = MensajeDeCarga(listado ? gEstadoDSK : int16_t{-1}, fichero);
     InfoBar(m.estado);
     if (!m.texto.empty())
         plataforma::Cuadros().MsgBox(CuadroAyuda(m.texto, kTituloCarga, Icono::Exclamacion, m.ayuda));
-    Habilitar("mnuVerAuxDat1", gEstadoDSK >= 1 && gEstadoDSK <= 3);
+    if (listado) Habilitar("mnuVerAuxDat1", gEstadoDSK >= 1 && gEstadoDSK <= 3);
     ActualizarMRUFiles(fichero);
-    Inicializar();
+    if (listado) Inicializar();
+    return listado.has_value();
 }
 
 void frmMain::ActualizarMRUFiles(const std::string& fichero) {
@@ -1006,8 +1012,7 @@ void frmMain::AbrirListado(const std::string& fichero) {
             CuadroAyuda(TextoNoSeEncuentra(fichero), kTituloCarga, Icono::Exclamacion, 10060));
         return;
     }
-    if (ResetDSK) ReiniciarProcesador();
-    CargaFichDSK(fichero);
+    CargaFichDSK(fichero, ResetDSK);
 }
 
 void frmMain::mnuFileOpen_Click() {
@@ -1015,7 +1020,8 @@ void frmMain::mnuFileOpen_Click() {
     const auto fichero = dialogos_->Abrir(
         this, {kTituloCarga, "Ficheros ensamblados (*.dsk)|*.dsk|Todos los archivos (*.*)|*.*", false});
     if (!fichero || fichero->empty()) return;
-    gEstadoDSK = -1;
+    // A file not there leaves no listing loaded; a damaged one changes nothing.
+    if (!ExisteFichero(*fichero)) gEstadoDSK = -1;
     AbrirListado(*fichero);
 }
 
@@ -1029,9 +1035,8 @@ void frmMain::mnuFileRecEnt_Click() {
     const auto fichero = dialogos_->Abrir(
         this, {"Recuperar Entorno", "Ficheros de entorno (*.ent)|*.ent|Todos los archivos (*.*)|*.*", true});
     if (!fichero || fichero->empty()) return;
-    gEstadoDSK = -1;
-    RecuperarEntorno(*fichero);
-    Inicializar();
+    // A refused file leaves the listing, its result and the views as they were.
+    if (RecuperarEntorno(*fichero)) Inicializar();
 }
 
 void frmMain::mnuFilePageSetup_Click() {

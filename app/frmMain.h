@@ -47,7 +47,10 @@ public:
 
     void Refrescar();
     void Inicializar();
-    void CargaFichDSK(const std::string& fichero);
+    // Reads and checks the listing, then (with reiniciar, after a full reset)
+    // loads it and reports. A refused file is reported and changes nothing
+    // else: false.
+    bool CargaFichDSK(const std::string& fichero, bool reiniciar = false);
     void ActualizarMRUFiles(const std::string& fichero);
 
     int16_t ResultadoPopUpMenu() const { return resultadoPopUp_; }

@@ -30,6 +30,8 @@ std::function<FechaHora()> gReloj;
 std::string gCarpetaDatos;
 
 constexpr const char* kCR = "\r";
+constexpr const char* kSeccionCodigo = "[CODIGO DESENSAMBLADO]";
+constexpr const char* kFinCodigo = "[END]";  // ends the listing copy
 constexpr const char* kRegistrosResumenOk = "     - Registros: carga satisfactoria";
 constexpr const char* kRegistrosResumenMal = "     - Registros: carga incompleta";
 
@@ -266,13 +268,28 @@ void CuadroErrorEscritura(const std::string& ruta) {
                        10110, true);
 }
 
+// The file a path names: symbolic links are followed to their target, also
+// to one not there yet. Nothing when the links go round.
+std::optional<fs::path> FicheroNombrado(const fs::path& ruta) {
+    constexpr int kMaxEnlaces = 40;
+    fs::path p = ruta;
+    std::error_code ec;
+    for (int i = 0; i < kMaxEnlaces; ++i) {
+        if (!fs::is_symlink(p, ec)) return p;
+        const fs::path destino = fs::read_symlink(p, ec);
+        if (ec) return std::nullopt;
+        p = destino.is_absolute() ? destino : p.parent_path() / destino;
+    }
+    return std::nullopt;
+}
+
 // --- reading -------------------------------------------------------------------
 
 // The lines of the file being read, with one line of look-back so that a
 // section reader can leave a line it does not own to the main loop.
 class Lector {
 public:
-    explicit Lector(std::vector<std::string> lineas) : lineas_(std::move(lineas)) {}
+    explicit Lector(const std::vector<std::string>& lineas) : lineas_(lineas) {}
     bool Leer(std::string& linea) {
         if (pos_ >= lineas_.size()) return false;
         linea = lineas_[pos_++];
@@ -283,7 +300,7 @@ public:
     }
 
 private:
-    std::vector<std::string> lineas_;
+    const std::vector<std::string>& lineas_;
     size_t pos_ = 0;
 };
 
@@ -405,11 +422,17 @@ int32_t RecuperarMemoria(Lector& lector, std::string& lineasBloques) {
     return bloques;
 }
 
+// The listing lines of a code section, up to its "[END]", each ended by CR LF.
+std::string TextoCodigo(Lector& lector) {
+    std::string contenido, linea;
+    while (lector.Leer(linea) && linea != kFinCodigo) (contenido += linea) += "\r\n";
+    return contenido;
+}
+
 // Copies the listing lines up to "[END]" into entorno.dsk and loads it.
 // Returns the load result, or 1 when the copy could not be written.
 int16_t RecuperarCodigoDSK(Lector& lector, bool& copiaEscrita, std::string& rutaCopia) {
-    std::string contenido, linea;
-    while (lector.Leer(linea) && linea != "[END]") (contenido += linea) += "\r\n";
+    const std::string contenido = TextoCodigo(lector);
     const fs::path carpeta = CarpetaDatosUsuario();
     rutaCopia = (carpeta / "entorno.dsk").string();
     std::error_code ec;
@@ -486,12 +509,14 @@ int32_t RecuperarPuntosRupt(Lector& lector) {
 
 int32_t RecuperarMarcasRupt(Lector& lector) {
     return RecuperarLista(lector, *gMarcasRupt, 6, [](const std::vector<Campo>& c) {
-        int32_t comp = 0, posMem = 0, operando = 0, tipo = 0;
-        int16_t tipoDatos = 0;
-        if (!c[0].comillas || !Entero32(c[1], comp) || !Entero32(c[2], posMem) || !Entero32(c[3], operando) ||
-            !Entero32(c[4], tipo) || !Entero16(c[5], tipoDatos))
+        // Comparison 0-5, operand kind 0-1 (value, address), display format 0-4.
+        int64_t comp = 0, tipo = 0, tipoDatos = 0;
+        int32_t posMem = 0, operando = 0;
+        if (!c[0].comillas || !Entero(c[1], 0, 5, comp) || !Entero32(c[2], posMem) || !Entero32(c[3], operando) ||
+            !Entero(c[4], 0, 1, tipo) || !Entero(c[5], 0, 4, tipoDatos))
             return false;
-        gMarcasRupt->Add(tipo, posMem, comp, operando, tipoDatos, c[0].texto);
+        gMarcasRupt->Add(static_cast<int32_t>(tipo), posMem, static_cast<int32_t>(comp), operando,
+                         static_cast<int16_t>(tipoDatos), c[0].texto);
         return true;
     });
 }
@@ -516,6 +541,28 @@ void CuadroErrorApertura(int error) {
 
 std::string Entradas(const char* lista, int32_t n) {
     return std::string("     - ") + lista + ": " + Str(n) + " entradas cargadas" + kCR;
+}
+
+// Loads the listing copy of every code section, in file order, and gives each
+// one's results line. A listing load writes its words and its entry point, so
+// it goes before the registers and memory that the file holds.
+std::vector<std::string> RecuperarCodigos(const std::vector<std::string>& lineas) {
+    std::vector<std::string> resumenes;
+    Lector lector(lineas);
+    std::string linea;
+    while (lector.Leer(linea)) {
+        if (linea != kSeccionCodigo) continue;
+        Estado("50% - Recuperando Código Desensamblado ...");
+        bool escrita = false;
+        std::string copia;
+        if (RecuperarCodigoDSK(lector, escrita, copia) == 0)
+            resumenes.push_back(std::string("     - Código Desensamblado: carga satisfactoria") + kCR);
+        else if (!escrita)
+            resumenes.push_back("     - Código Desensamblado: no se pudo escribir el fichero " + copia + kCR);
+        else
+            resumenes.emplace_back();
+    }
+    return resumenes;
 }
 
 }  // namespace
@@ -592,15 +639,27 @@ bool NombreAdmitido(const std::string& nombre, const std::string& titulo) {
 }
 
 bool SalvarEntorno(const std::string& ruta) {
-    // Written beside the target first, so that a failure leaves the old file.
-    fs::path temporal = fs::path(ruta);
-    temporal += ".tmp~";
-    // A file the user may not write is not replaced either.
+    // The file is the one a link names (the link stays), and only a plain file
+    // or none yet; one the user may not write is not replaced either.
     std::error_code ec;
-    const bool protegido = fs::exists(ruta, ec) && access(ruta.c_str(), W_OK) != 0;
+    const std::optional<fs::path> destino = FicheroNombrado(ruta);
+    const fs::file_status estado = destino ? fs::status(*destino, ec) : fs::file_status{};
+    const bool existe = fs::exists(estado);
+    const bool admitido =
+        destino && (!existe || (fs::is_regular_file(estado) && access(destino->c_str(), W_OK) == 0));
+    // Written beside it first, so that a failure leaves the old file; the new
+    // one takes the old one's permission bits before anything is written.
+    fs::path temporal = destino.value_or(fs::path(ruta));
+    temporal += ".tmp~";
     std::ofstream fichero;
-    if (!protegido) fichero.open(temporal, std::ios::binary | std::ios::trunc);
-    if (!fichero.is_open()) {
+    if (admitido) fichero.open(temporal, std::ios::binary | std::ios::trunc);
+    std::error_code permisos;
+    if (fichero.is_open() && existe) fs::permissions(temporal, estado.permissions() & fs::perms::mask, permisos);
+    if (!fichero.is_open() || permisos) {
+        if (fichero.is_open()) {
+            fichero.close();
+            fs::remove(temporal, ec);
+        }
         CuadroErrorEscritura(ruta);
         return false;
     }
@@ -622,9 +681,11 @@ bool SalvarEntorno(const std::string& ruta) {
     }
     if (DASM && ExisteFichero(gFichDSK)) {
         Estado("50% - Almacenando Código Desensamblado");
-        s.Linea("[CODIGO DESENSAMBLADO]");
-        for (const std::string& l : LineasListado(gFichDSK).value_or(std::vector<std::string>{})) s.Linea(l);
-        s.Linea("[END]");
+        s.Linea(kSeccionCodigo);
+        // A line "[END]", which the loader passes over, would end the section.
+        for (const std::string& l : LineasListado(gFichDSK).value_or(std::vector<std::string>{}))
+            if (l != kFinCodigo) s.Linea(l);
+        s.Linea(kFinCodigo);
         s.Blancas(2);
     }
     if (TablaRef) {
@@ -659,7 +720,7 @@ bool SalvarEntorno(const std::string& ruta) {
 
     fichero.write(s.Texto().data(), static_cast<std::streamsize>(s.Texto().size()));
     fichero.close();
-    if (fichero.fail() || (fs::rename(temporal, ruta, ec), ec)) {
+    if (fichero.fail() || (fs::rename(temporal, *destino, ec), ec)) {
         fs::remove(temporal, ec);
         CuadroErrorEscritura(ruta);
         return false;
@@ -668,22 +729,27 @@ bool SalvarEntorno(const std::string& ruta) {
     return true;
 }
 
-void RecuperarEntorno(const std::string& ruta) {
+bool RecuperarEntorno(const std::string& ruta) {
     std::string contenido;
     const int error = LeerFichero(ruta, contenido, CabeceraEntorno());
     if (error != 0 && error != kOtroContenido) {
         CuadroErrorApertura(error);
-        return;
+        return false;
     }
-    Lector lector(PartirLineas(contenido));
+    const std::vector<std::string> lineas = PartirLineas(contenido);
+    Lector lector(lineas);
     std::string linea;
     if (error == kOtroContenido || !lector.Leer(linea) || linea != CabeceraEntorno()) {
         plataforma::MsgBox("Fichero ENT dañado o no es un fichero ENT", plataforma::Icono::Ninguno,
                            plataforma::Botones::Aceptar, "Recuperar entorno", 10110);
-        return;
+        return false;
     }
+    // Accepted: the loaded listing gives way to the one the file may hold.
+    gEstadoDSK = -1;
     Estado("Recuperar Entorno");
     Estado("0% - Recuperando cabecera ...");
+    const std::vector<std::string> codigos = RecuperarCodigos(lineas);
+    size_t codigo = 0;
     std::string resultados;
     while (lector.Leer(linea)) {
         if (linea.compare(0, 3, ">>>") == 0) resultados += linea + kCR;
@@ -695,14 +761,9 @@ void RecuperarEntorno(const std::string& ruta) {
             std::string bloques;
             const int32_t n = RecuperarMemoria(lector, bloques);
             resultados += "     - Memoria: " + Str(n) + " Secciones Recuperadas: " + kCR + bloques;
-        } else if (linea == "[CODIGO DESENSAMBLADO]") {
-            Estado("50% - Recuperando Código Desensamblado ...");
-            bool escrita = false;
-            std::string copia;
-            if (RecuperarCodigoDSK(lector, escrita, copia) == 0)
-                resultados += std::string("     - Código Desensamblado: carga satisfactoria") + kCR;
-            else if (!escrita)
-                resultados += "     - Código Desensamblado: no se pudo escribir el fichero " + copia + kCR;
+        } else if (linea == kSeccionCodigo) {
+            TextoCodigo(lector);  // loaded already
+            if (codigo < codigos.size()) resultados += codigos[codigo++];
         } else if (linea == "[TABLA DE REFERENCIA]") {
             Estado("60% - Recuperando Tabla de Referencia ...");
             resultados += Entradas("Tabla de Referencia", RecuperarTablaRef(lector));
@@ -721,4 +782,5 @@ void RecuperarEntorno(const std::string& ruta) {
     plataforma::MsgBox(resultados, plataforma::Icono::Informacion, plataforma::Botones::Aceptar,
                        "Recuperar Entorno: Resultados");
     Estado("Entorno recuperado satisfactoriamente");
+    return true;
 }

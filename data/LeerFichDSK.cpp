@@ -155,30 +155,8 @@ std::optional<std::string> LeerListado(const std::string& ruta) {
     return texto;
 }
 
-struct Mensaje {
-    int32_t linea;
-    int32_t tipo;
-    std::string texto;
-};
-struct Referencia {
-    std::string identificador;
-    int32_t contenido;
-    int16_t tipo;
-    int16_t dirAble;
-};
-struct Seccion {
-    std::string identificador;
-    int32_t ini, fin, longitud;
-};
-
-// Everything a listing gives, gathered before anything is changed.
-struct Carga {
-    std::vector<Linea> lineas;  // word and no-code lines, in file order
-    std::vector<Mensaje> mensajes;
-    std::vector<Referencia> referencias;
-    std::vector<Seccion> secciones;
-    std::optional<int32_t> entrada;  // the last entry-point line
-};
+using Referencia = ListadoDSK::Referencia;
+using Seccion = ListadoDSK::Seccion;
 
 std::optional<Referencia> LeerReferencia(string_view s) {
     const std::size_t p = Buscar(s, "0x");
@@ -205,7 +183,7 @@ std::optional<Seccion> LeerSeccion(string_view s) {
 }
 
 // Reads the lines after the first; false when a word line is damaged.
-bool Analizar(const std::vector<string_view>& lineas, Carga& c) {
+bool Analizar(const std::vector<string_view>& lineas, ListadoDSK& c) {
     int32_t pasada = 1;
     for (std::size_t i = 1; i < lineas.size(); ++i) {
         string_view s = lineas[i];
@@ -213,8 +191,8 @@ bool Analizar(const std::vector<string_view>& lineas, Carga& c) {
         switch (l.tipo) {
             case TipoLinea::Ignorada: continue;
             case TipoLinea::Danada: return false;
-            case TipoLinea::Palabra:
-            case TipoLinea::SinCodigo: c.lineas.push_back(l); continue;
+            case TipoLinea::Palabra: c.lineas.push_back({true, l.direccion, l.palabra, TextoUtf8(l.texto)}); continue;
+            case TipoLinea::SinCodigo: c.lineas.push_back({false, -1, 0, TextoUtf8(l.texto)}); continue;
             case TipoLinea::Ensamblador: break;
         }
         if (const std::size_t e = Buscar(s, "ERROR")) {
@@ -241,26 +219,23 @@ bool Analizar(const std::vector<string_view>& lineas, Carga& c) {
 
 }  // namespace
 
-int16_t LeerFichDSK(const std::string& ruta) {
+std::optional<ListadoDSK> LeerListadoDSK(const std::string& ruta) {
+    const auto texto = LeerListado(ruta);
+    if (!texto) return std::nullopt;
+    ListadoDSK c;
+    if (!Analizar(Lineas(*texto), c)) return std::nullopt;
+    return c;
+}
+
+int16_t CargarListadoDSK(const ListadoDSK& c) {
     gTablaSect->Clear();
     gTablaRef->Clear();
     gErrDSK->Clear();
     gDatosFich->Clear();
-
-    const auto texto = LeerListado(ruta);
-    if (!texto) return -1;
-    const auto lineas = Lineas(*texto);
-    Carga c;
-    if (!Analizar(lineas, c)) return -1;
-
     int16_t resultado = 0;
-    for (const Linea& l : c.lineas) {
-        if (l.tipo == TipoLinea::Palabra) {
-            if (gMemoria->Escribe(l.direccion, l.palabra) != 0) resultado = 3;
-            gDatosFich->Add(l.direccion, l.palabra, TextoUtf8(l.texto));
-        } else {
-            gDatosFich->Add(-1, 0, TextoUtf8(l.texto));
-        }
+    for (const auto& l : c.lineas) {
+        if (l.palabra && gMemoria->Escribe(l.direccion, l.contenido) != 0) resultado = 3;
+        gDatosFich->Add(l.direccion, l.contenido, l.texto);
     }
     for (const auto& m : c.mensajes) gErrDSK->Add(m.linea, m.tipo, m.texto);
     for (const auto& r : c.referencias) gTablaRef->Add(r.identificador, r.contenido, r.tipo, r.dirAble);
@@ -272,4 +247,9 @@ int16_t LeerFichDSK(const std::string& ruta) {
     if (gErrDSK->NumWarnings() != 0) resultado = 2;
     if (gErrDSK->NumErrores() != 0) resultado = 1;
     return resultado;
+}
+
+int16_t LeerFichDSK(const std::string& ruta) {
+    const auto listado = LeerListadoDSK(ruta);
+    return listado ? CargarListadoDSK(*listado) : -1;
 }

@@ -10,6 +10,7 @@
 
 #include "app/LogicaOpciones.h"
 #include "app/frmMain.h"
+#include "core/ClassMemoria.h"
 #include "core/ClassRegistrosCPU.h"
 #include "data/DatosPrograma.h"
 #include "data/Entorno.h"
@@ -105,11 +106,17 @@ private slots:
         auto v = Abrir();
         const std::string ruta = Fichero("prueba.DSK", contenido.toStdString());
         const QString r = QString::fromStdString(ruta);
+        // A refused file leaves the loaded listing, its names and the views.
+        const bool aceptado = resultado != -1;
+        gEstadoDSK = 0;
+        gFichDSK = "antes.dsk";
+        gFichASM = "antes.asm";
+        const QString panel = v->Panel("Fichero")->text();
         gLlamadas.clear();
         v->CargaFichDSK(ruta);
-        QCOMPARE(int(gEstadoDSK), resultado);
-        QCOMPARE(gFichDSK, ruta);
-        QCOMPARE(gFichASM, ruta.substr(0, ruta.size() - 4) + ".asm");
+        QCOMPARE(int(gEstadoDSK), aceptado ? resultado : 0);
+        QCOMPARE(gFichDSK, aceptado ? ruta : std::string("antes.dsk"));
+        QCOMPARE(gFichASM, aceptado ? ruta.substr(0, ruta.size() - 4) + ".asm" : std::string("antes.asm"));
         QCOMPARE(QString::fromStdString(v->InfoBar()), QString(estado).replace("%1", r));
         if (cuadro.isEmpty()) {
             QVERIFY(cuadros.mostrados.empty());
@@ -123,9 +130,70 @@ private slots:
         QCOMPARE(v->Accion("mnuVerAuxDat1")->isEnabled(), resultado > 0);
         QCOMPARE(MRU[1], ruta);  // also a file that is not a listing
         QCOMPARE(v->Accion("mnuFileMRU1")->text(), r);
-        QCOMPARE(v->Panel("Fichero")->text(), r);
-        QCOMPARE(Cuenta("DASM.Inicializar"), 1);
-        QCOMPARE(Cuenta("Memoria.Refrescar"), 1);
+        QCOMPARE(v->Panel("Fichero")->text(), aceptado ? r : panel);
+        QCOMPARE(Cuenta("DASM.Inicializar"), aceptado ? 1 : 0);
+        QCOMPARE(Cuenta("Memoria.Refrescar"), aceptado ? 1 : 0);
+    }
+
+    // A listing found damaged, opened with the reset on, after a few steps of
+    // another: registers, cycles, memory, tables and views stay as they were;
+    // only the box, the status text and the recent files tell of it.
+    void listadoRechazadoNoCambiaNada_data() {
+        QTest::addColumn<QString>("contenido");
+        QTest::addColumn<bool>("reciente");
+        const QString cuerpo = "0x00809800 0x0C800000         NOP\r\n>>>> ENTRY 0x00809800\r\n";
+        QTest::newRow("primera linea, Cargar") << ">>>> DSK3A C3\r\n" + cuerpo << false;
+        QTest::newRow("primera linea, reciente") << ">>>> DSK3A C3\r\n" + cuerpo << true;
+        QTest::newRow("palabra, Cargar") << ">>>> DSK3A C3x\r\n" + cuerpo + "0x00809801 0x0000000G x\r\n" << false;
+    }
+    void listadoRechazadoNoCambiaNada() {
+        QFETCH(QString, contenido);
+        QFETCH(bool, reciente);
+        prueba::CuadrosFalsos cuadros;
+        ResetDSK = true;
+        auto v = Abrir();
+        const std::string factorial = kProgramas + "factorial.dsk";
+        v->CargaFichDSK(factorial);
+        for (int i = 0; i < 6; ++i) v->EjecutarComando("mnuDepStep");
+        gPuntosRupt->Add(0x809805, "bp");
+        const ClassRegistrosCPU registros = *gRegistros;
+        const auto ciclos = gCiclos;
+        int32_t palabra = 0;
+        gMemoria->Lee(palabra, 0x809800);
+        const int32_t lineas = gDatosFich->count(), refs = gTablaRef->count(), sects = gTablaSect->count();
+        const std::string danado = Fichero("danado.dsk", contenido.toStdString());
+        const QString panel = v->Panel("Fichero")->text();
+        gLlamadas.clear();
+        cuadros.mostrados.clear();
+        if (reciente) {
+            MRU[2] = danado;
+            v->EjecutarComando("mnuFileMRU2");
+        } else {
+            dialogos.respuestas.push_back(danado);
+            v->EjecutarComando("mnuFileOpen");
+        }
+        QCOMPARE(cuadros.mostrados.size(), size_t(1));
+        QCOMPARE(cuadros.mostrados[0].texto, "El fichero <" + danado + "> esta dañado");
+        QCOMPARE(v->InfoBar(), "El fichero " + danado + " está dañado");
+        for (int16_t n = 0; n < 28; ++n)
+            QCOMPARE(gRegistros->RegCPU(n, false).entero, registros.RegCPU(n, false).entero);
+        for (int16_t i = 0; i < 8; ++i) QVERIFY(gRegistros->R(i) == registros.R(i));
+        QCOMPARE(gRegistros->PC(), registros.PC());
+        QVERIFY(gRegistros->PC() != 0x809800);
+        QCOMPARE(gCiclos, ciclos);
+        int32_t ahora = 0;
+        gMemoria->Lee(ahora, 0x809800);
+        QCOMPARE(ahora, palabra);
+        QCOMPARE(gEstadoDSK, int16_t(0));
+        QCOMPARE(gFichDSK, factorial);
+        QCOMPARE(gFichASM, kProgramas + "factorial.asm");
+        QCOMPARE(gDatosFich->count(), lineas);
+        QCOMPARE(gTablaRef->count(), refs);
+        QCOMPARE(gTablaSect->count(), sects);
+        QCOMPARE(gPuntosRupt->count(), 1);
+        QVERIFY(gLlamadas.empty());  // no view rebuilt or refreshed
+        QCOMPARE(v->Panel("Fichero")->text(), panel);
+        QCOMPARE(MRU[1], danado);
     }
 
     void abrirConReinicio() {
@@ -318,6 +386,29 @@ private slots:
         QCOMPARE(Cuenta("DASM.Inicializar"), 2);  // by the load and by the reset
     }
 
+    // The DSK-module reset of a listing damaged since it was loaded reports it
+    // and resets nothing.
+    void reinicioConElListadoDanado() {
+        prueba::CuadrosFalsos cuadros;
+        auto v = Abrir();
+        TipoReset = 0;
+        const std::string ruta = Fichero("cambia.dsk", ">>>> DSK3A C3x\r\n0x00809800 0x0C800000         NOP\r\n"
+                                                       "0x00809801 0x0C800000         NOP\r\n"
+                                                       ">>>> ENTRY 0x00809800\r\n");
+        v->CargaFichDSK(ruta);
+        v->EjecutarComando("mnuDepStep");
+        Fichero("cambia.dsk", ">>>> DSK3A\r\n");
+        gLlamadas.clear();
+        v->EjecutarComando("mnuExeInicializar");
+        QCOMPARE(cuadros.mostrados.size(), size_t(1));
+        QCOMPARE(cuadros.mostrados[0].texto, "El fichero <" + ruta + "> esta dañado");
+        QCOMPARE(gRegistros->PC(), 0x809801);
+        QCOMPARE(gCiclos, 4);
+        QCOMPARE(gEstadoDSK, int16_t(0));
+        QCOMPARE(gDatosFich->count(), 2);
+        QVERIFY(gLlamadas.empty());
+    }
+
     void recuperarEntorno() {
         prueba::CuadrosFalsos cuadros;
         auto v = Abrir();
@@ -345,6 +436,26 @@ private slots:
         QCOMPARE(cuadros.mostrados.back().titulo, std::string("Recuperar Entorno: Resultados"));
         QVERIFY(Cuenta("DASM.Inicializar") >= 1);
         QCOMPARE(MRU[1], mru1);  // the command itself leaves the recent files alone
+    }
+
+    // An environment file of another version is refused and the listing stays
+    // loaded: its result and the views are as they were.
+    void entornoRechazadoNoCambiaNada() {
+        prueba::CuadrosFalsos cuadros;
+        auto v = Abrir();
+        v->CargaFichDSK(kProgramas + "factorial.dsk");
+        QCOMPARE(gEstadoDSK, int16_t(0));
+        dialogos.respuestas.push_back(
+            Fichero("otra.ent", ">>> Tarvix v1.0\r\n[REGISTROS]\r\n\"PC\",5\r\n"));
+        gLlamadas.clear();
+        cuadros.mostrados.clear();
+        v->EjecutarComando("mnuFileRecEnt");
+        QCOMPARE(cuadros.mostrados.size(), size_t(1));
+        QCOMPARE(cuadros.mostrados[0].texto, std::string("Fichero ENT dañado o no es un fichero ENT"));
+        QCOMPARE(gEstadoDSK, int16_t(0));
+        QCOMPARE(gFichDSK, kProgramas + "factorial.dsk");
+        QCOMPARE(gRegistros->PC(), 0x809800);
+        QVERIFY(gLlamadas.empty());
     }
 
     // The one-instruction mode chosen in the options while a run with the

@@ -1,9 +1,11 @@
 // Writing and reading the environment file.
 #include "test_entorno_comun.h"
 #include "FifoAbierta.h"
+#include "data/LeerFichDSK.h"
 
 #include <csignal>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -103,7 +105,8 @@ TEST_F(Entorno, SaveAndRestoreIntoAFreshStateGivesEverythingBack) {
     const std::vector<int32_t> palabras = PalabrasElegidas();
 
     CrearObjetosPrograma();
-    RecuperarEntorno(Ruta());
+    gEstadoDSK = 0;
+    EXPECT_TRUE(RecuperarEntorno(Ruta()));
 
     for (int32_t n = 0; n < 28; ++n) EXPECT_EQ(gRegistros->RegCPU(n, false).entero, antes.RegCPU(n, false).entero) << n;
     EXPECT_EQ(gRegistros->PC(), antes.PC());
@@ -172,11 +175,13 @@ TEST_F(Entorno, RestoringTheCodeSectionLoadsTheListingCopy) {
     EXPECT_EQ(gFichDSK, copia);
     EXPECT_EQ(gFichASM, "");
     EXPECT_EQ(gEstadoDSK, 0);
-    // The listing's entry point and words win over the restored ones.
-    EXPECT_EQ(gRegistros->PC(), 0x809800);
+    // The listing is loaded first: the saved registers and words win over its
+    // entry point and its words.
+    EXPECT_EQ(gRegistros->PC(), 0x809802);
+    EXPECT_EQ(gDirEntrada, 0x809800);
     int32_t w = 0;
     gMemoria->Lee(w, 0x809801);
-    EXPECT_EQ(w, 0x08209805);
+    EXPECT_EQ(w, 1 * 1000 - 3);
     gMemoria->Lee(w, 0x809806);
     EXPECT_EQ(w, 6 * 1000 - 3);
     // Code lines whose text holds "ref" or "sect" were kept; the tables come from
@@ -192,6 +197,57 @@ TEST_F(Entorno, RestoringTheCodeSectionLoadsTheListingCopy) {
     const std::string& r = cuadros.mostrados[0].texto;
     EXPECT_NE(r.find("     - Código Desensamblado: carga satisfactoria\r"), std::string::npos);
     EXPECT_EQ(r.find(">>>> "), std::string::npos);  // listing lines are not header lines
+}
+
+// The file without its date line, which says when it was written.
+std::string SinFecha(std::string texto) {
+    const size_t p = texto.find("\r\n>>> Fecha: ");
+    if (p != std::string::npos) texto.erase(p, texto.find("\r\n", p + 2) - p);
+    return texto;
+}
+
+// Save, restore over a state the user changed since, save again: the same file
+// but for its date line.
+TEST_F(Entorno, SaveRestoreSaveGivesTheSameFileButForTheDate) {
+    EstadoPequeno();
+    gRegistros->PC(0x809803);
+    ASSERT_TRUE(SalvarEntorno(Ruta("a.ent")));
+    gRegistros->Reset();
+    for (int32_t i = 0; i < 16; ++i) gMemoria->Escribe(0x809800 + i, 7);
+    gTablaRef->Clear();
+    gMarcasRupt->Clear();
+    gPuntosRupt->Add(1, "otro");
+    EstablecerReloj([] {
+        FechaHora f = prueba::FechaFija();
+        f.hora = 17;
+        return f;
+    });
+    RecuperarEntorno(Ruta("a.ent"));
+    ASSERT_TRUE(SalvarEntorno(Ruta("b.ent")));
+    const std::string a = LeerTodo(Ruta("a.ent")), b = LeerTodo(Ruta("b.ent"));
+    EXPECT_NE(a, b);
+    EXPECT_EQ(SinFecha(a), SinFecha(b));
+    EXPECT_EQ(SinFecha(a).find(">>> Fecha"), std::string::npos);
+}
+
+// The loader passes over a listing line "[END]"; in the copy it would end the
+// code section, so it is left out and the lines after it come back.
+TEST_F(Entorno, AListingLineThatReadsEndIsLeftOutOfTheCopy) {
+    Registros = Memoria = TablaRef = TablaSect = ListaMarcasRupt = ListaPuntosRupt = false;
+    gFichDSK = (carpeta / "fin.dsk").string();
+    EscribirTodo(gFichDSK, ">>>> DSK3A C3x\r\n0x00809800 0x0C800000         NOP\r\n[END]\r\n"
+                           "0x00809801 0x0C800000         NOP\r\n[END] \r\n>>>> ENTRY 0x00809801\r\n");
+    ASSERT_EQ(LeerFichDSK(gFichDSK), 0);
+    ASSERT_EQ(gDatosFich->count(), 2);
+    ASSERT_TRUE(SalvarEntorno(Ruta()));
+    const std::string texto = LeerTodo(Ruta());
+    EXPECT_NE(texto.find("NOP\r\n0x00809801 0x0C800000         NOP\r\n[END] \r\n>>>> ENTRY 0x00809801\r\n[END]\r\n"),
+              std::string::npos);
+    CrearObjetosPrograma();
+    RecuperarEntorno(Ruta());
+    EXPECT_EQ(gEstadoDSK, 0);
+    EXPECT_EQ(gDatosFich->count(), 2);
+    EXPECT_EQ(gRegistros->PC(), 0x809801);
 }
 
 TEST_F(Entorno, AListingCopyThatCannotBeWrittenIsReportedAndTheRestIsRead) {
@@ -230,9 +286,11 @@ TEST_F(Entorno, AFileOfAnotherVersionIsRefusedWithNothingChanged) {
         EscribirTodo(Ruta(), std::string(primera) + "\r\n[REGISTROS]\r\n\"PC\",77\r\n[LISTA DE PUNTOS DE RUPTURA]\r\n"
                                                      "1\r\n\"p\",5\r\n");
         gRegistros->PC(12);
+        gEstadoDSK = 0;
         cuadros.mostrados.clear();
         ventana.estados.clear();
-        RecuperarEntorno(Ruta());
+        EXPECT_FALSE(RecuperarEntorno(Ruta()));
+        EXPECT_EQ(gEstadoDSK, 0);
         EXPECT_EQ(gRegistros->PC(), 12);
         EXPECT_EQ(gPuntosRupt->count(), 0);
         ASSERT_EQ(cuadros.mostrados.size(), 1u);
@@ -255,7 +313,9 @@ TEST_F(Entorno, AFileThatIsNoEnvironmentIsRefusedWithoutReadingItAll) {
 }
 
 TEST_F(Entorno, AMissingFileGivesTheOpenErrorBox) {
-    RecuperarEntorno(Ruta("no_existe.ent"));
+    gEstadoDSK = 2;
+    EXPECT_FALSE(RecuperarEntorno(Ruta("no_existe.ent")));
+    EXPECT_EQ(gEstadoDSK, 2);
     ASSERT_EQ(cuadros.mostrados.size(), 1u);
     EXPECT_EQ(cuadros.mostrados[0].texto, "Error #  53 fue generado por Tarvix\rNo se ha encontrado el archivo");
     EXPECT_EQ(cuadros.mostrados[0].titulo, "Recuperar entorno");
@@ -398,6 +458,30 @@ TEST_F(Entorno, DamagedFilesGiveTheirSummaryAndKeepWhatWasRead) {
     }
 }
 
+// A watch mark's kind (0-1), comparison (0-5) and display format (0-4) mean
+// nothing outside their ranges: such a record is damage and ends the list.
+TEST_F(Entorno, WatchMarkFieldsOutsideTheirMeaningAreDamage) {
+    const struct {
+        const char* registro;
+        bool admitido;
+    } casos[] = {
+        {"\"m\",0,1,2,0,0", true},           {"\"m\",5,-1,-2,1,4", true},
+        {"\"m\",6,1,2,0,0", false},          {"\"m\",-1,1,2,0,0", false},
+        {"\"m\",0,1,2,2,0", false},          {"\"m\",0,1,2,-1,0", false},
+        {"\"m\",0,1,2,2147483647,0", false}, {"\"m\",0,1,2,0,5", false},
+        {"\"m\",0,1,2,0,-1", false},
+    };
+    for (const auto& caso : casos) {
+        SCOPED_TRACE(caso.registro);
+        CrearObjetosPrograma();
+        EscribirTodo(Ruta(), CabeceraEntorno() + "\r\n[LISTA DE MARCAS DE RUPTURA]\r\n3\r\n\"antes\",1,7,8,1,2\r\n" +
+                                 caso.registro + "\r\n\"despues\",0,1,2,0,0\r\n");
+        RecuperarEntorno(Ruta());
+        ASSERT_EQ(gMarcasRupt->count(), caso.admitido ? 3 : 1);
+        EXPECT_EQ(gMarcasRupt->Item(1).Identificador(), "antes");
+    }
+}
+
 TEST_F(Entorno, AFailedWriteShowsTheBoxAndKeepsThePreviousFile) {
     EstadoPequeno();
     EscribirTodo(Ruta(), "anterior");
@@ -441,6 +525,72 @@ TEST_F(Entorno, AFileTheUserMayNotWriteIsNotReplaced) {
     EXPECT_EQ(LeerTodo(Ruta()), "anterior");
     ASSERT_EQ(cuadros.mostrados.size(), 1u);
     EXPECT_EQ(cuadros.mostrados[0].titulo, "Salvar Entorno");
+}
+
+// Saving through a symbolic link (or a chain of them, or one that names a file
+// not there yet) writes the file it names and leaves the link; a replaced
+// file keeps its permission bits.
+TEST_F(Entorno, SavingThroughALinkWritesTheFileItNamesWithItsPermissions) {
+    namespace fs = std::filesystem;
+    EstadoPequeno();
+    const fs::path destino = carpeta / "sub" / "destino.ent";
+    fs::create_directories(destino.parent_path());
+    EscribirTodo(destino, "anterior");
+    fs::permissions(destino, fs::perms::owner_read | fs::perms::owner_write);
+    fs::create_symlink("sub/destino.ent", carpeta / "enlace.ent");
+    fs::create_symlink(carpeta / "enlace.ent", carpeta / "otro_enlace.ent");
+    fs::create_symlink("nuevo.ent", carpeta / "sub" / "suelto.ent");
+    EscribirTodo(carpeta / "propio.ent", "anterior");
+    fs::permissions(carpeta / "propio.ent", fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+    const struct {
+        fs::path ruta, escrito;
+        fs::perms permisos;
+    } casos[] = {
+        {carpeta / "enlace.ent", destino, fs::perms::owner_read | fs::perms::owner_write},
+        {carpeta / "otro_enlace.ent", destino, fs::perms::owner_read | fs::perms::owner_write},
+        {carpeta / "sub" / "suelto.ent", carpeta / "sub" / "nuevo.ent", fs::perms::unknown},
+        {carpeta / "propio.ent", carpeta / "propio.ent",
+         fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read},
+    };
+    for (const auto& caso : casos) {
+        SCOPED_TRACE(caso.ruta.string());
+        if (fs::exists(caso.escrito)) EscribirTodo(caso.escrito, "anterior");
+        ASSERT_TRUE(SalvarEntorno(caso.ruta.string()));
+        EXPECT_EQ(LeerTodo(caso.escrito), LeerTodo(prueba::Fixture("entorno_golden.ent")));
+        if (caso.permisos != fs::perms::unknown) {
+            EXPECT_EQ(fs::status(caso.escrito).permissions() & fs::perms::mask, caso.permisos);
+        }
+        EXPECT_EQ(fs::is_symlink(caso.ruta), caso.ruta != caso.escrito);
+    }
+    EXPECT_EQ(fs::read_symlink(carpeta / "enlace.ent"), fs::path("sub/destino.ent"));
+    EXPECT_TRUE(cuadros.mostrados.empty());
+}
+
+// A target that exists and is no plain file (a folder, a named pipe, a device,
+// also behind a link) or a link that names itself is refused with the
+// write-error box and left alone.
+TEST_F(Entorno, ATargetThatIsNoPlainFileIsRefused) {
+    namespace fs = std::filesystem;
+    EstadoPequeno();
+    fs::create_directories(carpeta / "carpeta.ent");
+    ASSERT_EQ(mkfifo((carpeta / "tubo.ent").c_str(), 0600), 0);
+    fs::create_symlink("/dev/null", carpeta / "nulo.ent");
+    fs::create_symlink("carpeta.ent", carpeta / "a_carpeta.ent");
+    fs::create_symlink("bucle.ent", carpeta / "bucle.ent");
+    for (const char* nombre : {"carpeta.ent", "tubo.ent", "nulo.ent", "a_carpeta.ent", "bucle.ent"}) {
+        SCOPED_TRACE(nombre);
+        cuadros.mostrados.clear();
+        const fs::file_status antes = fs::symlink_status(carpeta / nombre);
+        EXPECT_FALSE(SalvarEntorno(Ruta(nombre)));
+        ASSERT_EQ(cuadros.mostrados.size(), 1u);
+        EXPECT_EQ(cuadros.mostrados[0].texto,
+                  "Error en el proceso de escritura del entorno en el fichero <" + Ruta(nombre) + "> ");
+        EXPECT_EQ(cuadros.mostrados[0].titulo, "Salvar Entorno");
+        EXPECT_EQ(fs::symlink_status(carpeta / nombre).type(), antes.type());
+    }
+    EXPECT_TRUE(fs::is_empty(carpeta / "carpeta.ent"));
+    for (const auto& e : fs::directory_iterator(carpeta))
+        EXPECT_EQ(e.path().string().find(".tmp~"), std::string::npos) << e.path();
 }
 
 TEST_F(Entorno, ListingCopyLeavesOutOnlyReferenceAndSectionLines) {

@@ -110,12 +110,13 @@ protected:
         gTablaRef->Add("viejo", 1, 1, 1);
         gTablaSect->Add("viejo", 1, 2, 3);
     }
-    void EsperarTablasVacias() {
-        EXPECT_EQ(gDatosFich->count(), 0);
-        EXPECT_EQ(gErrDSK->count(), 0);
-        EXPECT_EQ(gErrDSK->NumErrores(), 0);
-        EXPECT_EQ(gTablaRef->count(), 0);
-        EXPECT_EQ(gTablaSect->count(), 0);
+    // A refused file leaves the tables as Ensuciar filled them.
+    void EsperarTablasSinCambio() {
+        EXPECT_EQ(Lineas(), (std::vector<Linea>{{1, 2, "viejo"}}));
+        EXPECT_EQ(Mensajes(), (std::vector<Msg>{{1, 1, "viejo"}}));
+        EXPECT_EQ(gErrDSK->NumErrores(), 1);
+        EXPECT_EQ(Refs(), (std::vector<Ref>{{"viejo", 1, 1, 1}}));
+        EXPECT_EQ(Sects(), (std::vector<Sect>{{"viejo", 1, 2, 3}}));
     }
     std::string ruta;
 };
@@ -308,23 +309,25 @@ TEST_F(Cargador, AnyLineEndGivesTheSameTables) {
     EXPECT_EQ(tablas[2], tablas[0]);
 }
 
-TEST_F(Cargador, RefusedInputChangesNothingButTheEmptiedTables) {
+// A damaged first line or word line: memory, registers and the four tables
+// stay as they were.
+TEST_F(Cargador, RefusedInputChangesNothing) {
+    const std::string buenas = "0x00809800 0x00000001 buena\r\n>>>> ENTRY 0x00809800\r\n"
+                               ">>>> ref r  0x00000007  1  1\r\n";
     const std::vector<std::string> danadas = {
-        "0x0080980G 0x00000001 direccion",
-        "0x00809801 0x0000000G palabra",
-        "0x00809801 0x         palabra vacia",
-        "0x00809801 0x1 2      blanco dentro",
+        ">>>> DSK3A C3x\r\n" + buenas + "0x0080980G 0x00000001 direccion\r\n",
+        ">>>> DSK3A C3x\r\n" + buenas + "0x00809801 0x0000000G palabra\r\n",
+        ">>>> DSK3A C3x\r\n" + buenas + "0x00809801 0x         palabra vacia\r\n",
+        ">>>> DSK3A C3x\r\n" + buenas + "0x00809801 0x1 2      blanco dentro\r\n",
+        ">>>> DSK3A C3\r\n" + buenas,
     };
     for (const auto& d : danadas) {
         CrearObjetosPrograma();
         gRegistros->PC(0x33);
         gDirEntrada = 0x33;
         Ensuciar();
-        EXPECT_EQ(CargarLineas({"0x00809800 0x00000001 buena", ">>>> ENTRY 0x00809800",
-                                ">>>> ref r  0x00000007  1  1", d}),
-                  -1)
-            << d;
-        EsperarTablasVacias();
+        EXPECT_EQ(Cargar(d), -1) << d;
+        EsperarTablasSinCambio();
         EXPECT_EQ(Palabra(0x809800), 0) << d;
         EXPECT_EQ(gRegistros->PC(), 0x33);
         EXPECT_EQ(gDirEntrada, 0x33);
@@ -333,18 +336,20 @@ TEST_F(Cargador, RefusedInputChangesNothingButTheEmptiedTables) {
 
 TEST_F(Cargador, FilesThatCannotBeReadAreRefused) {
     for (const std::string& p : {ruta + ".falta", std::filesystem::temp_directory_path().string()}) {
+        CrearObjetosPrograma();
         Ensuciar();
         EXPECT_EQ(LeerFichDSK(p), -1) << p;
-        EsperarTablasVacias();
+        EsperarTablasSinCambio();
     }
 }
 
 // A file that is no listing is refused by its first line, without reading on.
 TEST_F(Cargador, AFileThatIsNoListingIsRefusedWithoutReadingItAll) {
+    Ensuciar();
     prueba::FifoAbierta fifo(ruta + ".fifo", "PK\x03\x04 no es un listado\n");
     EXPECT_EQ(LeerFichDSK(fifo.Ruta()), -1);
     EXPECT_FALSE(fifo.Cerrada());
-    EsperarTablasVacias();
+    EsperarTablasSinCambio();
 }
 
 }  // namespace

@@ -23,7 +23,7 @@ namespace {
 const char* const kUso =
     "uso: tarvix-batch LISTADO.dsk [--cycles N] [--pipeline] [--model c30|c31]\n"
     "       [--mode mp|mc] [--config-mem M] [--break DIR]... [--watch DIR,COMP,VALOR]...\n"
-    "       [--answer ok|cancel] [--ent FICHERO]\n"
+    "       [--answer ok|cancel] [--restore FICHERO] [--ent FICHERO]\n"
     "  numeros en decimal o con 0x en hexadecimal; COMP: = <> > < >= <=\n";
 
 struct Marca {
@@ -39,6 +39,7 @@ struct Opciones {
     std::vector<int32_t> puntos;
     std::vector<Marca> marcas;
     bool aceptar = true;
+    std::string recuperar;  // environment restored before the run
     std::string entorno;
 };
 
@@ -119,6 +120,8 @@ std::optional<Opciones> LeerOpciones(int argc, char** argv) {
             o.marcas.push_back(*m);
         } else if (a == "--answer" && (v == "ok" || v == "cancel")) {
             o.aceptar = v == "ok";
+        } else if (a == "--restore") {
+            o.recuperar = v;
         } else if (a == "--ent") {
             o.entorno = v;
         } else {
@@ -230,6 +233,10 @@ int main(int argc, char** argv) {
         return 2;
     }
     gFichDSK = o.listado;
+    if (!o.recuperar.empty() && !RecuperarEntorno(o.recuperar)) {
+        std::fprintf(stderr, "tarvix-batch: %s no es un fichero de entorno\n", o.recuperar.c_str());
+        return 4;
+    }
     for (int32_t p : o.puntos) gPuntosRupt->Add(p, "");
     for (const Marca& m : o.marcas) gMarcasRupt->Add(0, m.dir, m.comp, m.valor, 0, "");
 
