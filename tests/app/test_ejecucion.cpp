@@ -167,6 +167,7 @@ private slots:
         cuadros.mostrados.clear();
         if (reciente) {
             MRU[2] = danado;
+            v->ActualizarMRUFiles("");  // the menu shows the entry
             v->EjecutarComando("mnuFileMRU2");
         } else {
             dialogos.respuestas.push_back(danado);
