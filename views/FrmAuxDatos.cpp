@@ -198,6 +198,9 @@ void FrmAuxDatos::Mostrar() {
     grid_->Sincronizar();
     for (int c = 0; c < 4; ++c) grid_->setColumnHidden(c, logica_.Grid().AnchoColumna(c) == 0);
     grid_->AnchoDeCabeceras();
+    // A column of numbers is as wide as the widest number it holds.
+    for (int c = 0; c < 4; ++c)
+        if (logica_.ColumnaDeNumeros(c)) grid_->AnchoDeContenido(c);
 }
 
 void FrmAuxDatos::Localizar() {

@@ -9,6 +9,7 @@ struct Columna {
     const char* titulo;
     int32_t ancho;
     Alineacion alin;
+    bool numeros = false;   // line numbers, counts, addresses or an operand
 };
 
 struct DatosTipo {
@@ -23,19 +24,20 @@ struct DatosTipo {
 constexpr Alineacion C = Alineacion::Centro, I = Alineacion::Izquierda;
 
 const DatosTipo& Datos(int16_t tipo) {
+    constexpr bool N = true;
     static const DatosTipo tabla[5] = {
         {"Errores/Avisos del fichero DSK cargado", 8100, 1,
-         {{"Tipo", 400, C}, {"Linea", 400, C}, {"", 0, C}, {"Mensaje", 5000, I}},
+         {{"Tipo", 400, C}, {"Linea", 400, C, N}, {"", 0, C}, {"Mensaje", 5000, I}},
          {"Errores en PASS 1", "Avisos en PASS 1", "Errores en PASS 2", "Avisos en PASS 2"}, true},
         {"Tabla de Referencias - Lista de Identificadores", 8200, 6,
-         {{"Dir", 400, C}, {"Tipo", 400, C}, {"Contenido", 1000, C}, {"Identificador", 5000, I}},
+         {{"Dir", 400, C}, {"Tipo", 400, C, N}, {"Contenido", 1000, C, N}, {"Identificador", 5000, I}},
          {"Constantes", "Etiquetas", "Def. por usuario"}, true},
         {"Tabla de Secciones de programa", 8300, 10,
-         {{"Ini", 1000, C}, {"Fin", 1000, C}, {"Longitud", 1000, C}, {"Identificador", 5000, I}}, {}, false},
+         {{"Ini", 1000, C, N}, {"Fin", 1000, C, N}, {"Longitud", 1000, C, N}, {"Identificador", 5000, I}}, {}, false},
         {"Lista de Puntos de Ruptura", 8400, 11,
-         {{"Celda", 1000, C}, {"", 0, C}, {"", 0, C}, {"Identificador", 5000, I}}, {}, false},
+         {{"Celda", 1000, C, N}, {"", 0, C}, {"", 0, C}, {"Identificador", 5000, I}}, {}, false},
         {"Lista de Marcas de Ruptura - Memoria", 8500, 12,
-         {{"Tipo", 400, C}, {"Celda", 900, C}, {"Comparacion", 2000, I}, {"Identificador", 5000, I}},
+         {{"Tipo", 400, C}, {"Celda", 900, C, N}, {"Comparacion", 2000, I, N}, {"Identificador", 5000, I}},
          {"Valor Numérico", "Posición Mem."}, true},
     };
     return tabla[tipo - 1];
@@ -44,6 +46,10 @@ const DatosTipo& Datos(int16_t tipo) {
 }  // namespace
 
 LogicaAuxDatos::LogicaAuxDatos() { grid_.Dimensionar(2, 4); }
+
+bool LogicaAuxDatos::ColumnaDeNumeros(int32_t col) const {
+    return tipo_ >= 1 && tipo_ <= 5 && col >= 0 && col < 4 && Datos(tipo_).columnas[col].numeros;
+}
 
 std::string LogicaAuxDatos::ConBlanco(int32_t n) { return (n < 0 ? "" : " ") + std::to_string(n); }
 

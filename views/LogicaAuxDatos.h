@@ -42,6 +42,9 @@ public:
 
     const std::string& Titulo() const { return titulo_; }
     int32_t ContextoAyuda() const { return ayuda_; }
+    // Whether a column of the shown table holds numbers, which the window
+    // shows whole however wide the widest one is.
+    bool ColumnaDeNumeros(int32_t col) const;
     const std::vector<std::string>& Filtros() const { return filtros_; }
     bool FiltroHabilitado() const { return filtroHabilitado_; }
     int32_t Filtro() const { return filtro_; }

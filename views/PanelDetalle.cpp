@@ -93,6 +93,34 @@ bool LlevaPalabraCorta(const ClassUnitData& r, int fuente) {
     return c == grupo67::STF_STF ? fuente == 1 || fuente == 2 : c != grupo67::LDF_LDF && fuente == 3;
 }
 
+// Group-0 rows whose word leaves the general operand unused (NOP takes one
+// only as an address update, in any form but the register one).
+bool SinFuenteGeneral(const ClassUnitData& r) {
+    if (r.LTipoIntr != 0) return false;
+    switch (r.lCodigoInstr()) {
+    case grupo0::IDLE: case grupo0::SIGI: case grupo0::LOPOWER:
+    case grupo0::POP: case grupo0::POPF: case grupo0::PUSH: case grupo0::PUSHF:
+    case grupo0::ROL: case grupo0::ROLC: case grupo0::ROR: case grupo0::RORC:
+        return true;
+    case grupo0::NOP: return r.iModoDireccion == 0;
+    default: return false;
+    }
+}
+
+// Rows whose bits 20-16 name no register: group 0's operations without a
+// destination, and the three-operand compares and bit test.
+bool SinDestino(const ClassUnitData& r) {
+    const int32_t c = r.lCodigoInstr();
+    if (r.LTipoIntr == 0)
+        return c == grupo0::IDLE || c == grupo0::NOP || c == grupo0::SIGI || c == grupo0::LOPOWER ||
+               c == grupo0::IACK;
+    if (r.LTipoIntr == 1) return c == grupo1::CMPF3 || c == grupo1::CMPI3 || c == grupo1::TSTB3;
+    return false;
+}
+
+// The text of an operand box that shows no operand.
+constexpr const char* kSinOperando = " - ";
+
 }  // namespace
 
 std::string PanelDetalle::NombreRegistro(int32_t r) { return r >= 0 && r <= 27 ? kNombresReg[r] : " <ERR>"; }
@@ -145,9 +173,9 @@ void PanelDetalle::MostrarUnidadSeg(const ClassUnitData& rec) {
     Poner(kLblCanal, " " + TextoStr(rec.lCanal), "");
     Poner(kTxtModoDIR, " -", "");
     Poner(kTxtTipoInstr, " -", " -");
-    for (int n = 1; n <= 4; ++n) Poner(SrcDir(n), " - ", "");
+    for (int n = 1; n <= 4; ++n) Poner(SrcDir(n), kSinOperando, "");
     for (int n = 1; n <= 2; ++n) {
-        Poner(DstDir(n), " - ", "");
+        Poner(DstDir(n), kSinOperando, "");
         Poner(DstFor(n), " - ", "");
     }
     if (rec.LTipoIntr < 0) {
@@ -164,18 +192,23 @@ void PanelDetalle::MostrarUnidadSeg(const ClassUnitData& rec) {
     const std::string tipo = " [" + Decimal(rec.LTipoIntr) + "] " + t;
     Poner(kTxtTipoInstr, tipo, tipo);
 
-    if (rec.iTipoDatos() == 1)
+    // Values and format tags go only beside the operands shown: a field the
+    // instruction leaves unused may still hold a register's or a word's value.
+    const auto muestra = [&](Id id) { return Texto(id) != kSinOperando; };
+    if (!muestra(kTxtSRC_DIR1))
+        Poner(kTxtTipoDatos, " -", "No hay dato");
+    else if (rec.iTipoDatos() == 1)
         Poner(kTxtTipoDatos, " F40", "Operacion P.Flotante 40 bits");
     else
         Poner(kTxtTipoDatos, " I32", "Operacion P.Fijo de 32 bits");
     const Valor* fuentes[4] = {&rec.vSrc1, &rec.vSrc2, &rec.vSrc3, &rec.vSrc4};
     for (int n = 1; n <= 4; ++n) {
-        const Valor& v = *fuentes[n - 1];
+        const Valor v = muestra(SrcDir(n)) ? *fuentes[n - 1] : Valor::Vacio();
         C(SrcDato(n)).texto = TextoValor(LlevaPalabraCorta(rec, n) ? ComoFlotanteCorto(v) : v, separadorDecimal);
     }
     const Valor* destinos[2] = {&rec.vDst1, &rec.vDst2};
     for (int n = 1; n <= 2; ++n) {
-        const Valor& v = *destinos[n - 1];
+        const Valor v = muestra(DstDir(n)) ? *destinos[n - 1] : Valor::Vacio();
         TipoDeValor(DstFor(n), v, "Resultado en P.Fijo 32 bits", "Resultado en P.Flotante 40 bits", "No hay dato");
         C(DstDato(n)).texto = TextoValor(v, separadorDecimal);
     }
@@ -219,6 +252,8 @@ void PanelDetalle::Grupo(const ClassUnitData& r, std::string& t) {
         default:
             break;
         }
+        if (SinFuenteGeneral(r)) Poner(kTxtSRC_DIR1, kSinOperando, "");
+        if (SinDestino(r)) Poner(kTxtDST_DIR1, kSinOperando, "");
         break;
     case 1:
         t = " 3 Op.";
@@ -247,6 +282,7 @@ void PanelDetalle::Grupo(const ClassUnitData& r, std::string& t) {
         default:
             break;
         }
+        if (SinDestino(r)) Poner(kTxtDST_DIR1, kSinOperando, "");
         break;
     case 3: {
         t = " Cond.";

@@ -199,6 +199,40 @@ void VistaGrid::AnchoDeCabeceras() {
     }
 }
 
+void VistaGrid::AnchoDeContenido(int col) {
+    if (col < 0 || col >= modelo_.columnCount() || isColumnHidden(col)) return;
+    const int32_t c = col + estado_.ColumnasFijas();
+    int32_t ancha = -1;
+    int mayor = -1;
+    for (int32_t f = estado_.FilasFijas(); f < estado_.Filas(); ++f) {
+        const int ancho = AnchoTexto(estado_.Texto(f, c), estado_.Atributos(f, c));
+        if (ancho > mayor) {
+            mayor = ancho;
+            ancha = f;
+        }
+    }
+    if (ancha < 0) return;
+    // The cell's own size hint, with the grid line a column also holds.
+    const QModelIndex celda = modelo_.index(ancha - estado_.FilasFijas(), col);
+    QStyleOptionViewItem opcion;
+    initViewItemOption(&opcion);
+    const int necesita = itemDelegateForIndex(celda)->sizeHint(opcion, celda).width() + (showGrid() ? 1 : 0);
+    if (columnWidth(col) < necesita) setColumnWidth(col, necesita);
+}
+
+// Texts in the grid's own face are measured once: a table refilled with the
+// same entries (after every step) costs a look-up a cell.
+int VistaGrid::AnchoTexto(const std::string& texto, uint8_t atributos) {
+    if (atributos)
+        return QFontMetrics(Fuente(atributos).value<QFont>().resolve(font())).horizontalAdvance(
+            QString::fromStdString(texto));
+    if (const auto i = anchosTexto_.find(texto); i != anchosTexto_.end()) return i->second;
+    if (anchosTexto_.size() >= 100000) anchosTexto_.clear();
+    const int ancho = fontMetrics().horizontalAdvance(QString::fromStdString(texto));
+    anchosTexto_.emplace(texto, ancho);
+    return ancho;
+}
+
 void VistaGrid::CalcularFilasVisibles() {
     const int alto = std::max(1, verticalHeader()->defaultSectionSize());
     estado_.FilasVisibles(std::max(1, viewport()->height() / alto));
@@ -213,6 +247,7 @@ void VistaGrid::AjustarAltoFila() {
 void VistaGrid::changeEvent(QEvent* e) {
     QTableView::changeEvent(e);
     if (e->type() == QEvent::FontChange) {
+        anchosTexto_.clear();
         AjustarAltoFila();
         emit Redimensionado();
     }

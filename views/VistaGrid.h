@@ -8,6 +8,8 @@
 #include <QAbstractTableModel>
 #include <QIcon>
 #include <QTableView>
+#include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "views/EstadoGrid.h"
@@ -42,6 +44,9 @@ public:
     // Widens each shown column that is narrower than its header's text needs
     // in the face in use (the state's widths were laid down for a smaller one).
     void AnchoDeCabeceras();
+    // Widens a shown column that is narrower than its widest cell text needs,
+    // measured in the face and by the painter the cells are drawn with.
+    void AnchoDeContenido(int col);
     static int Pixeles(int twips) { return twips / 15; }
 
 signals:
@@ -63,8 +68,10 @@ private:
     void AjustarAltoFila();
     void AlDesplazar(int valor);
     void SeleccionCambiada();
+    int AnchoTexto(const std::string& texto, uint8_t atributos);
 
     EstadoGrid& estado_;
     ModeloGrid modelo_;
     bool sincronizando_ = false;
+    std::unordered_map<std::string, int> anchosTexto_;
 };

@@ -313,6 +313,51 @@ private slots:
         }
     }
 
+    // Every column that holds numbers (line numbers, counts, addresses, the
+    // compared operand) shows its widest number whole, also a line of a
+    // listing beyond 999 lines and an operand of many digits.
+    void numerosCabenEnSusColumnas_data() {
+        QTest::addColumn<int>("tipo");
+        QTest::addColumn<QList<int>>("columnas");
+        QTest::newRow("mensajes") << 1 << QList<int>{1};
+        QTest::newRow("referencias") << 2 << QList<int>{1, 2};
+        QTest::newRow("secciones") << 3 << QList<int>{0, 1, 2};
+        QTest::newRow("puntos") << 4 << QList<int>{0};
+        QTest::newRow("marcas") << 5 << QList<int>{1, 2};
+    }
+    void numerosCabenEnSusColumnas() {
+        QFETCH(int, tipo);
+        QFETCH(QList<int>, columnas);
+        auto m = Principal();
+        gErrDSK->Add(1234, 2, "W1 linea 1234");
+        gErrDSK->Add(-1, 3, "E2 sin linea");
+        gErrDSK->Add(32767, 4, "W2 linea 32767");
+        gTablaRef->Add("Borde", int32_t(0xDDDDDDDD), -32768, 2);
+        gTablaSect->Add(".borde", int32_t(0xBDBDBDBD), int32_t(0xDDDDDDDD), 0x0D0D0D0D);
+        gPuntosRupt->Add(int32_t(0xDDDDDDDD), "PuntoBorde");
+        gMarcasRupt->Add(0, int32_t(0xDDDDDDDD), 5, int32_t(0xFF7FFFFF), 3, "Flotante");
+        gMarcasRupt->Add(1, 0x809C03, 1, int32_t(0xDDDDDDDD), 0, "CeldaBorde");
+        FrmAuxDatos* w = Abrir(*m, qPrintable(QString("mnuVerAuxDat%1").arg(tipo)));
+        QVERIFY(w);
+        QApplication::processEvents();
+        VistaGrid* g = w->GridAuxDat();
+        for (int col : columnas) {
+            QVERIFY(!g->isColumnHidden(col));
+            for (int fila = 0; fila < g->model()->rowCount(); ++fila) {
+                const QModelIndex celda = g->model()->index(fila, col);
+                const QString texto = celda.data().toString();
+                QVERIFY2(textocabe::EnCelda(g, celda, texto),
+                         qPrintable(QString("\"%1\" in column %2: %3 px").arg(texto).arg(col).arg(g->columnWidth(col))));
+            }
+        }
+        // The columns are never narrower than laid down, nor than their header.
+        for (int col = 0; col < 4; ++col) {
+            if (g->isColumnHidden(col)) continue;
+            QVERIFY(g->columnWidth(col) >= VistaGrid::Pixeles(w->Logica().Grid().AnchoColumna(col)));
+            QVERIFY(textocabe::EnCabecera(g, col, g->model()->headerData(col, Qt::Horizontal).toString()));
+        }
+    }
+
     void localizarVaALaVentanaDeSuTabla() {
         auto m = Principal();
         FrmAuxDatos* w = Abrir(*m, "mnuVerAuxDat3");

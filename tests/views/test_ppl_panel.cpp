@@ -50,6 +50,19 @@ QString Diferencias(P& p, const std::string& programa, int pasos, const Cajas& c
 
 Q_DECLARE_METATYPE(Cajas)
 
+namespace {
+
+// The current data row: after its steps of the program, the boxes it names.
+void ComprobarFila(const std::string& programa) {
+    QFETCH(int, pasos);
+    QFETCH(Cajas, cajas);
+    P p;
+    const QString fallo = Diferencias(p, programa, pasos, cajas);
+    QVERIFY2(fallo.isEmpty(), qPrintable(fallo));
+}
+
+}  // namespace
+
 class TestPanelDetalle : public QObject {
     Q_OBJECT
     prueba::CuadrosFalsos cuadros_;
@@ -143,16 +156,17 @@ private slots:
     }
 
     // Parallel pairs: a load or a one-source operation with a store has no first
-    // source register (its source is the memory operand); two loads read two
-    // memory operands, each paired with its destination (bits 15-8 with bits
-    // 21-19); an operation with two sources shows its register.
+    // source register (its source is the memory operand) and no format tag
+    // beside it; two loads read two memory operands, each paired with its
+    // destination (bits 15-8 with bits 21-19); an operation with two sources
+    // shows its register.
     void parallelPairsShowOnlyTheirSources_data() {
         QTest::addColumn<int>("pasos");
         QTest::addColumn<Cajas>("cajas");
         const auto unaFuente = [](const char* nem, const char* dst1, const char* src2, const char* dato2,
                                   const char* src3) {
             return Cajas{{P::kTxtCodInstr, {nem}}, {P::kTxtSRC_DIR1, {" - ", ""}}, {P::kTxtSRC_DATO1, {""}},
-                         {P::kTxtSRC_DIR2, {src2}}, {P::kTxtSRC_DATO2, {dato2}}, {P::kTxtSRC_DIR3, {src3}},
+                         {P::kTxtTipoDatos, {" -", "No hay dato"}}, {P::kTxtSRC_DIR2, {src2}}, {P::kTxtSRC_DATO2, {dato2}}, {P::kTxtSRC_DIR3, {src3}},
                          {P::kTxtDST_DIR1, {dst1}}, {P::kTxtDST_DIR2, {" *AR1++( 1)"}}};
         };
         QTest::newRow("LDF||STF") << 9 << unaFuente(" [12] LDF||STF", " R4", " *AR0", "-2.5", " R1");
@@ -173,18 +187,85 @@ private slots:
             {P::kTxtSRC_DIR3, {" - ", ""}}, {P::kTxtDST_DIR1, {" R2"}}, {P::kTxtDST_DIR2, {" R0"}}};
         QTest::newRow("ADDF3||STF: two sources") << 20 << Cajas{
             {P::kTxtCodInstr, {" [6] ADDF3||STF"}}, {P::kTxtSRC_DIR1, {" R1", "Registro"}},
-            {P::kTxtSRC_DATO1, {"4"}}, {P::kTxtSRC_DIR2, {" *AR0"}}, {P::kTxtSRC_DIR3, {" R4"}},
+            {P::kTxtSRC_DATO1, {"4"}}, {P::kTxtTipoDatos, {" F40", "Operacion P.Flotante 40 bits"}}, {P::kTxtSRC_DIR2, {" *AR0"}}, {P::kTxtSRC_DIR3, {" R4"}},
             {P::kTxtDST_DIR1, {" R4"}}, {P::kTxtDST_DIR2, {" *AR1++( 1)"}}};
         QTest::newRow("LDINUF: condition 14") << 21 << Cajas{
             {P::kTxtCond0, {" NUF ", "No desbordamiento negativo"}},
             {P::kTxtCond1, {" ~UF", "No desbordamiento negativo"}}, {P::kTxtDST_DATO1, {"1"}}};
     }
     void parallelPairsShowOnlyTheirSources() {
-        QFETCH(int, pasos);
-        QFETCH(Cajas, cajas);
-        P p;
-        const QString fallo = Diferencias(p, "ppl_paralelos", pasos, cajas);
-        QVERIFY2(fallo.isEmpty(), qPrintable(fallo));
+        ComprobarFila("ppl_paralelos");
+    }
+
+    // Words that leave operand fields unused (the source field of NOP, PUSH,
+    // ROL; the destination field of NOP, IACK, CMPI3; every field of SIGI,
+    // SWI, RETS, TRAP, IDLE) show no operand there: a dash, no value, and no
+    // format tag beside an empty first source.
+    void eachInstructionShowsOnlyItsOperands_data() {
+        QTest::addColumn<int>("pasos");
+        QTest::addColumn<Cajas>("cajas");
+        const Cajas nada = {{P::kTxtSRC_DIR1, {" - ", ""}}, {P::kTxtSRC_DATO1, {""}},
+                            {P::kTxtTipoDatos, {" -", "No hay dato"}}, {P::kTxtSRC_DIR2, {" - ", ""}},
+                            {P::kTxtSRC_DATO2, {""}}, {P::kTxtSRC_DIR3, {" - "}}, {P::kTxtSRC_DATO3, {""}},
+                            {P::kTxtSRC_DIR4, {" - "}}, {P::kTxtSRC_DATO4, {""}}, {P::kTxtDST_DIR1, {" - ", ""}},
+                            {P::kTxtDST_DATO1, {""}}, {P::kTxtDST_FOR1, {" -", "No hay dato"}},
+                            {P::kTxtDST_DIR2, {" - ", ""}}, {P::kTxtDST_DATO2, {""}},
+                            {P::kTxtDST_FOR2, {" -", "No hay dato"}}};
+        // The boxes of `nada` with the ones given in their place.
+        const auto con = [&](const char* nem, const Cajas& otras) {
+            Cajas c = nada;
+            c.insert_or_assign(P::kTxtCodInstr, Esperado(nem));
+            for (const auto& [id, e] : otras) c.insert_or_assign(id, e);
+            return c;
+        };
+        const auto soloDestino = [&](const char* nem, const char* dst, const char* dato, const char* formato) {
+            return con(nem, {{P::kTxtDST_DIR1, {dst, "Registro"}}, {P::kTxtDST_DATO1, {dato}},
+                             {P::kTxtDST_FOR1, {formato}}});
+        };
+        QTest::newRow("NOP") << 7 << con(" [25] NOP", {{P::kTxtModoDIR, {" (G=00) Registro - S1 op D1 -> D1"}}});
+        QTest::newRow("NOP *AR3++: its address update") << 8 << con(" [25] NOP", {
+            {P::kTxtSRC_DIR1, {" *AR3++( 1)", "Indirecto [@0x00809823]"}}, {P::kTxtSRC_DATO1, {"10"}},
+            {P::kTxtTipoDatos, {" I32", "Operacion P.Fijo de 32 bits"}}});
+        QTest::newRow("LDI: a source and a destination") << 9 << con(" [16] LDI", {
+            {P::kTxtSRC_DIR1, {" 5", "Inmediato"}}, {P::kTxtSRC_DATO1, {"5"}}, {P::kTxtTipoDatos, {" I32"}},
+            {P::kTxtDST_DIR1, {" R1"}}, {P::kTxtDST_DATO1, {"5"}}, {P::kTxtDST_FOR1, {" I32"}}});
+        QTest::newRow("PUSH") << 10 << soloDestino(" [30] PUSH", " R1", "5", " I32");
+        QTest::newRow("POP") << 11 << soloDestino(" [28] POP", " R2", "5", " I32");
+        QTest::newRow("PUSHF") << 13 << soloDestino(" [31] PUSHF", " R3", "", " -");
+        QTest::newRow("POPF") << 14 << soloDestino(" [29] POPF", " R4", "1.5", " F40");
+        QTest::newRow("ROL") << 15 << soloDestino(" [35] ROL", " R1", "10", " I32");
+        QTest::newRow("ROLC") << 16 << soloDestino(" [36] ROLC", " R1", "20", " I32");
+        QTest::newRow("ROR") << 17 << soloDestino(" [37] ROR", " R1", "10", " I32");
+        QTest::newRow("RORC") << 18 << soloDestino(" [38] RORC", " R1", "5", " I32");
+        const auto compara = [&](const char* nem, const char* dato1, const char* dato2, const char* tipo) {
+            return con(nem, {{P::kTxtSRC_DIR1, {" R2", "Registro"}}, {P::kTxtSRC_DATO1, {dato1}},
+                             {P::kTxtSRC_DIR2, {" R1", "Registro"}}, {P::kTxtSRC_DATO2, {dato2}},
+                             {P::kTxtTipoDatos, {tipo}}});
+        };
+        QTest::newRow("CMPI3") << 19 << compara(" [7] CMPI3", "5", "5", " I32");
+        QTest::newRow("CMPF3") << 20 << con(" [6] CMPF3", {
+            {P::kTxtSRC_DIR1, {" R4"}}, {P::kTxtSRC_DATO1, {"1.5"}}, {P::kTxtSRC_DIR2, {" R3"}},
+            {P::kTxtSRC_DATO2, {"1.5"}}, {P::kTxtTipoDatos, {" F40", "Operacion P.Flotante 40 bits"}}});
+        QTest::newRow("TSTB3") << 21 << compara(" [15] TSTB3", "5", "5", " I32");
+        QTest::newRow("SIGI") << 22 << con(" [44] SIGI", {});
+        QTest::newRow("IACK *AR3") << 23 << con(" [54] IACK", {
+            {P::kTxtSRC_DIR1, {" *AR3", "Indirecto [@0x00809824]"}}, {P::kTxtSRC_DATO1, {"20"}},
+            {P::kTxtTipoDatos, {" I32"}}});
+        QTest::newRow("LOPOWER") << 24 << con(" [33] LOPOWER(ó)MAXSPEED", {});
+        QTest::newRow("MAXSPEED") << 25 << con(" [33] LOPOWER(ó)MAXSPEED", {});
+        QTest::newRow("SWI") << 26 << con(" [3] SWI", {});
+        QTest::newRow("CALL: its target") << 27 << con(" [1] CALL", {
+            {P::kTxtSRC_DIR1, {" @0x0080981D", "Inmediato"}}, {P::kTxtSRC_DATO1, {"8427549"}},
+            {P::kTxtTipoDatos, {" I32"}}});
+        QTest::newRow("RETSU") << 28 << con(" [11] RETScond", {{P::kTxtSP_DIR, {" @0x00809F01 ->"}}});
+        QTest::newRow("TRAPU 2") << 29 << con(" [10] TRAPcond", {{P::kTxtCondN, {" 2"}}});
+        QTest::newRow("RETIU") << 30 << con(" [12] RETIcond", {{P::kTxtSP_DIR, {" @0x00809F01 ->"}}});
+        QTest::newRow("BR: its target") << 31 << con(" [0] BR(D)", {
+            {P::kTxtSRC_DIR1, {" @0x0080981F"}}, {P::kTxtSRC_DATO1, {"8427551"}}, {P::kTxtTipoDatos, {" I32"}}});
+        QTest::newRow("IDLE") << 32 << con(" [12] IDLE", {});
+    }
+    void eachInstructionShowsOnlyItsOperands() {
+        ComprobarFila("ppl_operandos");
     }
 
     // A floating-point store carries the single-format word it writes, and NORM
@@ -208,11 +289,7 @@ private slots:
     }
     void storedWordsShowAsFloats() {
         QFETCH(QString, programa);
-        QFETCH(int, pasos);
-        QFETCH(Cajas, cajas);
-        P p;
-        const QString fallo = Diferencias(p, programa.toStdString(), pasos, cajas);
-        QVERIFY2(fallo.isEmpty(), qPrintable(fallo));
+        ComprobarFila(programa.toStdString());
     }
 
     // With the pipeline, the decode stage's record has its fields but no values yet.
