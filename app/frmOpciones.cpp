@@ -649,7 +649,12 @@ QWidget* frmOpciones::CrearPagina() {
     etiqueta(panel, 8, "Numero de Copias", Rect(3810, 2175, 1290, 195));
     txtCopias_ = Nombrado(new QLineEdit(panel), "TxtCopias");
     txtCopias_->setGeometry(Rect(5235, 2145, 720, 285));
-    connect(txtCopias_, &QLineEdit::textEdited, this, [this](const QString& s) { logica_.c.copias = S(s); });
+    connect(txtCopias_, &QLineEdit::textEdited, this, [this](const QString& s) {
+        logica_.c.copias = S(s);
+        // The printer holds the working copy, as it does the font: the count Aplicar would store.
+        if (plataforma::IImpresora* imp = plataforma::Impresora())
+            imp->Copies(std::max<int>(TextoANumero16(logica_.c.copias), 1));
+    });
     etiqueta(panel, 9, "Calidad", Rect(3795, 2565, 525, 195));
     sldCalidad_ = Nombrado(new QSlider(Qt::Horizontal, panel), "SldCalidad");
     sldCalidad_->setGeometry(Rect(4365, 2490, 1650, 465));
@@ -715,6 +720,10 @@ void frmOpciones::Form_Load() {
     }
 
     logica_.CargarDatos();
+    if (plataforma::IImpresora* imp = plataforma::Impresora()) {
+        imp->Copies(NumCopias);
+        calidadImpresora_ = imp->PrintQuality();
+    }
     LlenarSecciones();
     Mostrar();
     mostrando_ = false;
@@ -948,8 +957,13 @@ void frmOpciones::DibujarPagina() {
     }
     lblPaper_[2]->setText(Q(TextoImpresora(imp->DeviceName(), imp->Port())));
     lblPaper_[3]->setText(Q(TextoFuente(imp->FontName(), imp->FontSize())));
-    logica_.c.copias = std::to_string(imp->Copies());
-    logica_.c.sldCalidad = std::clamp(-imp->PrintQuality(), 1, 4);
+    // The copies box and the quality slider take the printer's values only when
+    // the printer set-up changed them, so what is stored or typed stays.
+    if (TextoANumero16(logica_.c.copias) != imp->Copies()) logica_.c.copias = std::to_string(imp->Copies());
+    if (imp->PrintQuality() != calidadImpresora_) {
+        calidadImpresora_ = imp->PrintQuality();
+        logica_.c.sldCalidad = std::clamp(-calidadImpresora_, 1, 4);
+    }
     Mostrar();
     panelPagina_->update();
 }

@@ -122,6 +122,7 @@ private:
     opciones::EditorLimite limite_;
     opciones::DibujoPagina dibujo_{};
     int contextoAyuda_ = 0;
+    int calidadImpresora_ = 0;  // the printer's quality code when last read
     bool mostrando_ = false;
 
     QTabBar* tbsOptions_ = nullptr;

@@ -169,7 +169,7 @@ private slots:
 
     void imprimirConSuPagina() {
         prueba::ImpresoraFalsa impresora;
-        impresora.copias = 2;
+        NumCopias = 2;  // the stored count, which loading gives the printer
         auto d = Abrir(3);
         QCOMPARE(d->windowTitle(), QString("Imprimir ..."));
         QCOMPARE(Pestanas(*d), (QStringList{"Impresión", "Página"}));
@@ -431,6 +431,68 @@ private slots:
         Clic(Hijo<QPushButton>(d.get(), "cmdOK"));
         QCOMPARE(FontSize, 144.0f);
         dialogos.fuente.reset();
+    }
+
+    // The stored copies and quality show on the page tab and go back on
+    // Aceptar; what the user types or moves survives the redraws; only a
+    // change made in the printer set-up replaces them.
+    void copiasYCalidadGuardadas_data() {
+        QTest::addColumn<QString>("copiasGuardadas");
+        QTest::addColumn<QString>("calidadGuardada");
+        QTest::addColumn<QString>("escritas");    // typed into TxtCopias ("" nothing)
+        QTest::addColumn<int>("movida");          // slider position set by the user (0 none)
+        QTest::addColumn<int>("copiasConfig");    // copies chosen in the printer set-up (0 none)
+        QTest::addColumn<int>("calidadConfig");   // quality code chosen there (0 none)
+        QTest::addColumn<QString>("caja");
+        QTest::addColumn<int>("posicion");
+        QTest::addColumn<int>("numCopias");
+        QTest::addColumn<int>("printQuality");
+        QTest::newRow("guardadas") << "4" << "4" << "" << 0 << 0 << 0 << "4" << 4 << 4 << 4;
+        QTest::newRow("por defecto") << "1" << "-2" << "" << 0 << 0 << 0 << "1" << 2 << 1 << 2;
+        QTest::newRow("escritas y movida") << "4" << "4" << "7" << 1 << 0 << 0 << "7" << 1 << 7 << 1;
+        QTest::newRow("cero escritas") << "4" << "4" << "0" << 0 << 0 << 0 << "1" << 4 << 1 << 4;
+        QTest::newRow("configuradas") << "4" << "4" << "7" << 1 << 2 << -3 << "2" << 3 << 2 << 3;
+    }
+    void copiasYCalidadGuardadas() {
+        QFETCH(QString, copiasGuardadas);
+        QFETCH(QString, calidadGuardada);
+        QFETCH(QString, escritas);
+        QFETCH(int, movida);
+        QFETCH(int, copiasConfig);
+        QFETCH(int, calidadConfig);
+        QFETCH(QString, caja);
+        QFETCH(int, posicion);
+        QFETCH(int, numCopias);
+        QFETCH(int, printQuality);
+        ajustes->Poner("Opciones\\Resumen\\Impresion", "NumCopias", copiasGuardadas.toStdString());
+        ajustes->Poner("Opciones\\Resumen\\Impresion", "PrintQuality", calidadGuardada.toStdString());
+        LeerOpciones();  // as the program starts
+        prueba::ImpresoraFalsa impresora;  // one copy, low quality
+        gHayImpresora = true;
+        auto d = Abrir(0);
+        Pestana(*d, "Pagina");
+        auto* copias = Hijo<QLineEdit>(d.get(), "TxtCopias");
+        auto* calidad = Hijo<QSlider>(d.get(), "SldCalidad");
+        if (!escritas.isEmpty()) {
+            copias->setFocus();
+            copias->selectAll();
+            QTest::keyClicks(copias, escritas);
+        }
+        if (movida) calidad->setValue(movida);
+        // Leaving a margin box redraws the preview, and so does the printer set-up.
+        auto* sup = Hijo<QLineEdit>(d.get(), "TxtMgSup");
+        sup->setFocus();
+        QTest::keyClick(sup, Qt::Key_Tab);
+        dialogos.alConfigurar = [&] {
+            if (copiasConfig) impresora.copias = copiasConfig;
+            if (calidadConfig) impresora.calidad = calidadConfig;
+        };
+        Clic(Hijo<QPushButton>(d.get(), "CmdImpresora0"));
+        QCOMPARE(copias->text(), caja);
+        QCOMPARE(calidad->value(), posicion);
+        Clic(Hijo<QPushButton>(d.get(), "cmdOK"));
+        QCOMPARE(NumCopias, int16_t(numCopias));
+        QCOMPARE(PrintQuality, int16_t(printQuality));
     }
 
     void botonesDeImpresora() {

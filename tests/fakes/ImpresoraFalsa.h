@@ -84,7 +84,7 @@ public:
     void FontSize(float p) override { puntos = p; }
     int Copies() const override { return copias; }
     void Copies(int c) override { copias = c; }
-    int PrintQuality() const override { return -2; }
+    int PrintQuality() const override { return calidad; }
 
     // Texts of one page, in drawing order.
     std::vector<std::string> TextosDePagina(int pagina) const {
@@ -106,6 +106,7 @@ public:
     std::string fuente = "Courier New";
     float puntos = 10;
     int copias = 1;
+    int calidad = -2;       // print-quality code
     int documentos = 0;     // EndDoc calls
     // A test sets these to play a cancelled or failed job: output is dropped.
     plataforma::EstadoImpresion estado = plataforma::EstadoImpresion::Correcto;
