@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <initializer_list>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "core/Anfitrion.h"
@@ -226,36 +227,51 @@ private:
     }
     // Bytes of the first line of s: all of it when it fits across the body,
     // else as many characters as fit, ended after a blank where there is one,
-    // with the blanks that follow (at least one character).
-    size_t Partir(const std::string& s) const {
+    // with the blanks that follow (at least one character). Only prefixes up
+    // to about twice the line are measured, so a row costs its own length
+    // however long the text is.
+    size_t Partir(std::string_view s) const {
         const double util = Derecha() - izq_;
-        if (h_.AnchoTexto(Tinta(s)) <= util) return s.size();
-        std::vector<size_t> inicios;  // byte where each character starts
-        for (size_t i = 0; i < s.size(); ++i)
-            if ((static_cast<unsigned char>(s[i]) & 0xC0) != 0x80) inicios.push_back(i);
-        inicios.push_back(s.size());
-        size_t bajo = 1, alto = inicios.size() - 1;  // characters: bajo fit, alto do not
+        std::vector<size_t> inicios = {0};  // byte where each character starts, as far as looked at
+        auto hasta = [&](size_t caracteres) {  // byte after that many characters, or the end
+            while (inicios.size() <= caracteres && inicios.back() < s.size()) {
+                size_t i = inicios.back() + 1;
+                while (i < s.size() && (static_cast<unsigned char>(s[i]) & 0xC0) == 0x80) ++i;
+                inicios.push_back(i);
+            }
+            return inicios[std::min(caracteres, inicios.size() - 1)];
+        };
+        auto cabe = [&](size_t caracteres) {
+            return h_.AnchoTexto(Tinta(std::string(s.substr(0, hasta(caracteres))))) <= util;
+        };
+        // Characters: bajo fit (or are the one a line always takes), alto do not.
+        size_t bajo = 1, alto = 16;
+        while (cabe(alto)) {
+            if (hasta(alto) == s.size()) return s.size();
+            bajo = alto;
+            alto *= 2;
+        }
         while (alto - bajo > 1) {
             const size_t medio = (bajo + alto) / 2;
-            (h_.AnchoTexto(Tinta(s.substr(0, inicios[medio]))) <= util ? bajo : alto) = medio;
+            (cabe(medio) ? bajo : alto) = medio;
         }
-        size_t n = inicios[bajo];
-        if (s[n] != ' ') {
+        size_t n = hasta(bajo);
+        if (n < s.size() && s[n] != ' ') {
             const size_t blanco = s.find_last_of(' ', n - 1);
-            if (blanco != std::string::npos && s.find_first_not_of(' ') < blanco) n = blanco + 1;
+            if (blanco != std::string_view::npos && s.find_first_not_of(' ') < blanco) n = blanco + 1;
         }
         while (n < s.size() && s[n] == ' ') ++n;
         return n;
     }
     // A row; one wider than the body goes on over further lines.
     void Fila(const std::string& s) {
-        std::string resto = s;
+        std::string_view resto = s;
         do {
             const size_t n = Partir(resto);
-            if (!Tinta(resto).empty()) h_.Y(Renglon(h_.Y(), titulo_));
+            if (resto.find_first_not_of(' ') != std::string_view::npos) h_.Y(Renglon(h_.Y(), titulo_));
             h_.X(izq_);
-            h_.Print(resto.substr(0, n), true);
-            resto.erase(0, n);
+            h_.Print(std::string(resto.substr(0, n)), true);
+            resto.remove_prefix(n);
         } while (!resto.empty());
     }
     void FinPagina(const std::string& titulo) {

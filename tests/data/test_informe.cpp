@@ -309,6 +309,43 @@ TEST_F(Informe, AListingWrittenInAn8BitEncodingIsPrintedAsUtf8) {
     EXPECT_TRUE(Contiene(1, "0x00809800 NOCODE     ; cálculo “r”"));
 }
 
+// A listing line hundreds of kilobytes long goes on over as many rows as it
+// needs, each broken after its last blank that fits (82 characters across the
+// body), and a word wider than the body is cut where the body ends; measuring
+// the rows costs a few times the line's length, not its square.
+TEST_F(Informe, AVeryLongListingLineIsWrappedRowByRow) {
+    SoloSecciones(false, false, true, false, false, false, false);
+    const int palabras = 20003;  // 10 characters each (11 bytes): 8 to a row
+    std::string linea;
+    std::vector<std::string> filas;
+    for (int i = 0; i < palabras; ++i) {
+        char p[16];
+        std::snprintf(p, sizeof p, "\xc3\xb1%08d ", i);
+        if (i % 8 == 0) filas.emplace_back();
+        filas.back() += p;
+        linea += p;
+    }
+    const std::string largo(200, 'x');
+    linea += largo;
+    filas.insert(filas.end(), {largo.substr(0, 82), largo.substr(82, 82), largo.substr(164)});
+    gFichDSK = (carpeta / "largo.dsk").string();
+    prueba::EscribirTodo(gFichDSK, ">>>> DSK3A C3x\r\n" + linea + "\r\n");
+    imp.caracteresMedidos = 0;
+    ImprimirEntorno();
+
+    std::vector<std::string> impresas;
+    bool dentro = false;
+    for (const auto& e : imp.eventos) {
+        if (e.tipo != Tipo::Texto || CabeceraOPie(e.texto)) continue;
+        if (dentro) impresas.push_back(e.texto);
+        dentro = dentro || e.texto == ">>>> DSK3A C3x";
+    }
+    ASSERT_EQ(impresas.size(), filas.size());
+    for (size_t i = 0; i < filas.size(); ++i) ASSERT_EQ(impresas[i], filas[i]) << "row " << i;
+    EXPECT_EQ(FueraDelCuerpo(), std::vector<std::string>{});
+    EXPECT_LT(imp.caracteresMedidos, 32 * linea.size());
+}
+
 // Big fonts, long sections, pages of several sizes: every row is printed, and
 // inside the body of its page.
 TEST_F(Informe, EveryRowLiesInsideTheBodyOfItsPage) {
