@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <initializer_list>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "core/Anfitrion.h"
@@ -174,6 +175,32 @@ public:
                Continuacion() + AltoLinea() <= Pie();
     }
 
+    // Whether the header's title fits its band and the footer's texts theirs,
+    // 10 twips clear of the rules and the band's edges, and every header and
+    // footer text across the page; also whether the information line leaves
+    // room above where the sections open.
+    bool CabenCabeceraYPie() const {
+        const double alto = AltoLinea(), ancho = h_.Ancho();
+        double etiqueta = 0;  // widest footer label: section titles and dumped regions
+        auto titulo = [&](bool impreso, const std::string& t) {
+            if (impreso) etiqueta = std::max(etiqueta, h_.AnchoTexto(t + ".-" + Str(9999)));
+        };
+        titulo(ConRegistros(), kTituloRegistros);
+        titulo(ConMemoria(), kTituloMemoria);
+        if (ConMemoria())
+            for (int32_t i = 1; i <= gMemoria->NumSecciones(); ++i)
+                titulo(gMemoria->TablaAsig(i).PrnOK(), gMemoria->TablaAsig(i).Identificador());
+        titulo(ConCodigo(), kTituloCodigo);
+        titulo(ConReferencias(), kTituloReferencia);
+        titulo(ConSecciones(), kTituloSecciones);
+        titulo(ConMarcas(), kTituloMarcas);
+        titulo(ConPuntos(), kTituloPuntos);
+        return cab_ >= h_.AltoTexto("Tarvix") + 20 && pie_ >= alto + 20 &&
+               ReglaInformacion() + 10 <= CuerpoSup() + kSeparacionSeccion && h_.AnchoTexto("Tarvix") <= ancho &&
+               h_.AnchoTexto(TextoModelo()) <= ancho - der_ && izq_ + h_.AnchoTexto(TextoFechaHora(Ahora())) <= ancho &&
+               etiqueta <= ancho - der_;
+    }
+
     // False when the printer failed or the user cancelled the job.
     bool Imprimir() {
         using Paso = void (Informe::*)();
@@ -197,9 +224,15 @@ private:
     double Pie() const { return h_.Alto() - inf_ - pie_; }  // the footer's rule
     double Derecha() const { return h_.Ancho() - der_; }
     double AltoLinea() const { return h_.AltoTexto("X"); }
-    // Where the rows go on at the top of a further page: below the header's
-    // information line also in a font taller than the usual gap.
-    double Continuacion() const { return CuerpoSup() + std::max(kSeparacionTabla, AltoLinea() + 10); }
+    // The header's information line stands 10 twips below the header band's
+    // rule, with its own rule 10 twips below it.
+    double ReglaInformacion() const { return CuerpoSup() + AltoLinea() + 20; }
+    // A gap below the body top, but never less than the information line takes.
+    double BajoCabecera(double separacion) const {
+        return std::max(CuerpoSup() + separacion, ReglaInformacion() + 10);
+    }
+    // Where the rows go on at the top of a further page.
+    double Continuacion() const { return BajoCabecera(kSeparacionTabla); }
     // From the top of a section's opening to the end of its first row: the
     // title, the legend, the column heading and one row (2 twips for rounding).
     double AltoApertura(int leyenda, bool encabezado) const {
@@ -226,36 +259,51 @@ private:
     }
     // Bytes of the first line of s: all of it when it fits across the body,
     // else as many characters as fit, ended after a blank where there is one,
-    // with the blanks that follow (at least one character).
-    size_t Partir(const std::string& s) const {
+    // with the blanks that follow (at least one character). Only prefixes up
+    // to about twice the line are measured, so a row costs its own length
+    // however long the text is.
+    size_t Partir(std::string_view s) const {
         const double util = Derecha() - izq_;
-        if (h_.AnchoTexto(Tinta(s)) <= util) return s.size();
-        std::vector<size_t> inicios;  // byte where each character starts
-        for (size_t i = 0; i < s.size(); ++i)
-            if ((static_cast<unsigned char>(s[i]) & 0xC0) != 0x80) inicios.push_back(i);
-        inicios.push_back(s.size());
-        size_t bajo = 1, alto = inicios.size() - 1;  // characters: bajo fit, alto do not
+        std::vector<size_t> inicios = {0};  // byte where each character starts, as far as looked at
+        auto hasta = [&](size_t caracteres) {  // byte after that many characters, or the end
+            while (inicios.size() <= caracteres && inicios.back() < s.size()) {
+                size_t i = inicios.back() + 1;
+                while (i < s.size() && (static_cast<unsigned char>(s[i]) & 0xC0) == 0x80) ++i;
+                inicios.push_back(i);
+            }
+            return inicios[std::min(caracteres, inicios.size() - 1)];
+        };
+        auto cabe = [&](size_t caracteres) {
+            return h_.AnchoTexto(Tinta(std::string(s.substr(0, hasta(caracteres))))) <= util;
+        };
+        // Characters: bajo fit (or are the one a line always takes), alto do not.
+        size_t bajo = 1, alto = 16;
+        while (cabe(alto)) {
+            if (hasta(alto) == s.size()) return s.size();
+            bajo = alto;
+            alto *= 2;
+        }
         while (alto - bajo > 1) {
             const size_t medio = (bajo + alto) / 2;
-            (h_.AnchoTexto(Tinta(s.substr(0, inicios[medio]))) <= util ? bajo : alto) = medio;
+            (cabe(medio) ? bajo : alto) = medio;
         }
-        size_t n = inicios[bajo];
-        if (s[n] != ' ') {
+        size_t n = hasta(bajo);
+        if (n < s.size() && s[n] != ' ') {
             const size_t blanco = s.find_last_of(' ', n - 1);
-            if (blanco != std::string::npos && s.find_first_not_of(' ') < blanco) n = blanco + 1;
+            if (blanco != std::string_view::npos && s.find_first_not_of(' ') < blanco) n = blanco + 1;
         }
         while (n < s.size() && s[n] == ' ') ++n;
         return n;
     }
     // A row; one wider than the body goes on over further lines.
     void Fila(const std::string& s) {
-        std::string resto = s;
+        std::string_view resto = s;
         do {
             const size_t n = Partir(resto);
-            if (!Tinta(resto).empty()) h_.Y(Renglon(h_.Y(), titulo_));
+            if (resto.find_first_not_of(' ') != std::string_view::npos) h_.Y(Renglon(h_.Y(), titulo_));
             h_.X(izq_);
-            h_.Print(resto.substr(0, n), true);
-            resto.erase(0, n);
+            h_.Print(std::string(resto.substr(0, n)), true);
+            resto.remove_prefix(n);
         } while (!resto.empty());
     }
     void FinPagina(const std::string& titulo) {
@@ -306,16 +354,19 @@ private:
         h_.Y(yr + 10);
     }
 
+    static std::string TextoModelo() {
+        return std::string(ModeloDSP == 0 ? "TMS320C30" : "TMS320C31") + (ModoDSP == 0 ? "-MP(" : "-MC(") +
+               std::to_string(Frecuencia_Reloj) + ")";
+    }
     // Header and footer of the current page, at fixed positions.
     void Cabecera(const std::string& titulo) {
-        const std::string modelo = std::string(ModeloDSP == 0 ? "TMS320C30" : "TMS320C31") +
-                                   (ModoDSP == 0 ? "-MP(" : "-MC(") + std::to_string(Frecuencia_Reloj) + ")";
+        const std::string modelo = TextoModelo();
         const std::string etiqueta = titulo + ".-" + Str(h_.Pagina());
         const std::string fecha = TextoFechaHora(Ahora());
         const double w = h_.Ancho(), alto = h_.Alto();
 
         h_.Negrita(true);
-        h_.Y(sup_ + cab_ / 2);
+        h_.Y(sup_ + (cab_ - h_.AltoTexto("Tarvix")) / 2);
         h_.X((w - h_.AnchoTexto("Tarvix")) / 2);
         h_.Print("Tarvix", true);
         Regla(sup_ + cab_);
@@ -325,7 +376,7 @@ private:
         h_.Print(gFichDSK, false);
         h_.X(w - der_ - h_.AnchoTexto(modelo));
         h_.Print(modelo, false);
-        Regla(sup_ + cab_ + h_.AltoTexto(modelo));
+        Regla(ReglaInformacion());
         h_.Y(alto - inf_ - pie_ + 10);
         h_.X(izq_);
         h_.Print(fecha, false);
@@ -428,7 +479,7 @@ private:
         double y0 = Redondear(h_.Y() + kSeparacionDump);
         if (Limite() < h_.Y() || y0 + AltoApertura(0, false) > Pie()) {
             FinPagina(kTituloMemoria);
-            y0 = Redondear(CuerpoSup() + kSeparacionDump);
+            y0 = Redondear(BajoCabecera(kSeparacionDump));
         }
         Apertura(y0, nombre);
         DireccionFila(t.PrnINI(), nombre);
@@ -553,14 +604,21 @@ void ImprimirEntorno() {
                            plataforma::Icono::Exclamacion, plataforma::Botones::Aceptar, "Imprimir Entorno");
         return;
     }
-    if (!informe.CabeLaFuente()) {
+    // A font too big for the page is refused with a box that names it.
+    const auto rechazarFuente = [imp](const std::string& motivo) {
         char puntos[32];
         std::snprintf(puntos, sizeof puntos, "%g", double(imp->FontSize()));
-        plataforma::MsgBox("Con la fuente " + imp->FontName() + " de " + puntos +
-                               " puntos alguna fila del informe no cabe en el cuerpo de la página: "
-                               "elija una fuente más pequeña o reduzca los márgenes en la página de "
-                               "opciones de impresión.",
+        plataforma::MsgBox("Con la fuente " + imp->FontName() + " de " + puntos + " puntos " + motivo,
                            plataforma::Icono::Exclamacion, plataforma::Botones::Aceptar, "Imprimir Entorno");
+    };
+    if (!informe.CabeLaFuente()) {
+        rechazarFuente("alguna fila del informe no cabe en el cuerpo de la página: elija una fuente más pequeña o "
+                       "reduzca los márgenes en la página de opciones de impresión.");
+        return;
+    }
+    if (!informe.CabenCabeceraYPie()) {
+        rechazarFuente("la cabecera o el pie de página no caben en su banda de la página: elija una fuente más "
+                       "pequeña o aumente el encabezado y el pie de página en la página de opciones de impresión.");
         return;
     }
     if (NumCopias >= 1) imp->Copies(NumCopias);

@@ -5,8 +5,9 @@
 
 // Prints the report and ends the document. Sections with nothing to print are
 // left out; when nothing at all is printed no print job is started. Margins
-// that leave no room for the page body, and a font with which a row in
-// columns is wider than the body, are refused with a box before printing.
+// that leave no room for the page body, a font with which a row in columns
+// is wider than the body, and a font too tall for the header or footer band,
+// are refused with a box before printing.
 // Every section goes on on a new page when its next row would not fit above
 // the footer, and a row that ends with a name or a listing line goes on over
 // further lines when it is wider than the body.

@@ -82,6 +82,7 @@ private slots:
     void elInformeEnteroEnUnPdf();
     void unaFuenteGrandeLlevaLasFilasLargasALaLineaSiguiente();
     void unaFuenteDemasiadoAnchaNoImprimeNada();
+    void laCabeceraYElPieQuedanEnSusBandas();
 };
 
 void TestImpresoraPdf::imprimeDosPaginasEnUnPdf() {
@@ -242,24 +243,73 @@ void TestImpresoraPdf::unaFuenteGrandeLlevaLasFilasLargasALaLineaSiguiente() {
         QVERIFY2(todas.contains(QString::fromUtf8(w)), w);
 }
 
-// A font with which the register rows do not fit across the body is refused
-// with a box; no file is asked for and nothing is reported as printed.
+// A font with which the register rows do not fit across the body, and a
+// footer with no band nor bottom margin to stand in, are refused with a box;
+// no file is asked for and nothing is reported as printed.
 void TestImpresoraPdf::unaFuenteDemasiadoAnchaNoImprimeNada() {
-    prueba::CuadrosFalsos cuadros;
+    struct Caso {
+        const char* nombre;
+        float puntos;
+        bool registros;
+        int16_t inferior;  // bottom margin and footer band, mm
+        const char* motivo;
+    };
+    const Caso casos[] = {{"register rows at 16 pt", 16, true, 10, "fila"},
+                          {"no footer band at 10 pt", 10, false, 0, "pie de página"}};
+    for (const Caso& c : casos) {
+        prueba::CuadrosFalsos cuadros;
+        ImpresoraQt imp(ImpresoraQt::Destino::Pdf);
+        bool preguntado = false;
+        imp.PreguntaFicheroPdf([&] { preguntado = true; return std::string(); });
+        plataforma::EstablecerImpresora(&imp);
+        imp.FontName("Courier New");
+        imp.FontSize(c.puntos);
+        MgSup = MgIzq = MgDer = MgCab = 10;
+        MgInf = MgPie = c.inferior;
+        CrearObjetosPrograma();
+        Registros = c.registros;
+        DASM = !c.registros;
+        gFichDSK = std::string(TARVIX_SOURCE_DIR) + "/tests/programs/entorno.dsk";
+        Memoria = TablaRef = TablaSect = ListaMarcasRupt = ListaPuntosRupt = false;
+        ImprimirEntorno();
+        plataforma::EstablecerImpresora(nullptr);
+        QVERIFY2(!preguntado, c.nombre);
+        QCOMPARE(cuadros.mostrados.size(), size_t(1));
+        QCOMPARE(cuadros.mostrados[0].titulo, std::string("Imprimir Entorno"));
+        QVERIFY2(cuadros.mostrados[0].texto.find(c.motivo) != std::string::npos, cuadros.mostrados[0].texto.c_str());
+    }
+}
+
+// At 16 points on A4 with margins and bands of 10 mm the title lies inside
+// the header band and the date and page label inside the footer band, each
+// clear of the band's rule.
+void TestImpresoraPdf::laCabeceraYElPieQuedanEnSusBandas() {
+    QTemporaryDir dir;
+    const QString ruta = dir.filePath(QStringLiteral("bandas.pdf"));
     ImpresoraQt imp(ImpresoraQt::Destino::Pdf);
-    bool preguntado = false;
-    imp.PreguntaFicheroPdf([&] { preguntado = true; return std::string(); });
-    plataforma::EstablecerImpresora(&imp);
-    imp.FontName("Courier New");
-    imp.FontSize(16);
-    CrearObjetosPrograma();
-    Registros = true;
-    Memoria = DASM = TablaRef = TablaSect = ListaMarcasRupt = ListaPuntosRupt = false;
-    ImprimirEntorno();
-    plataforma::EstablecerImpresora(nullptr);
-    QVERIFY(!preguntado);
-    QCOMPARE(cuadros.mostrados.size(), size_t(1));
-    QCOMPARE(cuadros.mostrados[0].titulo, std::string("Imprimir Entorno"));
+    EstablecerReloj([] { return FechaHora{2026, 12, 10, 3, 9, 5, 7}; });
+    ImprimirListado(imp, ruta, 16);
+    EstablecerReloj({});
+    QCOMPARE(imp.Estado(), EstadoImpresion::Correcto);
+
+    QSizeF pagina;
+    const QList<Palabra> palabras = PalabrasPdf(ruta, pagina);
+    const double mm = 72 / 25.4;
+    int titulos = 0, pies = 0;
+    for (const Palabra& p : palabras) {
+        const QString t = p.texto;
+        if (t == QStringLiteral("Tarvix")) {
+            ++titulos;
+            QVERIFY2(p.caja.top() >= 10 * mm && p.caja.bottom() < 20 * mm,
+                     qPrintable(QStringLiteral("%1-%2").arg(p.caja.top()).arg(p.caja.bottom())));
+        } else if (t.startsWith(QStringLiteral("10/12/2026")) || t == QStringLiteral("Desensamblado.-")) {
+            ++pies;
+            QVERIFY2(p.caja.top() > pagina.height() - 20 * mm && p.caja.bottom() <= pagina.height() - 10 * mm,
+                     qPrintable(QStringLiteral("%1 %2-%3").arg(t).arg(p.caja.top()).arg(p.caja.bottom())));
+        }
+    }
+    QVERIFY(titulos >= 1);
+    QCOMPARE(pies, 2 * titulos);
 }
 
 QTEST_MAIN(TestImpresoraPdf)

@@ -53,11 +53,13 @@ protected:
                std::regex_match(t, etiqueta);
     }
     // Every text of the body that does not lie inside it: right of the left
-    // margin, left of the right margin, below the information line and above
-    // the footer (trailing blanks leave no ink). Margins of 10 mm.
+    // margin, left of the right margin, below the information line's rule and
+    // above the footer (trailing blanks leave no ink).
     std::vector<std::string> FueraDelCuerpo() const {
-        const double izq = 567, der = imp.ancho - 567, arriba = 567 + 567 + imp.AltoLinea(),
-                     pie = imp.alto - 567 - 567;
+        const auto twips = [](int16_t mm) { return std::nearbyint(mm * 56.7); };
+        const double izq = twips(MgIzq), der = imp.ancho - twips(MgDer),
+                     arriba = twips(MgSup) + twips(MgCab) + imp.AltoLinea() + 20,
+                     pie = imp.alto - twips(MgInf) - twips(MgPie);
         std::vector<std::string> fuera;
         for (const auto& e : imp.eventos) {
             if (e.tipo != Tipo::Texto || CabeceraOPie(e.texto)) continue;
@@ -309,6 +311,43 @@ TEST_F(Informe, AListingWrittenInAn8BitEncodingIsPrintedAsUtf8) {
     EXPECT_TRUE(Contiene(1, "0x00809800 NOCODE     ; cálculo “r”"));
 }
 
+// A listing line hundreds of kilobytes long goes on over as many rows as it
+// needs, each broken after its last blank that fits (82 characters across the
+// body), and a word wider than the body is cut where the body ends; measuring
+// the rows costs a few times the line's length, not its square.
+TEST_F(Informe, AVeryLongListingLineIsWrappedRowByRow) {
+    SoloSecciones(false, false, true, false, false, false, false);
+    const int palabras = 20003;  // 10 characters each (11 bytes): 8 to a row
+    std::string linea;
+    std::vector<std::string> filas;
+    for (int i = 0; i < palabras; ++i) {
+        char p[16];
+        std::snprintf(p, sizeof p, "\xc3\xb1%08d ", i);
+        if (i % 8 == 0) filas.emplace_back();
+        filas.back() += p;
+        linea += p;
+    }
+    const std::string largo(200, 'x');
+    linea += largo;
+    filas.insert(filas.end(), {largo.substr(0, 82), largo.substr(82, 82), largo.substr(164)});
+    gFichDSK = (carpeta / "largo.dsk").string();
+    prueba::EscribirTodo(gFichDSK, ">>>> DSK3A C3x\r\n" + linea + "\r\n");
+    imp.caracteresMedidos = 0;
+    ImprimirEntorno();
+
+    std::vector<std::string> impresas;
+    bool dentro = false;
+    for (const auto& e : imp.eventos) {
+        if (e.tipo != Tipo::Texto || CabeceraOPie(e.texto)) continue;
+        if (dentro) impresas.push_back(e.texto);
+        dentro = dentro || e.texto == ">>>> DSK3A C3x";
+    }
+    ASSERT_EQ(impresas.size(), filas.size());
+    for (size_t i = 0; i < filas.size(); ++i) ASSERT_EQ(impresas[i], filas[i]) << "row " << i;
+    EXPECT_EQ(FueraDelCuerpo(), std::vector<std::string>{});
+    EXPECT_LT(imp.caracteresMedidos, 32 * linea.size());
+}
+
 // Big fonts, long sections, pages of several sizes: every row is printed, and
 // inside the body of its page.
 TEST_F(Informe, EveryRowLiesInsideTheBodyOfItsPage) {
@@ -344,9 +383,10 @@ TEST_F(Informe, EveryRowLiesInsideTheBodyOfItsPage) {
              filas.insert(filas.end(), registros.begin(), registros.end());
              return filas;
          }},
-        {"the tables at 24 pt", 24, 40000, 16838,
+        {"the tables at 24 pt, with bands of 15 mm", 24, 40000, 16838,
          [&] {
              SoloSecciones(false, false, false, true, true, true, true);
+             MgCab = MgPie = 15;
              return muchasFilas();
          }},
         {"the listing at 16 pt", 16, 11906, 16838,
@@ -413,6 +453,102 @@ TEST_F(Informe, AFontTooWideForItsRowsIsRefusedBeforePrinting) {
         EXPECT_EQ(cuadros.mostrados[0].icono, plataforma::Icono::Exclamacion);
         EXPECT_NE(cuadros.mostrados[0].texto.find("fuente"), std::string::npos) << cuadros.mostrados[0].texto;
         EXPECT_TRUE(ventana.estados.empty());
+    }
+}
+
+// Where the header's and footer's texts of one printed report lie against its
+// bands, its rules and the page; one line per text out of place.
+std::vector<std::string> CabeceraYPieFueraDeSitio(const ImpresoraFalsa& imp, const std::function<bool(const std::string&)>& esCabeceraOPie) {
+    const auto twips = [](int16_t mm) { return std::nearbyint(mm * 56.7); };
+    const double sup = twips(MgSup), cab = twips(MgCab), inf = twips(MgInf), pie = twips(MgPie);
+    const double h = imp.AltoLinea();
+    std::vector<std::string> fuera;
+    for (const auto& e : imp.eventos) {
+        if (e.tipo != Tipo::Texto || !esCabeceraOPie(e.texto)) continue;
+        const double x2 = e.x + imp.TextWidth(e.texto), y2 = e.y + h;
+        const bool titulo = e.texto == "Tarvix", piePagina = e.y > imp.alto / 2;
+        bool bien = e.x >= 0 && x2 <= imp.ancho && e.y >= 0 && y2 <= imp.alto;
+        if (titulo) bien = bien && e.y >= sup && y2 <= sup + cab;
+        else if (piePagina) bien = bien && e.y >= imp.alto - inf - pie && y2 <= imp.alto - inf;
+        else bien = bien && e.y >= sup + cab;  // the information line, under the header band
+        for (const auto& r : imp.eventos)
+            if (r.tipo == Tipo::Linea && r.pagina == e.pagina && r.y >= e.y && r.y <= y2 && r.x < x2 && r.x2 > e.x)
+                bien = false;
+        if (!bien)
+            fuera.push_back("page " + std::to_string(e.pagina) + " at " + std::to_string(e.x) + ", " +
+                            std::to_string(e.y) + ": " + e.texto);
+    }
+    return fuera;
+}
+
+// The header's title stands inside the header band and the footer's texts in
+// the footer band, clear of every rule and inside the page, at every font
+// size the options allow; bands too narrow for the font refuse the report
+// before it prints, as a font too wide for the body does.
+TEST_F(Informe, HeaderAndFooterTextsStayInsideTheirBandsOrTheReportIsRefused) {
+    struct Margenes {
+        int16_t sup, inf, cab, pie;
+    };
+    const Margenes margenes[] = {{10, 10, 10, 10}, {0, 0, 0, 0}, {10, 0, 10, 0}, {0, 0, 5, 5},
+                                 {5, 5, 20, 20}, {20, 20, 40, 40}, {0, 30, 60, 60}};
+    const float puntos[] = {4, 6, 8, 10, 12, 16, 20, 24, 36, 48, 72, 96, 144};
+    int impresos = 0, rechazados = 0;
+    for (const Margenes& m : margenes) {
+        for (float p : puntos) {
+            SCOPED_TRACE(testing::Message() << p << " pt, margins " << m.sup << "/" << m.inf << ", bands " << m.cab
+                                            << "/" << m.pie);
+            EstadoPequeno();
+            gFichDSK = "a.dsk";
+            SoloSecciones(false, false, false, false, false, false, true);
+            MgSup = m.sup, MgInf = m.inf, MgCab = m.cab, MgPie = m.pie;
+            imp.ancho = 60000;  // wide enough for every row even at 144 pt
+            imp.alto = 40000;
+            imp.puntos = p;
+            imp.eventos.clear();
+            cuadros.mostrados.clear();
+            ImprimirEntorno();
+            if (!imp.TrabajoIniciado()) {
+                ++rechazados;
+                ASSERT_EQ(cuadros.mostrados.size(), 1u);
+                EXPECT_EQ(cuadros.mostrados[0].titulo, "Imprimir Entorno");
+                EXPECT_NE(cuadros.mostrados[0].texto.find("fuente"), std::string::npos);
+                continue;
+            }
+            ++impresos;
+            EXPECT_TRUE(cuadros.mostrados.empty());
+            EXPECT_TRUE(Contiene(1, "Tarvix"));
+            EXPECT_TRUE(Contiene(1, "Lista de Puntos de Ruptura.- 1"));
+            EXPECT_EQ(CabeceraYPieFueraDeSitio(imp, [this](const std::string& t) { return CabeceraOPie(t); }),
+                      std::vector<std::string>{});
+        }
+    }
+    EXPECT_GT(impresos, 0);
+    EXPECT_GT(rechazados, 0);
+
+    // At 16 pt with bands of 1 cm the report prints; with no footer band nor
+    // bottom margin it is refused, with a box that names the bands.
+    struct Caso {
+        float puntos;
+        Margenes m;
+        bool imprime;
+    };
+    const Caso casos[] = {{16, {10, 10, 10, 10}, true}, {10, {10, 10, 10, 10}, true}, {10, {10, 0, 10, 0}, false},
+                          {10, {0, 10, 5, 5}, true},   {12, {0, 10, 5, 5}, false}, {4, {10, 10, 10, 0}, false}};
+    for (const Caso& c : casos) {
+        SCOPED_TRACE(c.puntos);
+        EstadoPequeno();
+        SoloSecciones(false, false, false, false, false, false, true);
+        MgSup = c.m.sup, MgInf = c.m.inf, MgCab = c.m.cab, MgPie = c.m.pie;
+        imp.ancho = 11000;
+        imp.alto = 15000;
+        imp.puntos = c.puntos;
+        imp.eventos.clear();
+        cuadros.mostrados.clear();
+        ImprimirEntorno();
+        EXPECT_EQ(imp.TrabajoIniciado(), c.imprime);
+        if (c.imprime) continue;
+        ASSERT_EQ(cuadros.mostrados.size(), 1u);
+        EXPECT_NE(cuadros.mostrados[0].texto.find("pie de página"), std::string::npos) << cuadros.mostrados[0].texto;
     }
 }
 

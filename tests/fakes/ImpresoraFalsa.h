@@ -35,7 +35,10 @@ public:
     void CurrentY(double y) override { y_ = y; }
     double ScaleWidth() const override { return ancho; }
     double ScaleHeight() const override { return alto; }
-    double TextWidth(const std::string& s) const override { return AnchoCaracter() * Caracteres(s); }
+    double TextWidth(const std::string& s) const override {
+        caracteresMedidos += Caracteres(s);
+        return AnchoCaracter() * Caracteres(s);
+    }
     double TextHeight(const std::string&) const override { return AltoLinea(); }
     double AnchoCaracter() const { return kAnchoCaracter * puntos / 10; }
     double AltoLinea() const { return kAltoLinea * puntos / 10; }
@@ -108,6 +111,7 @@ public:
     int copias = 1;
     int calidad = -2;       // print-quality code
     int documentos = 0;     // EndDoc calls
+    mutable size_t caracteresMedidos = 0;  // characters measured by TextWidth
     // A test sets these to play a cancelled or failed job: output is dropped.
     plataforma::EstadoImpresion estado = plataforma::EstadoImpresion::Correcto;
     std::string descripcionError;
