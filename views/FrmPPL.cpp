@@ -21,6 +21,9 @@
 #include <algorithm>
 #include <cmath>
 #include <climits>
+#include <cstdlib>
+#include <string>
+#include <vector>
 
 #include "core/ClassUnitData.h"
 #include "views/AjustesVista.h"
@@ -152,6 +155,55 @@ constexpr Rotulo kRotulos[] = {
     {"N", "Vector de TrapN", 2655, 3360, 2805},
 };
 
+// The widest texts a value box can show; "#" stands for any decimal digit and
+// "$" for any hexadecimal one, measured as the face's widest.
+std::vector<std::string> TextosMasAnchos(P::Id id) {
+    const std::vector<std::string> valores = {"-#.##############E+##", "-#.##############E-##", "-##########"};
+    const std::vector<std::string> formatos = {" I32", " F40", " -"};
+    switch (id) {
+    case P::kLblPC: return {" $$$$$$$$"};
+    case P::kLblCanal: return {"  #", " -1"};
+    case P::kTxtCodInstr: {
+        std::vector<std::string> t;
+        for (int g = 0; g < 8; ++g)
+            for (int f = 0; f < 64; ++f) t.push_back(" [##] " + std::string(FilaNemonico::De(g, f).nem));
+        return t;
+    }
+    case P::kTxtTipoInstr: return {" [#]  Mul_Sum_Res", " [#]  Carga Cond.", " [#]  Arit_Carg"};
+    case P::kTxtModoDIR: return {" (G=10) Indirecto - S1 op D1 -> D1", " (G=11) Inmediato - S1 op D1 -> D1"};
+    case P::kTxtSRC_DIR1:
+        // Also a short floating-point immediate in full and a direct or branch address.
+        return {" -#.#################", " -######", " @0x$$$$$$$$", " *AR#++( ###)%", " *AR#++(IR0)B", " <ERR>"};
+    case P::kTxtSRC_DIR2: case P::kTxtSRC_DIR3: case P::kTxtSRC_DIR4:
+    case P::kTxtDST_DIR1: case P::kTxtDST_DIR2:
+        return {" *AR#++( #)%", " *AR#++(IR0)B", " IOF", " <ERR>"};
+    case P::kTxtSP_DIR: return {" @0x$$$$$$$$ <-", " @0x$$$$$$$$ ->"};
+    case P::kTxtCond0: return {" NLUF ", " <ERR> "};
+    case P::kTxtCond1: return {" ~C and ~Z", " ~N and ~Z", " Z or UF", " <ERR>"};
+    case P::kTxtCondN: return {" ##"};
+    case P::kTxtTipoDatos: case P::kTxtDST_FOR1: case P::kTxtDST_FOR2: case P::kTxtSP_FOR: return formatos;
+    default: return valores;   // the operand and stack values
+    }
+}
+
+// How much wider than its design width a box must be for its widest text in
+// its face, beside the indent a framed label keeps (half an "x").
+int Crece(const QLabel* l, const PosCaja& c) {
+    const QFontMetrics fm(l->font());
+    QChar digito = '0', hex = '0';
+    for (QChar d : QStringLiteral("0123456789ABCDEF")) {
+        if (d.isDigit() && fm.horizontalAdvance(d) > fm.horizontalAdvance(digito)) digito = d;
+        if (fm.horizontalAdvance(d) > fm.horizontalAdvance(hex)) hex = d;
+    }
+    int ancho = 0;
+    for (const std::string& t : TextosMasAnchos(c.id)) {
+        QString q = QString::fromUtf8(t.data(), qsizetype(t.size()));
+        q.replace('#', digito).replace('$', hex);
+        ancho = std::max(ancho, fm.horizontalAdvance(q));
+    }
+    return std::max(0, ancho + fm.horizontalAdvance('x') / 2 + 2 * l->frameWidth() - Px(c.w));
+}
+
 }  // namespace
 
 FrmPPL::FrmPPL(QWidget* padre) : QWidget(padre) {
@@ -231,7 +283,11 @@ void FrmPPL::Disponer() {
     for (int16_t k = 0; k < 4; ++k)
         unidad = std::max(unidad, fu.horizontalAdvance(QString::fromStdString(LogicaPPL::TextoUnidad(k))));
     const int panel = lblUnit_->x() + unidad + 2 * lblUnit_->margin() + 2 * frmSeg_->style()->pixelMetric(QStyle::PM_DefaultFrameWidth) + 4;
-    masAncho_ = std::max({0, grid - Px(3795), panel - Px(3840)});
+    // The boxes keep the design's margin to the frame's right edge.
+    int cajas = chkD_->geometry().right();
+    for (const QLabel* l : cajas_) cajas = std::max(cajas, l->geometry().right());
+    cajas += Px(3840) - Px(3765);
+    masAncho_ = std::max({0, grid - Px(3795), panel - Px(3840), cajas - Px(3840)});
     tab_->setGeometry(Rect(30, 30, 3885, 1860).adjusted(0, 0, masAncho_, 0));
     grid_->setGeometry(Rect(75, 360, 3795, 1485).adjusted(0, 0, masAncho_, 0));
     for (QToolButton* b : botones_) b->move(b->x() + masAncho_, b->y());
@@ -251,6 +307,37 @@ void FrmPPL::CrearPanel() {
     imgPPL_->setObjectName("ImgPPL");
     imgPPL_->setGeometry(Rect(180, 270, 300, 285));
     const QFont tahoma = Fuente("Tahoma");
+    for (const PosCaja& c : kCajas) {
+        auto* l = new QLabel(frmSeg_);
+        l->setObjectName(c.nombre);
+        l->setFont(tahoma);
+        l->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        l->setLineWidth(1);
+        cajas_[size_t(c.id)] = l;
+    }
+    // Each box grows to its widest text; the boxes of one operand column grow
+    // together, and what stands right of a box on its line moves over by it.
+    std::array<int, P::kNumCajas> crece{};
+    for (const PosCaja& c : kCajas) crece[size_t(c.id)] = Crece(cajas_[size_t(c.id)], c);
+    const std::vector<std::vector<P::Id>> columnas = {
+        {P::SrcDir(1), P::SrcDir(2), P::SrcDir(3), P::SrcDir(4), P::DstDir(1), P::DstDir(2), P::kTxtSP_DIR},
+        {P::SrcDato(1), P::SrcDato(2), P::SrcDato(3), P::SrcDato(4), P::DstDato(1), P::DstDato(2), P::kTxtSP_DATO},
+        {P::kTxtTipoDatos, P::DstFor(1), P::DstFor(2), P::kTxtSP_FOR}};
+    for (const std::vector<P::Id>& columna : columnas) {
+        int m = 0;
+        for (P::Id id : columna) m = std::max(m, crece[size_t(id)]);
+        for (P::Id id : columna) crece[size_t(id)] = m;
+    }
+    // What the boxes left of a place on a line (tops within 60 twips) grew.
+    auto corrimiento = [&](int izq, int arriba) {
+        int d = 0;
+        for (const PosCaja& c : kCajas)
+            if (c.l < izq && std::abs(c.t - arriba) < 60) d += crece[size_t(c.id)];
+        return d;
+    };
+    for (const PosCaja& c : kCajas)
+        cajas_[size_t(c.id)]->setGeometry(Rect(c.l, c.t, c.w, c.h).translated(corrimiento(c.l, c.t), 0)
+                                              .adjusted(0, 0, crece[size_t(c.id)], 0));
     for (const Rotulo& r : kRotulos) {
         auto* l = new QLabel(QString::fromUtf8(r.texto), frmSeg_);
         l->setFont(tahoma);
@@ -265,22 +352,13 @@ void FrmPPL::CrearPanel() {
             l->setFont(estrecha);
             l->adjustSize();
         }
-        l->move(Px(r.l), Px(r.t) - 1);
-    }
-    for (const PosCaja& c : kCajas) {
-        auto* l = new QLabel(frmSeg_);
-        l->setObjectName(c.nombre);
-        l->setFont(tahoma);
-        l->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-        l->setLineWidth(1);
-        l->setGeometry(Rect(c.l, c.t, c.w, c.h));
-        cajas_[size_t(c.id)] = l;
+        l->move(Px(r.l) + corrimiento(r.caja, r.t), Px(r.t) - 1);
     }
     chkD_ = new QCheckBox("D", frmSeg_);
     chkD_->setObjectName("ChkD");
     chkD_->setFont(tahoma);
     chkD_->setToolTip("Salto retardado");
-    chkD_->setGeometry(Rect(3360, 3360, 405, 210).adjusted(0, -2, 10, 4));
+    chkD_->setGeometry(Rect(3360, 3360, 405, 210).adjusted(0, -2, 10, 4).translated(corrimiento(3360, 3345), 0));
     // It shows a field of the record: a click must not change what it says.
     chkD_->setFocusPolicy(Qt::NoFocus);
     connect(chkD_, &QCheckBox::clicked, this, [this] {

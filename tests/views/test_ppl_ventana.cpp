@@ -14,8 +14,14 @@
 #include <QStyleOptionViewItem>
 #include <QToolButton>
 #include <QtTest>
+#include <cmath>
+#include <climits>
+#include <map>
+#include <set>
 
 #include "app/frmMain.h"
+#include "core/ClassUnitData.h"
+#include "core/FilasInstruccion.h"
 #include "views/FrmPPL.h"
 #include "views/EnlacePrincipal.h"
 #include "views/TextoCabe.h"
@@ -28,6 +34,116 @@ namespace {
 
 QString Celda(VistaGrid* g, int fila, int col) {
     return g->model()->data(g->model()->index(fila - 1, col)).toString();
+}
+
+// Every text each box of the detail panel can show, from records that reach
+// the extremes of each field: all registers, indirect codes (the defined ones
+// and the five-bit codes past them), displacements, direct and stack
+// addresses, immediates, 32-bit integers and 40-bit floats, conditions, traps.
+std::map<P::Id, std::set<std::string>> TextosPosibles() {
+    std::map<P::Id, std::set<std::string>> textos;
+    P p;
+    const auto mostrar = [&](const ClassUnitData& r) {
+        p.MostrarUnidadSeg(r);
+        for (int id = 0; id < P::kNumCajas; ++id) textos[P::Id(id)].insert(p.Texto(P::Id(id)));
+    };
+    const auto nuevo = [](int32_t grupo, int32_t fila, int16_t modo) {
+        ClassUnitData r;
+        r.LTipoIntr = grupo;
+        r.lCodigoInstr(fila);
+        r.iModoDireccion = modo;
+        return r;
+    };
+    for (int32_t g = 0; g < 8; ++g)
+        for (int32_t f = 0; f < 64; ++f) mostrar(nuevo(g, f, 0));
+    for (int16_t modo = 0; modo < 4; ++modo)
+        for (int32_t g : {0, 1, 2, 4}) mostrar(nuevo(g, 0, modo));
+    for (int32_t c = -1; c <= 4; ++c) {
+        ClassUnitData r = nuevo(0, grupo0::LDI, 0);
+        r.lCanal = c;
+        mostrar(r);
+    }
+    // Hexadecimal fields, each digit in every place.
+    for (int32_t d = 0; d < 16; ++d) {
+        ClassUnitData r = nuevo(0, grupo0::LDI, 1);
+        r.lPosMem = 0x111111 * d;
+        r.lDirecto = 0x1111 * d;
+        r.lAddrSP = 0x111111 * d;
+        for (int16_t sp : {1, -1}) {
+            r.iFlagSP = sp;
+            mostrar(r);
+        }
+        ClassUnitData br = nuevo(3, grupo3::BR, -1);
+        br.lInmediato = Valor::Entero(0x111111 * d);
+        mostrar(br);
+    }
+    for (int32_t reg = 0; reg < 28; ++reg) {
+        ClassUnitData r = nuevo(4, grupo4::MPYF3_ADDF3, 0);
+        r.lIndDst1 = r.lIndDst2 = r.lIndSrc1 = r.lIndSrc2 = reg;
+        mostrar(r);
+    }
+    for (int16_t m = 0; m < 32; ++m)
+        for (int32_t ar = 0; ar < 8; ++ar)
+            for (int32_t disp = 0; disp < 256; ++disp) {
+                ClassUnitData r = nuevo(0, grupo0::LDI, 2);
+                r.lModoArn1 = m;
+                r.lIndArn1 = ar;
+                r.lDisp = disp;
+                mostrar(r);
+                if (disp > 1) continue;
+                ClassUnitData par = nuevo(6, 0, -1);
+                par.lModoArn1 = par.lModoArn2 = m;
+                par.lIndArn1 = par.lIndArn2 = ar;
+                mostrar(par);
+            }
+    // Sixteen-bit immediates and PC-relative displacements.
+    for (int32_t v = -32768; v < 32768; ++v) {
+        ClassUnitData r = nuevo(0, grupo0::LDI, 3);
+        r.lInmediato = Valor::Entero(v);
+        mostrar(r);
+        ClassUnitData b = nuevo(3, grupo3::BCOND_REL, -1);
+        b.bBitB = true;
+        b.lDisp = v;
+        mostrar(b);
+    }
+    // Short floating-point immediates: a 12-bit signed mantissa 1.f or -2 + 0.f, exponent -7 to 7.
+    for (int e = -7; e <= 7; ++e)
+        for (int f = 0; f < 2048; ++f)
+            for (double m : {1.0 + f / 2048.0, -2.0 + f / 2048.0}) {
+                ClassUnitData r = nuevo(0, grupo0::LDF, 3);
+                r.lInmediato = Valor::Doble(std::ldexp(m, e));
+                mostrar(r);
+            }
+    // Operand and stack values: 32-bit integers and 40-bit floats (a 32-bit
+    // mantissa, exponent -127 to 127).
+    std::vector<Valor> valores = {Valor::Entero(INT32_MIN), Valor::Entero(INT32_MAX)};
+    for (int e = -127; e <= 127; ++e)
+        for (uint32_t frac : {0x2AAAAAABu, 0x55555555u, 0x7FFFFFFFu, 0x00000001u, 0x3C1E0F07u})
+            for (double signo : {1.0, -1.0}) valores.push_back(Valor::Doble(signo * std::ldexp(1.0 + frac / 2147483648.0, e)));
+    for (const Valor& v : valores) {
+        ClassUnitData r = nuevo(4, grupo4::MPYF3_ADDF3, 0);
+        r.lIndDst1 = r.lIndDst2 = r.lIndSrc1 = r.lIndSrc2 = 0;
+        r.lModoArn1 = r.lModoArn2 = 24;
+        r.lIndArn1 = r.lIndArn2 = 0;
+        r.vSrc1 = r.vSrc2 = r.vSrc3 = r.vSrc4 = r.vDst1 = r.vDst2 = r.lDatoSP = v;
+        r.iFlagSP = 1;
+        mostrar(r);
+    }
+    // Every five-bit condition code and trap number.
+    for (int32_t c = -1; c < 32; ++c) {
+        ClassUnitData r = nuevo(3, grupo3::TRAPCOND, -1);
+        r.lCond = c;
+        r.lCondN = c;
+        mostrar(r);
+    }
+    return textos;
+}
+
+// The room a framed label leaves its left-aligned text: its contents less the
+// indent that a frame brings (half an "x" unless an indent is set).
+int SitioDelTexto(const QLabel* l) {
+    const int sangria = l->indent() >= 0 ? l->indent() : l->frameWidth() > 0 ? l->fontMetrics().horizontalAdvance('x') / 2 : 0;
+    return l->contentsRect().width() - 2 * l->margin() - sangria;
 }
 
 }  // namespace
@@ -171,6 +287,34 @@ private slots:
                                     .arg(w_->FrmSeg()->width())));
         }
         QVERIFY(w_->rect().contains(w_->FrmSeg()->geometry()));
+    }
+
+    // Every text a value box of the detail panel can show is drawn whole in
+    // the box's own font, and the widened boxes neither overlap nor leave the frame.
+    void everyPanelTextFitsItsBox() {
+        QTest::mouseClick(w_->CmdModoFrm(0), Qt::LeftButton);
+        QStringList cortados;
+        for (const auto& [id, textos] : TextosPosibles()) {
+            QLabel* caja = w_->Caja(id);
+            QString ancho;
+            for (const std::string& t : textos) {
+                const QString q = QString::fromStdString(t);
+                if (caja->fontMetrics().horizontalAdvance(q) > caja->fontMetrics().horizontalAdvance(ancho)) ancho = q;
+            }
+            if (caja->fontMetrics().horizontalAdvance(ancho) > SitioDelTexto(caja))
+                cortados << QString("%1 \"%2\" needs %3, has %4").arg(caja->objectName(), ancho)
+                                .arg(caja->fontMetrics().horizontalAdvance(ancho)).arg(SitioDelTexto(caja));
+        }
+        QVERIFY2(cortados.isEmpty(), qPrintable(cortados.join("; ")));
+        QList<QWidget*> cajas;
+        for (int id = 0; id < P::kNumCajas; ++id) cajas << w_->Caja(P::Id(id));
+        cajas << w_->ChkD();
+        for (QWidget* a : cajas) {
+            QVERIFY2(a->geometry().right() < w_->FrmSeg()->width() - 2, qPrintable(a->objectName()));
+            for (QWidget* b : cajas)
+                QVERIFY2(a == b || !a->geometry().intersects(b->geometry()),
+                         qPrintable(a->objectName() + " over " + b->objectName()));
+        }
     }
 
     // Each caption of the detail panel is read whole: no value box lies over its text.
