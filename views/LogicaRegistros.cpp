@@ -202,6 +202,7 @@ void LogicaRegistros::Cargar() {
     for (auto& arreglo : cajas_)
         for (Caja& c : arreglo) c = Caja{};
     previos_ = ClassRegistrosCPU();
+    edicionArreglo_ = edicionIndice_ = -1;
     nivelPanel_ = 0;
     flotante_ = {};
     masInfoActivo_ = {true, false};
@@ -227,6 +228,7 @@ void LogicaRegistros::RefrescarTxtReg() {
     }
     for (int i = 0; i < kNumCajas[kTxtRegBIT]; ++i)
         cajas_[kTxtRegBIT][size_t(i)].texto = FormatearValor(Valor32(kTxtRegBIT, i), 0);
+    if (edicionArreglo_ >= 0) textoEntrada_ = cajas_[size_t(edicionArreglo_)][size_t(edicionIndice_)].texto;
     for (int p = 0; p < 4; ++p) {
         const uint32_t v = uint32_t(Valor32(kTxtRegBIT, p));
         for (int b = 0; b < 32; ++b)
@@ -304,12 +306,16 @@ void LogicaRegistros::CmdReg_Click(Arreglo a, int i, IMenuFormato& menu) {
     RefrescarTxtReg();
 }
 
-void LogicaRegistros::GotFocus(Arreglo a, int i) { textoEntrada_ = cajas_[a][size_t(i)].texto; }
+void LogicaRegistros::GotFocus(Arreglo a, int i) {
+    edicionArreglo_ = a;
+    edicionIndice_ = i;
+    textoEntrada_ = cajas_[a][size_t(i)].texto;
+}
 
 bool LogicaRegistros::KeyPress(Arreglo a, int i, int tecla) {
     if (tecla == 13) {
-        // Enter commits at once; what it committed counts as the entry text.
-        if (LostFocus(a, i) == Salida::Hecha) textoEntrada_ = cajas_[a][size_t(i)].texto;
+        // Enter commits at once; the box then holds what was written.
+        Validar(a, i);
         return true;
     }
     if (tecla == 27) cajas_[a][size_t(i)].texto = textoEntrada_;
@@ -317,6 +323,12 @@ bool LogicaRegistros::KeyPress(Arreglo a, int i, int tecla) {
 }
 
 LogicaRegistros::Salida LogicaRegistros::LostFocus(Arreglo a, int i) {
+    const Salida s = Validar(a, i);
+    if (s != Salida::VolverFoco) edicionArreglo_ = edicionIndice_ = -1;
+    return s;
+}
+
+LogicaRegistros::Salida LogicaRegistros::Validar(Arreglo a, int i) {
     Caja& caja = cajas_[a][size_t(i)];
     // A box left as it was entered writes nothing (a shown float is rounded).
     if (caja.texto == textoEntrada_) return Salida::Hecha;

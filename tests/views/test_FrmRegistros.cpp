@@ -57,6 +57,17 @@ class TestFrmRegistros : public QObject {
         QTest::keyClicks(c, texto);
     }
 
+    // Chooses format k in a format button's pop-up menu, as the user does.
+    void ElegirFormato(L::Arreglo a, int i, int k) {
+        QTimer::singleShot(50, [k] {
+            auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+            QVERIFY(menu);
+            menu->actions()[k]->trigger();
+            menu->close();
+        });
+        QTest::mouseClick(w_->BotonFormato(a, i), Qt::LeftButton);
+    }
+
 private slots:
     void init() { v_.Abrir(); }
     void cleanup() { v_.Cerrar(); }
@@ -131,6 +142,23 @@ private slots:
         QCOMPARE(activos[3], false);
         QCOMPARE(w_->Caja(L::kTxtReg, 16)->text(), QString("-3"));
         QVERIFY(w_->Caja(L::kTxtReg, 16)->font().italic());
+    }
+
+    // The road: a value typed in hexadecimal, then the format
+    // switched twice through the pop-up while the focus stays in the box.
+    void switchingTheFormatWritesNothing() {
+        Teclear(L::kTxtRegEXT, 4, "0112345678");
+        QTest::keyClick(w_->Caja(L::kTxtRegEXT, 4), Qt::Key_Return);
+        QTest::mouseClick(w_, Qt::LeftButton, {}, QPoint(5, 5));
+        QVERIFY(w_->Caja(L::kTxtRegEXT, 4)->hasFocus());
+        ElegirFormato(L::kTxtRegEXT, 4, 3);
+        QCOMPARE(w_->Caja(L::kTxtRegEXT, 4)->text(), QString("+2.284444e+00"));
+        ElegirFormato(L::kTxtRegEXT, 4, 0);
+        QCOMPARE(w_->Caja(L::kTxtRegEXT, 4)->text(), QString("0112345678"));
+        QCOMPARE(gRegistros->R(4).LO(), 0x12345678);
+        QCOMPARE(gRegistros->R(4).HI(), 1);
+        QTest::keyClick(w_->Caja(L::kTxtRegEXT, 4), Qt::Key_Tab);
+        QCOMPARE(gRegistros->R(4).LO(), 0x12345678);
     }
 
     void bitBoxClickSetsOneBit() {

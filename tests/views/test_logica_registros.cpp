@@ -272,6 +272,57 @@ private slots:
         QCOMPARE(Cursivas(r), std::vector<std::string>{"AR1"});
     }
 
+    // The box keeps the focus while its format changes (the pop-up menu takes
+    // and gives back the focus): every leaving finds no typed text.
+    void formatSwitchesWriteNothing_data() {
+        QTest::addColumn<int>("hi");
+        QTest::addColumn<int>("lo");
+        QTest::addColumn<QList<int>>("formatos");
+        QTest::newRow("hexadecimal, TMS, hexadecimal") << 1 << 0x12345678 << QList<int>{3, 0};
+        QTest::newRow("1.5 por TMS, IEEE, hexadecimal") << 0 << 0x40000000 << QList<int>{3, 4, 0};
+        QTest::newRow("tercio por TMS, con signo") << -2 << 0x2AAAAAAB << QList<int>{3, 2, 3, 0};
+    }
+    void formatSwitchesWriteNothing() {
+        QFETCH(int, hi);
+        QFETCH(int, lo);
+        QFETCH(QList<int>, formatos);
+        gRegistros->R(6).HI(hi);
+        gRegistros->R(6).LO(lo);
+        const ClassRegistrosRn antes = gRegistros->R(6);
+        L r;
+        r.Cargar();
+        MenuFalso menu;
+        r.GotFocus(L::kTxtRegEXT, 6);
+        for (int f : formatos) {
+            QCOMPARE(r.LostFocus(L::kTxtRegEXT, 6), L::Salida::Hecha);
+            r.GotFocus(L::kTxtRegEXT, 6);
+            menu.eleccion = int16_t(f);
+            r.CmdReg_Click(L::kTxtRegEXT, 6, menu);
+            QVERIFY(gRegistros->R(6) == antes);
+        }
+        QCOMPARE(r.LostFocus(L::kTxtRegEXT, 6), L::Salida::Hecha);
+        QVERIFY(gRegistros->R(6) == antes);
+        QCOMPARE(r.CajaDe(L::kTxtRegEXT, 6).texto, FormatoHexExt(antes));
+    }
+
+    // A refresh while the user is in a box (a timed run) rewrites it; leaving
+    // then writes nothing, and Escape gives the refreshed text.
+    void refreshOfTheEditedBoxIsNoTyping() {
+        gRegistros->AR(2, 0x00400000);   // 2.0 as a short float
+        L r;
+        r.Cargar();
+        r.CajaDe(L::kTxtReg, 4).formato = 3;
+        r.RefrescarTxtReg();
+        r.GotFocus(L::kTxtReg, 4);
+        gRegistros->AR(2, 0x0012345);
+        r.Refrescar();
+        const std::string mostrado = r.CajaDe(L::kTxtReg, 4).texto;
+        QVERIFY(!r.KeyPress(L::kTxtReg, 4, 27));
+        QCOMPARE(r.CajaDe(L::kTxtReg, 4).texto, mostrado);
+        QCOMPARE(r.LostFocus(L::kTxtReg, 4), L::Salida::Hecha);
+        QCOMPARE(gRegistros->AR(2), 0x0012345);
+    }
+
     void newIEValueUpdatesItsBoxes() {
         L r;
         r.Cargar();
