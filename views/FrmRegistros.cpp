@@ -400,12 +400,6 @@ void FrmRegistros::CambiarAltura() {
 void FrmRegistros::Entrar(L::Arreglo a, int i) {
     edicionArreglo_ = a;
     edicionIndice_ = i;
-    if (vueltaArreglo_ == a && vueltaIndice_ == i) {
-        // Back in a refused box: the text it had on entry stays the one Escape restores.
-        vueltaArreglo_ = vueltaIndice_ = -1;
-        logica_.TextoEntrada(entradaVuelta_);
-        return;
-    }
     logica_.CajaDe(a, i).texto = cajas_[a][size_t(i)]->text().toStdString();
     logica_.GotFocus(a, i);
 }
@@ -419,9 +413,6 @@ void FrmRegistros::Salir(L::Arreglo a, int i) {
     Mostrar();
     enSalida_ = false;
     if (s == L::Salida::VolverFoco) {
-        vueltaArreglo_ = a;
-        vueltaIndice_ = i;
-        entradaVuelta_ = logica_.TextoEntrada();
         CajaRegistro* c = cajas_[a][size_t(i)];
         QTimer::singleShot(0, c, [c] { c->setFocus(Qt::OtherFocusReason); });
     }

@@ -343,12 +343,10 @@ LogicaRegistros::Salida LogicaRegistros::Validar(Arreglo a, int i) {
         ok = InterpretarValor(v, formato, caja.texto) == 0;
         if (ok) Escribir32(a, i, v);
     }
-    if (!ok) {
-        AvisoInvalido(caja.texto);
-        if (a != kTxtReg) return Salida::VolverFoco;
-    } else {
-        RefrescarTxtReg();
-    }
+    // Written or refused, the box shows the register again, in its own format.
+    if (!ok) AvisoInvalido(caja.texto);
+    RefrescarTxtReg();
+    if (!ok && a != kTxtReg) return Salida::VolverFoco;
     if (a == kTxtReg && i == 0) {
         if (refrescarPrincipal) refrescarPrincipal();
     } else {

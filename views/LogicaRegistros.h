@@ -80,13 +80,12 @@ public:
     // Editing. The window puts the box's current text into CajaDe(a, i).texto
     // before LostFocus and KeyPress. Refrescar of the main window is called
     // after an edit of PC. Only a text the user typed is written: a rewrite of
-    // the box being edited (a refresh, a new format) becomes its entry text.
+    // the box being edited (a refresh, a new format, a refused text put back)
+    // becomes its entry text.
     void GotFocus(Arreglo a, int i);
     bool KeyPress(Arreglo a, int i, int tecla);   // true: the key is swallowed
     Salida LostFocus(Arreglo a, int i);
     std::function<void()> refrescarPrincipal;
-    const std::string& TextoEntrada() const { return textoEntrada_; }
-    void TextoEntrada(const std::string& texto) { textoEntrada_ = texto; }
 
     // Bit panels.
     static bool TieneCasilla(PanelBIT p, int bit);

@@ -196,12 +196,17 @@ private slots:
         QTest::addColumn<int>("formato");
         QTest::addColumn<QString>("texto");
         QTest::addColumn<int>("salida");
-        QTest::newRow("AR3 hex") << 0 << 5 << 0 << "12G4" << int(L::Salida::Invalida);
-        QTest::newRow("AR3 sin signo con letras") << 0 << 5 << 1 << "12abc" << int(L::Salida::Invalida);
-        QTest::newRow("AR3 vacio") << 0 << 5 << 2 << "" << int(L::Salida::Invalida);
-        QTest::newRow("AR3 flotante") << 0 << 5 << 3 << "1.5x" << int(L::Salida::Invalida);
-        QTest::newRow("ST") << 2 << 0 << 0 << "hola" << int(L::Salida::VolverFoco);
-        QTest::newRow("R4 hex de 11 cifras") << 1 << 4 << 0 << "12345678901" << int(L::Salida::VolverFoco);
+        QTest::addColumn<bool>("intro");
+        const int inv = int(L::Salida::Invalida), volver = int(L::Salida::VolverFoco);
+        QTest::newRow("AR3 hex") << 0 << 5 << 0 << "12G4" << inv << false;
+        QTest::newRow("AR3 sin signo con letras") << 0 << 5 << 1 << "12abc" << inv << false;
+        QTest::newRow("AR3 vacio") << 0 << 5 << 2 << "" << inv << false;
+        QTest::newRow("AR3 con signo, Intro") << 0 << 5 << 2 << "abc" << int(L::Salida::Hecha) << true;
+        QTest::newRow("AR3 flotante") << 0 << 5 << 3 << "1.5x" << inv << false;
+        QTest::newRow("ST") << 2 << 0 << 0 << "hola" << volver << false;
+        QTest::newRow("R4 hex de 11 cifras") << 1 << 4 << 0 << "12345678901" << volver << false;
+        QTest::newRow("R4 con signo") << 1 << 4 << 2 << "abc" << volver << false;
+        QTest::newRow("R4 con signo, Intro") << 1 << 4 << 2 << "abc" << int(L::Salida::Hecha) << true;
     }
     void invalidTextIsRefused() {
         QFETCH(int, arreglo);
@@ -209,6 +214,7 @@ private slots:
         QFETCH(int, formato);
         QFETCH(QString, texto);
         QFETCH(int, salida);
+        QFETCH(bool, intro);
         prueba::CuadrosFalsos cuadros;
         gRegistros->AR(3, 77);
         gRegistros->ST(0x11);
@@ -219,19 +225,23 @@ private slots:
         const auto a = L::Arreglo(arreglo);
         r.CajaDe(a, caja).formato = int16_t(formato);
         r.RefrescarTxtReg();
-        QCOMPARE(int(Teclear(r, a, caja, texto.toStdString())), salida);
+        const std::string valor = r.CajaDe(a, caja).texto;
+        QCOMPARE(int(Teclear(r, a, caja, texto.toStdString(), intro)), salida);
         QCOMPARE(gRegistros->AR(3), antes.AR(3));
         QCOMPARE(gRegistros->ST(), antes.ST());
         QVERIFY(gRegistros->R(4) == antes.R(4));
-        QCOMPARE(r.CajaDe(a, caja).texto, texto.toStdString());
         QCOMPARE(cuadros.mostrados.size(), size_t(1));
         QCOMPARE(cuadros.mostrados[0].texto, "<" + texto.toStdString() + "> no es un representación numérica valida");
         QCOMPARE(cuadros.mostrados[0].titulo, std::string("Validación Numérica"));
         QCOMPARE(cuadros.mostrados[0].botonAyuda, false);
-        // Escape lets the user leave the box that keeps the focus.
-        r.KeyPress(a, caja, 27);
+        // The box shows the register again, in its own format; leaving it once
+        // more (the box that keeps the focus) shows no second message.
+        QCOMPARE(r.CajaDe(a, caja).texto, valor);
         QCOMPARE(r.LostFocus(a, caja), L::Salida::Hecha);
         QCOMPARE(cuadros.mostrados.size(), size_t(1));
+        r.GotFocus(a, caja);
+        r.KeyPress(a, caja, 27);
+        QCOMPARE(r.CajaDe(a, caja).texto, valor);
     }
 
     void validTextsInEachFormat_data() {
