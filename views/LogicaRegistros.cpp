@@ -124,6 +124,10 @@ void AvisoInvalido(const std::string& texto) {
 
 ClassRegistrosCPU& Regs() { return *gRegistros; }
 
+// An extended register holds no single-precision word: its IEEE box shows and
+// takes the register's own floating-point value.
+int16_t FormatoExt(int16_t formato) { return formato == 4 ? int16_t(3) : formato; }
+
 // The exponent is the low 8 bits of HI: a reset writes -128 as 128.
 bool MismoRn(const ClassRegistrosRn& a, const ClassRegistrosRn& b) {
     return a.LO() == b.LO() && (a.HI() & 0xFF) == (b.HI() & 0xFF);
@@ -224,7 +228,7 @@ void LogicaRegistros::RefrescarTxtReg() {
     }
     for (int i = 0; i < kNumCajas[kTxtRegEXT]; ++i) {
         Caja& c = cajas_[kTxtRegEXT][size_t(i)];
-        c.texto = FormatearValorExt(r.R(int16_t(i)), c.formato);
+        c.texto = FormatearValorExt(r.R(int16_t(i)), FormatoExt(c.formato));
     }
     for (int i = 0; i < kNumCajas[kTxtRegBIT]; ++i)
         cajas_[kTxtRegBIT][size_t(i)].texto = FormatearValor(Valor32(kTxtRegBIT, i), 0);
@@ -332,7 +336,7 @@ LogicaRegistros::Salida LogicaRegistros::Validar(Arreglo a, int i) {
     Caja& caja = cajas_[a][size_t(i)];
     // A box left as it was entered writes nothing (a shown float is rounded).
     if (caja.texto == textoEntrada_) return Salida::Hecha;
-    const int16_t formato = a == kTxtRegBIT ? int16_t(0) : caja.formato;
+    const int16_t formato = a == kTxtRegBIT ? int16_t(0) : a == kTxtRegEXT ? FormatoExt(caja.formato) : caja.formato;
     bool ok = EsNumero(caja.texto, formato, a == kTxtRegEXT);
     if (ok && a == kTxtRegEXT) {
         ClassRegistrosRn nuevo = Regs().R(int16_t(i));

@@ -265,6 +265,37 @@ private slots:
         QCOMPARE(gRegistros->AR(0), valor);
     }
 
+    // An extended register has no single-precision word: its IEEE box shows
+    // the register's value and a number typed there becomes that value.
+    void ieeeBoxOfAnExtendedRegisterHoldsItsValue_data() {
+        QTest::addColumn<QString>("texto");
+        QTest::addColumn<double>("valor");
+        QTest::addColumn<QString>("mostrado");
+        QTest::newRow("1.5") << "1.5" << 1.5 << "+1.500000e+00";
+        QTest::newRow("-0.25") << "-0.25" << -0.25 << "-2.500000e-01";
+        QTest::newRow("1e30") << "1e30" << 1e30 << "+1.000000e+30";
+        QTest::newRow("cero") << "0" << 0.0 << "+0.000000e+00";
+    }
+    void ieeeBoxOfAnExtendedRegisterHoldsItsValue() {
+        QFETCH(QString, texto);
+        QFETCH(double, valor);
+        QFETCH(QString, mostrado);
+        gRegistros->R(2).HI(0);
+        gRegistros->R(2).LO(0x40000000);   // 1.5
+        L r;
+        r.Cargar();
+        r.CajaDe(L::kTxtRegEXT, 2).formato = 4;
+        r.RefrescarTxtReg();
+        QCOMPARE(r.CajaDe(L::kTxtRegEXT, 2).texto, std::string("+1.500000e+00"));
+        gRegistros->R(2).HI(5);
+        QCOMPARE(Teclear(r, L::kTxtRegEXT, 2, texto.toStdString()), L::Salida::Hecha);
+        ClassRegistrosRn esperado;
+        ConvertirDobleAFlotExt(valor, esperado);
+        QVERIFY(gRegistros->R(2) == esperado);
+        QCOMPARE(r.CajaDe(L::kTxtRegEXT, 2).texto, mostrado.toStdString());
+        QCOMPARE(FormatearValorExt(gRegistros->R(2), 3), mostrado.toStdString());
+    }
+
     // Leaving a float box without typing keeps the unrounded value.
     void leavingUntouchedWritesNothing() {
         gRegistros->R(0).HI(0);
