@@ -295,12 +295,13 @@ QMdiSubWindow* FrmRegistros::Marco() const { return qobject_cast<QMdiSubWindow*>
 
 void FrmRegistros::Cargar(QMdiSubWindow* marco) {
     if (marco) {
-        const QSize area = enlace::AreaCliente();
-        // The width is the register list's; the frame's borders come on top.
-        const int bordes = std::max(0, marco->width() - width());
-        marco->resize(Px(disposicion::kAnchoVentana) + bordes, Px(disposicion::kAltoVentana));
+        const QSize area = enlace::AreaCliente(*marco);
+        // The width is the register list's; the frame's borders come on top
+        // (its margins are known before it is first shown, its size is not).
+        const QMargins m = marco->contentsMargins();
+        marco->resize(Px(disposicion::kAnchoVentana) + m.left() + m.right(), Px(disposicion::kAltoVentana));
         ajustesvista::RestaurarMarco(*marco, DatosDeVista(TipoVista::Registros).seccion,
-                                     Tw(area.width()) - disposicion::kAnchoVentana + 20, 0, 0, 0,
+                                     Tw(area.width()) - Tw(marco->width()) + 20, 0, 0, 0,
                                      ajustesvista::Guardar::SoloLugar);
     }
     logica_.refrescarPrincipal = [this] {
