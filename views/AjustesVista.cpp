@@ -1,6 +1,5 @@
 #include "views/AjustesVista.h"
 
-#include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QString>
 
@@ -28,10 +27,9 @@ void Escribir(const std::string& seccion, const std::string& clave, double valor
 
 namespace {
 
-// The client area the frame stands in, in twips; the main window's while the
-// frame is in no area.
+// The client area the frame stands in, in twips.
 QSizeF Cliente(const QMdiSubWindow& marco) {
-    const QSize s = marco.mdiArea() ? marco.mdiArea()->contentsRect().size() : enlace::AreaCliente();
+    const QSize s = enlace::AreaCliente(marco);
     return QSizeF(s) * 15.0;
 }
 

@@ -8,7 +8,12 @@
 
 namespace {
 int16_t gResultadoSinPrincipal = 0;
+
+int AnchoMostrado(TipoVista tipo) {
+    const QMdiSubWindow* m = VentanaMain() ? VentanaMain()->Marco(tipo) : nullptr;
+    return m && !m->isHidden() ? m->width() : 0;
 }
+}  // namespace
 
 namespace enlace {
 
@@ -36,10 +41,12 @@ QSize AreaCliente() {
     return VentanaMain() && VentanaMain()->AreaCliente() ? VentanaMain()->AreaCliente()->size() : QSize(1024, 700);
 }
 
-int AnchoPPL() {
-    const QMdiSubWindow* m = VentanaMain() ? VentanaMain()->Marco(TipoVista::PPL) : nullptr;
-    return m && !m->isHidden() ? m->width() : 0;
+QSize AreaCliente(const QMdiSubWindow& marco) {
+    return marco.mdiArea() ? marco.mdiArea()->contentsRect().size() : AreaCliente();
 }
+
+int AnchoPPL() { return AnchoMostrado(TipoVista::PPL); }
+int AnchoRegistros() { return AnchoMostrado(TipoVista::Registros); }
 
 bool MostrarAuxDatos(int16_t tipo) {
     IVistaAuxDatos* aux = VentanaMain() ? VentanaMain()->FrmAuxDatos(true) : nullptr;

@@ -10,6 +10,7 @@
 
 class QAction;
 class QMenu;
+class QMdiSubWindow;
 
 namespace enlace {
 
@@ -20,8 +21,13 @@ void ResultadoPopUpMenu(int16_t valor);
 // The main window's Refrescar; false when there is no main window.
 bool Refrescar();
 QSize AreaCliente();                  // pixels
-// Width in pixels of the pipeline window's frame while it is shown, else 0.
+// The client area a view's frame stands in, inside the MDI area's own frame
+// (the main window's while the frame is in no area); pixels.
+QSize AreaCliente(const QMdiSubWindow& marco);
+// Width in pixels of the pipeline or register window's frame while it is
+// shown, else 0.
 int AnchoPPL();
+int AnchoRegistros();
 // Shows the auxiliary-data window with the table of that kind (1..5);
 // false when there is no main window or no such window.
 bool MostrarAuxDatos(int16_t tipo);

@@ -295,12 +295,13 @@ QMdiSubWindow* FrmRegistros::Marco() const { return qobject_cast<QMdiSubWindow*>
 
 void FrmRegistros::Cargar(QMdiSubWindow* marco) {
     if (marco) {
-        const QSize area = enlace::AreaCliente();
-        // The width is the register list's; the frame's borders come on top.
-        const int bordes = std::max(0, marco->width() - width());
-        marco->resize(Px(disposicion::kAnchoVentana) + bordes, Px(disposicion::kAltoVentana));
+        const QSize area = enlace::AreaCliente(*marco);
+        // The width is the register list's; the frame's borders come on top
+        // (its margins are known before it is first shown, its size is not).
+        const QMargins m = marco->contentsMargins();
+        marco->resize(Px(disposicion::kAnchoVentana) + m.left() + m.right(), Px(disposicion::kAltoVentana));
         ajustesvista::RestaurarMarco(*marco, DatosDeVista(TipoVista::Registros).seccion,
-                                     Tw(area.width()) - disposicion::kAnchoVentana + 20, 0, 0, 0,
+                                     Tw(area.width()) - Tw(marco->width()) + 20, 0, 0, 0,
                                      ajustesvista::Guardar::SoloLugar);
     }
     logica_.refrescarPrincipal = [this] {
@@ -400,12 +401,6 @@ void FrmRegistros::CambiarAltura() {
 void FrmRegistros::Entrar(L::Arreglo a, int i) {
     edicionArreglo_ = a;
     edicionIndice_ = i;
-    if (vueltaArreglo_ == a && vueltaIndice_ == i) {
-        // Back in a refused box: the text it had on entry stays the one Escape restores.
-        vueltaArreglo_ = vueltaIndice_ = -1;
-        logica_.TextoEntrada(entradaVuelta_);
-        return;
-    }
     logica_.CajaDe(a, i).texto = cajas_[a][size_t(i)]->text().toStdString();
     logica_.GotFocus(a, i);
 }
@@ -419,9 +414,6 @@ void FrmRegistros::Salir(L::Arreglo a, int i) {
     Mostrar();
     enSalida_ = false;
     if (s == L::Salida::VolverFoco) {
-        vueltaArreglo_ = a;
-        vueltaIndice_ = i;
-        entradaVuelta_ = logica_.TextoEntrada();
         CajaRegistro* c = cajas_[a][size_t(i)];
         QTimer::singleShot(0, c, [c] { c->setFocus(Qt::OtherFocusReason); });
     }

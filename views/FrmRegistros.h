@@ -81,9 +81,6 @@ private:
     QToolButton* limpiar_ = nullptr;
     QToolButton* reset_ = nullptr;
     std::array<QToolButton*, 2> masInfo_{};
-    // The refused box the focus goes back to, and the text it had on entry.
-    int vueltaArreglo_ = -1, vueltaIndice_ = -1;
-    std::string entradaVuelta_;
     bool enSalida_ = false;
     // The box entered and not yet left.
     int edicionArreglo_ = -1, edicionIndice_ = -1;

@@ -124,6 +124,10 @@ void AvisoInvalido(const std::string& texto) {
 
 ClassRegistrosCPU& Regs() { return *gRegistros; }
 
+// An extended register holds no single-precision word: its IEEE box shows and
+// takes the register's own floating-point value.
+int16_t FormatoExt(int16_t formato) { return formato == 4 ? int16_t(3) : formato; }
+
 // The exponent is the low 8 bits of HI: a reset writes -128 as 128.
 bool MismoRn(const ClassRegistrosRn& a, const ClassRegistrosRn& b) {
     return a.LO() == b.LO() && (a.HI() & 0xFF) == (b.HI() & 0xFF);
@@ -202,6 +206,7 @@ void LogicaRegistros::Cargar() {
     for (auto& arreglo : cajas_)
         for (Caja& c : arreglo) c = Caja{};
     previos_ = ClassRegistrosCPU();
+    edicionArreglo_ = edicionIndice_ = -1;
     nivelPanel_ = 0;
     flotante_ = {};
     masInfoActivo_ = {true, false};
@@ -223,10 +228,11 @@ void LogicaRegistros::RefrescarTxtReg() {
     }
     for (int i = 0; i < kNumCajas[kTxtRegEXT]; ++i) {
         Caja& c = cajas_[kTxtRegEXT][size_t(i)];
-        c.texto = FormatearValorExt(r.R(int16_t(i)), c.formato);
+        c.texto = FormatearValorExt(r.R(int16_t(i)), FormatoExt(c.formato));
     }
     for (int i = 0; i < kNumCajas[kTxtRegBIT]; ++i)
         cajas_[kTxtRegBIT][size_t(i)].texto = FormatearValor(Valor32(kTxtRegBIT, i), 0);
+    if (edicionArreglo_ >= 0) textoEntrada_ = cajas_[size_t(edicionArreglo_)][size_t(edicionIndice_)].texto;
     for (int p = 0; p < 4; ++p) {
         const uint32_t v = uint32_t(Valor32(kTxtRegBIT, p));
         for (int b = 0; b < 32; ++b)
@@ -304,12 +310,16 @@ void LogicaRegistros::CmdReg_Click(Arreglo a, int i, IMenuFormato& menu) {
     RefrescarTxtReg();
 }
 
-void LogicaRegistros::GotFocus(Arreglo a, int i) { textoEntrada_ = cajas_[a][size_t(i)].texto; }
+void LogicaRegistros::GotFocus(Arreglo a, int i) {
+    edicionArreglo_ = a;
+    edicionIndice_ = i;
+    textoEntrada_ = cajas_[a][size_t(i)].texto;
+}
 
 bool LogicaRegistros::KeyPress(Arreglo a, int i, int tecla) {
     if (tecla == 13) {
-        // Enter commits at once; what it committed counts as the entry text.
-        if (LostFocus(a, i) == Salida::Hecha) textoEntrada_ = cajas_[a][size_t(i)].texto;
+        // Enter commits at once; the box then holds what was written.
+        Validar(a, i);
         return true;
     }
     if (tecla == 27) cajas_[a][size_t(i)].texto = textoEntrada_;
@@ -317,10 +327,16 @@ bool LogicaRegistros::KeyPress(Arreglo a, int i, int tecla) {
 }
 
 LogicaRegistros::Salida LogicaRegistros::LostFocus(Arreglo a, int i) {
+    const Salida s = Validar(a, i);
+    if (s != Salida::VolverFoco) edicionArreglo_ = edicionIndice_ = -1;
+    return s;
+}
+
+LogicaRegistros::Salida LogicaRegistros::Validar(Arreglo a, int i) {
     Caja& caja = cajas_[a][size_t(i)];
     // A box left as it was entered writes nothing (a shown float is rounded).
     if (caja.texto == textoEntrada_) return Salida::Hecha;
-    const int16_t formato = a == kTxtRegBIT ? int16_t(0) : caja.formato;
+    const int16_t formato = a == kTxtRegBIT ? int16_t(0) : a == kTxtRegEXT ? FormatoExt(caja.formato) : caja.formato;
     bool ok = EsNumero(caja.texto, formato, a == kTxtRegEXT);
     if (ok && a == kTxtRegEXT) {
         ClassRegistrosRn nuevo = Regs().R(int16_t(i));
@@ -331,12 +347,10 @@ LogicaRegistros::Salida LogicaRegistros::LostFocus(Arreglo a, int i) {
         ok = InterpretarValor(v, formato, caja.texto) == 0;
         if (ok) Escribir32(a, i, v);
     }
-    if (!ok) {
-        AvisoInvalido(caja.texto);
-        if (a != kTxtReg) return Salida::VolverFoco;
-    } else {
-        RefrescarTxtReg();
-    }
+    // Written or refused, the box shows the register again, in its own format.
+    if (!ok) AvisoInvalido(caja.texto);
+    RefrescarTxtReg();
+    if (!ok && a != kTxtReg) return Salida::VolverFoco;
     if (a == kTxtReg && i == 0) {
         if (refrescarPrincipal) refrescarPrincipal();
     } else {

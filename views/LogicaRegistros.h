@@ -79,13 +79,13 @@ public:
 
     // Editing. The window puts the box's current text into CajaDe(a, i).texto
     // before LostFocus and KeyPress. Refrescar of the main window is called
-    // after an edit of PC.
+    // after an edit of PC. Only a text the user typed is written: a rewrite of
+    // the box being edited (a refresh, a new format, a refused text put back)
+    // becomes its entry text.
     void GotFocus(Arreglo a, int i);
     bool KeyPress(Arreglo a, int i, int tecla);   // true: the key is swallowed
     Salida LostFocus(Arreglo a, int i);
     std::function<void()> refrescarPrincipal;
-    const std::string& TextoEntrada() const { return textoEntrada_; }
-    void TextoEntrada(const std::string& texto) { textoEntrada_ = texto; }
 
     // Bit panels.
     static bool TieneCasilla(PanelBIT p, int bit);
@@ -103,12 +103,14 @@ public:
 
 private:
     int32_t Valor32(Arreglo a, int i) const;
+    Salida Validar(Arreglo a, int i);
     void Escribir32(Arreglo a, int i, int32_t v);
     void Marcar(Arreglo a, int i, bool distinto);
 
     std::array<std::array<Caja, 17>, 3> cajas_{};
     ClassRegistrosCPU previos_;
     std::string textoEntrada_;
+    int edicionArreglo_ = -1, edicionIndice_ = -1;   // the box entered and not yet left
     std::array<std::array<bool, 32>, 4> casillas_{};
     int nivelPanel_ = 0;
     std::array<bool, 4> flotante_{};

@@ -143,9 +143,11 @@ QMdiSubWindow* frmDASM::Marco() const { return qobject_cast<QMdiSubWindow*>(pare
 
 void frmDASM::Cargar(QMdiSubWindow* marco) {
     if (marco) {
-        const QSize area = enlace::AreaCliente();
-        ajustesvista::RestaurarMarco(*marco, DatosDeVista(TipoVista::DASM).seccion, 0, 0, Tw(area.width()) - 4000,
-                                     Tw(area.height()) * 0.6);
+        // Beside the register window, whose frame is its 4000 twips and borders.
+        const QSize area = enlace::AreaCliente(*marco);
+        const double registros = std::max(4000.0, Tw(enlace::AnchoRegistros()));
+        ajustesvista::RestaurarMarco(*marco, DatosDeVista(TipoVista::DASM).seccion, 0, 0,
+                                     Tw(area.width()) - registros, Tw(area.height()) * 0.6);
     }
     logica_.ElegirTipo(LogicaDASM::kFichero);
     Mostrar();

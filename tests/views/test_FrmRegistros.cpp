@@ -57,6 +57,17 @@ class TestFrmRegistros : public QObject {
         QTest::keyClicks(c, texto);
     }
 
+    // Chooses format k in a format button's pop-up menu, as the user does.
+    void ElegirFormato(L::Arreglo a, int i, int k) {
+        QTimer::singleShot(50, [k] {
+            auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+            QVERIFY(menu);
+            menu->actions()[k]->trigger();
+            menu->close();
+        });
+        QTest::mouseClick(w_->BotonFormato(a, i), Qt::LeftButton);
+    }
+
 private slots:
     void init() { v_.Abrir(); }
     void cleanup() { v_.Cerrar(); }
@@ -77,19 +88,49 @@ private slots:
         QVERIFY(w_->Caja(L::kTxtReg, 14)->font().italic());
     }
 
-    void badTextInSTKeepsTheFocusUntilEscape() {
+    // A refused text shows one message; the box that gets the focus back
+    // shows its register again, and the focus then goes where the user sends it.
+    void badTextInSTShowsOneMessage() {
         prueba::CuadrosFalsos cuadros;
+        gRegistros->ST(0x11);
+        w_->Refrescar();
         Teclear(L::kTxtRegBIT, 0, "hola");
         w_->Caja(L::kTxtReg, 14)->setFocus();
         QTRY_VERIFY(w_->Caja(L::kTxtRegBIT, 0)->hasFocus());
         QCOMPARE(cuadros.mostrados.size(), size_t(1));
         QCOMPARE(cuadros.mostrados[0].texto, std::string("<hola> no es un representación numérica valida"));
-        QCOMPARE(gRegistros->ST(), 0);
-        QTest::keyClick(w_->Caja(L::kTxtRegBIT, 0), Qt::Key_Escape);
-        QCOMPARE(w_->Caja(L::kTxtRegBIT, 0)->text(), QString("00000000"));
+        QCOMPARE(gRegistros->ST(), 0x11);
+        QCOMPARE(w_->Caja(L::kTxtRegBIT, 0)->text(), QString("00000011"));
         w_->Caja(L::kTxtReg, 14)->setFocus();
         QTRY_VERIFY(w_->Caja(L::kTxtReg, 14)->hasFocus());
         QCOMPARE(cuadros.mostrados.size(), size_t(1));
+    }
+
+    // The road: a signed R box, its format chosen while the focus is in
+    // it, a text that is no number, then several changes of focus and Escape.
+    void noNumberInASignedBoxShowsOneMessage() {
+        prueba::CuadrosFalsos cuadros;
+        gRegistros->R(1).HI(0);
+        gRegistros->R(1).LO(-5);
+        w_->Refrescar();
+        CajaRegistro* r1 = w_->Caja(L::kTxtRegEXT, 1);
+        QTest::mouseClick(r1, Qt::LeftButton);
+        QTRY_VERIFY(r1->hasFocus());
+        ElegirFormato(L::kTxtRegEXT, 1, 2);
+        QCOMPARE(r1->text(), QString("-5"));
+        r1->selectAll();
+        QTest::keyClicks(r1, "abc");
+        for (int k = 0; k < 3; ++k) {
+            w_->Caja(L::kTxtReg, 6)->setFocus();
+            QTest::qWait(20);
+        }
+        QCOMPARE(cuadros.mostrados.size(), size_t(1));
+        QCOMPARE(r1->text(), QString("-5"));
+        QVERIFY(gRegistros->R(1).LO() == -5);
+        r1->setFocus();
+        QTRY_VERIFY(r1->hasFocus());
+        QTest::keyClick(r1, Qt::Key_Escape);
+        QCOMPARE(r1->text(), QString("-5"));
     }
 
     // Enter on a bad text shows one message; the box's entry text survives the
@@ -131,6 +172,23 @@ private slots:
         QCOMPARE(activos[3], false);
         QCOMPARE(w_->Caja(L::kTxtReg, 16)->text(), QString("-3"));
         QVERIFY(w_->Caja(L::kTxtReg, 16)->font().italic());
+    }
+
+    // The road: a value typed in hexadecimal, then the format
+    // switched twice through the pop-up while the focus stays in the box.
+    void switchingTheFormatWritesNothing() {
+        Teclear(L::kTxtRegEXT, 4, "0112345678");
+        QTest::keyClick(w_->Caja(L::kTxtRegEXT, 4), Qt::Key_Return);
+        QTest::mouseClick(w_, Qt::LeftButton, {}, QPoint(5, 5));
+        QVERIFY(w_->Caja(L::kTxtRegEXT, 4)->hasFocus());
+        ElegirFormato(L::kTxtRegEXT, 4, 3);
+        QCOMPARE(w_->Caja(L::kTxtRegEXT, 4)->text(), QString("+2.284444e+00"));
+        ElegirFormato(L::kTxtRegEXT, 4, 0);
+        QCOMPARE(w_->Caja(L::kTxtRegEXT, 4)->text(), QString("0112345678"));
+        QCOMPARE(gRegistros->R(4).LO(), 0x12345678);
+        QCOMPARE(gRegistros->R(4).HI(), 1);
+        QTest::keyClick(w_->Caja(L::kTxtRegEXT, 4), Qt::Key_Tab);
+        QCOMPARE(gRegistros->R(4).LO(), 0x12345678);
     }
 
     void bitBoxClickSetsOneBit() {

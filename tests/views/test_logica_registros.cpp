@@ -196,12 +196,17 @@ private slots:
         QTest::addColumn<int>("formato");
         QTest::addColumn<QString>("texto");
         QTest::addColumn<int>("salida");
-        QTest::newRow("AR3 hex") << 0 << 5 << 0 << "12G4" << int(L::Salida::Invalida);
-        QTest::newRow("AR3 sin signo con letras") << 0 << 5 << 1 << "12abc" << int(L::Salida::Invalida);
-        QTest::newRow("AR3 vacio") << 0 << 5 << 2 << "" << int(L::Salida::Invalida);
-        QTest::newRow("AR3 flotante") << 0 << 5 << 3 << "1.5x" << int(L::Salida::Invalida);
-        QTest::newRow("ST") << 2 << 0 << 0 << "hola" << int(L::Salida::VolverFoco);
-        QTest::newRow("R4 hex de 11 cifras") << 1 << 4 << 0 << "12345678901" << int(L::Salida::VolverFoco);
+        QTest::addColumn<bool>("intro");
+        const int inv = int(L::Salida::Invalida), volver = int(L::Salida::VolverFoco);
+        QTest::newRow("AR3 hex") << 0 << 5 << 0 << "12G4" << inv << false;
+        QTest::newRow("AR3 sin signo con letras") << 0 << 5 << 1 << "12abc" << inv << false;
+        QTest::newRow("AR3 vacio") << 0 << 5 << 2 << "" << inv << false;
+        QTest::newRow("AR3 con signo, Intro") << 0 << 5 << 2 << "abc" << int(L::Salida::Hecha) << true;
+        QTest::newRow("AR3 flotante") << 0 << 5 << 3 << "1.5x" << inv << false;
+        QTest::newRow("ST") << 2 << 0 << 0 << "hola" << volver << false;
+        QTest::newRow("R4 hex de 11 cifras") << 1 << 4 << 0 << "12345678901" << volver << false;
+        QTest::newRow("R4 con signo") << 1 << 4 << 2 << "abc" << volver << false;
+        QTest::newRow("R4 con signo, Intro") << 1 << 4 << 2 << "abc" << int(L::Salida::Hecha) << true;
     }
     void invalidTextIsRefused() {
         QFETCH(int, arreglo);
@@ -209,6 +214,7 @@ private slots:
         QFETCH(int, formato);
         QFETCH(QString, texto);
         QFETCH(int, salida);
+        QFETCH(bool, intro);
         prueba::CuadrosFalsos cuadros;
         gRegistros->AR(3, 77);
         gRegistros->ST(0x11);
@@ -219,19 +225,23 @@ private slots:
         const auto a = L::Arreglo(arreglo);
         r.CajaDe(a, caja).formato = int16_t(formato);
         r.RefrescarTxtReg();
-        QCOMPARE(int(Teclear(r, a, caja, texto.toStdString())), salida);
+        const std::string valor = r.CajaDe(a, caja).texto;
+        QCOMPARE(int(Teclear(r, a, caja, texto.toStdString(), intro)), salida);
         QCOMPARE(gRegistros->AR(3), antes.AR(3));
         QCOMPARE(gRegistros->ST(), antes.ST());
         QVERIFY(gRegistros->R(4) == antes.R(4));
-        QCOMPARE(r.CajaDe(a, caja).texto, texto.toStdString());
         QCOMPARE(cuadros.mostrados.size(), size_t(1));
         QCOMPARE(cuadros.mostrados[0].texto, "<" + texto.toStdString() + "> no es un representación numérica valida");
         QCOMPARE(cuadros.mostrados[0].titulo, std::string("Validación Numérica"));
         QCOMPARE(cuadros.mostrados[0].botonAyuda, false);
-        // Escape lets the user leave the box that keeps the focus.
-        r.KeyPress(a, caja, 27);
+        // The box shows the register again, in its own format; leaving it once
+        // more (the box that keeps the focus) shows no second message.
+        QCOMPARE(r.CajaDe(a, caja).texto, valor);
         QCOMPARE(r.LostFocus(a, caja), L::Salida::Hecha);
         QCOMPARE(cuadros.mostrados.size(), size_t(1));
+        r.GotFocus(a, caja);
+        r.KeyPress(a, caja, 27);
+        QCOMPARE(r.CajaDe(a, caja).texto, valor);
     }
 
     void validTextsInEachFormat_data() {
@@ -255,6 +265,37 @@ private slots:
         QCOMPARE(gRegistros->AR(0), valor);
     }
 
+    // An extended register has no single-precision word: its IEEE box shows
+    // the register's value and a number typed there becomes that value.
+    void ieeeBoxOfAnExtendedRegisterHoldsItsValue_data() {
+        QTest::addColumn<QString>("texto");
+        QTest::addColumn<double>("valor");
+        QTest::addColumn<QString>("mostrado");
+        QTest::newRow("1.5") << "1.5" << 1.5 << "+1.500000e+00";
+        QTest::newRow("-0.25") << "-0.25" << -0.25 << "-2.500000e-01";
+        QTest::newRow("1e30") << "1e30" << 1e30 << "+1.000000e+30";
+        QTest::newRow("cero") << "0" << 0.0 << "+0.000000e+00";
+    }
+    void ieeeBoxOfAnExtendedRegisterHoldsItsValue() {
+        QFETCH(QString, texto);
+        QFETCH(double, valor);
+        QFETCH(QString, mostrado);
+        gRegistros->R(2).HI(0);
+        gRegistros->R(2).LO(0x40000000);   // 1.5
+        L r;
+        r.Cargar();
+        r.CajaDe(L::kTxtRegEXT, 2).formato = 4;
+        r.RefrescarTxtReg();
+        QCOMPARE(r.CajaDe(L::kTxtRegEXT, 2).texto, std::string("+1.500000e+00"));
+        gRegistros->R(2).HI(5);
+        QCOMPARE(Teclear(r, L::kTxtRegEXT, 2, texto.toStdString()), L::Salida::Hecha);
+        ClassRegistrosRn esperado;
+        ConvertirDobleAFlotExt(valor, esperado);
+        QVERIFY(gRegistros->R(2) == esperado);
+        QCOMPARE(r.CajaDe(L::kTxtRegEXT, 2).texto, mostrado.toStdString());
+        QCOMPARE(FormatearValorExt(gRegistros->R(2), 3), mostrado.toStdString());
+    }
+
     // Leaving a float box without typing keeps the unrounded value.
     void leavingUntouchedWritesNothing() {
         gRegistros->R(0).HI(0);
@@ -270,6 +311,57 @@ private slots:
         QCOMPARE(r.LostFocus(L::kTxtRegEXT, 0), L::Salida::Hecha);
         QCOMPARE(gRegistros->R(0).LO(), 0x12345677);
         QCOMPARE(Cursivas(r), std::vector<std::string>{"AR1"});
+    }
+
+    // The box keeps the focus while its format changes (the pop-up menu takes
+    // and gives back the focus): every leaving finds no typed text.
+    void formatSwitchesWriteNothing_data() {
+        QTest::addColumn<int>("hi");
+        QTest::addColumn<int>("lo");
+        QTest::addColumn<QList<int>>("formatos");
+        QTest::newRow("hexadecimal, TMS, hexadecimal") << 1 << 0x12345678 << QList<int>{3, 0};
+        QTest::newRow("1.5 por TMS, IEEE, hexadecimal") << 0 << 0x40000000 << QList<int>{3, 4, 0};
+        QTest::newRow("tercio por TMS, con signo") << -2 << 0x2AAAAAAB << QList<int>{3, 2, 3, 0};
+    }
+    void formatSwitchesWriteNothing() {
+        QFETCH(int, hi);
+        QFETCH(int, lo);
+        QFETCH(QList<int>, formatos);
+        gRegistros->R(6).HI(hi);
+        gRegistros->R(6).LO(lo);
+        const ClassRegistrosRn antes = gRegistros->R(6);
+        L r;
+        r.Cargar();
+        MenuFalso menu;
+        r.GotFocus(L::kTxtRegEXT, 6);
+        for (int f : formatos) {
+            QCOMPARE(r.LostFocus(L::kTxtRegEXT, 6), L::Salida::Hecha);
+            r.GotFocus(L::kTxtRegEXT, 6);
+            menu.eleccion = int16_t(f);
+            r.CmdReg_Click(L::kTxtRegEXT, 6, menu);
+            QVERIFY(gRegistros->R(6) == antes);
+        }
+        QCOMPARE(r.LostFocus(L::kTxtRegEXT, 6), L::Salida::Hecha);
+        QVERIFY(gRegistros->R(6) == antes);
+        QCOMPARE(r.CajaDe(L::kTxtRegEXT, 6).texto, FormatoHexExt(antes));
+    }
+
+    // A refresh while the user is in a box (a timed run) rewrites it; leaving
+    // then writes nothing, and Escape gives the refreshed text.
+    void refreshOfTheEditedBoxIsNoTyping() {
+        gRegistros->AR(2, 0x00400000);   // 2.0 as a short float
+        L r;
+        r.Cargar();
+        r.CajaDe(L::kTxtReg, 4).formato = 3;
+        r.RefrescarTxtReg();
+        r.GotFocus(L::kTxtReg, 4);
+        gRegistros->AR(2, 0x0012345);
+        r.Refrescar();
+        const std::string mostrado = r.CajaDe(L::kTxtReg, 4).texto;
+        QVERIFY(!r.KeyPress(L::kTxtReg, 4, 27));
+        QCOMPARE(r.CajaDe(L::kTxtReg, 4).texto, mostrado);
+        QCOMPARE(r.LostFocus(L::kTxtReg, 4), L::Salida::Hecha);
+        QCOMPARE(gRegistros->AR(2), 0x0012345);
     }
 
     void newIEValueUpdatesItsBoxes() {

@@ -52,6 +52,26 @@ private slots:
         ajustes_.reset();
     }
 
+    // At its default place and size every box and button of the register
+    // window is whole inside the window and inside the client area.
+    void registerWindowShowsEveryBoxWhole() {
+        FrmRegistros* w = Regs();
+        const QWidget* area = w->parentWidget()->parentWidget();
+        std::vector<std::pair<QString, const QWidget*>> controles = {
+            {"CmdLimpiar", w->CmdLimpiar()}, {"CmdResetReg", w->CmdResetReg()},
+            {"CmdMasInfo0", w->CmdMasInfo(0)}, {"CmdMasInfo1", w->CmdMasInfo(1)}};
+        for (int a = 0; a < 3; ++a)
+            for (int i = 0; i < L::kNumCajas[a]; ++i) {
+                const QString quien = QString::fromStdString(L::Boton(L::Arreglo(a), i));
+                controles.push_back({quien, w->Caja(L::Arreglo(a), i)});
+                controles.push_back({quien + " (botón)", w->BotonFormato(L::Arreglo(a), i)});
+            }
+        for (const auto& [quien, c] : controles) {
+            QVERIFY2(w->rect().contains(c->geometry()), qPrintable(quien));
+            QVERIFY2(area->rect().contains(QRect(c->mapTo(area, QPoint(0, 0)), c->size())), qPrintable(quien));
+        }
+    }
+
     void loadShowsTheListingAtTheEntry() {
         QCOMPARE(gEstadoDSK, int16_t(0));
         const EstadoGrid& g = DASM()->Logica().Grid();
