@@ -278,6 +278,8 @@ void GuardarOpciones() {
     auto& almacen = plataforma::Ajustes();
     for (const auto& fila : TablaAjustes())
         almacen.Escribir(plataforma::kAplicacion, fila.seccion, fila.clave, TextoAjuste(fila));
+    // One write of the store: these options and whatever was written before them.
+    almacen.Guardar();
 }
 
 void CrearObjetosPrograma() {
