@@ -1,7 +1,8 @@
 // The settings store on Qt: one INI file per application under the user's
 // configuration folder (<config>/Tarvix/Tarvix.ini); a section written with
 // backslashes ("Opciones\Entorno") is a nested group. Each file is read once,
-// when the store first needs it, and written at Guardar (or when the store ends).
+// when the store first needs it, and written only at Guardar (or when the
+// store ends), where a failure leaves the old file as it was.
 #pragma once
 
 #include <map>
@@ -10,6 +11,7 @@
 
 #include "platform/Ajustes.h"
 
+class QObject;
 class QSettings;
 
 namespace plataforma {
@@ -35,6 +37,7 @@ private:
     QSettings& Almacen(const std::string& aplicacion);
 
     std::string carpetaBase_;
+    std::unique_ptr<QObject> filtro_;  // before the stores, so it outlives them
     std::map<std::string, std::unique_ptr<QSettings>> abiertos_;  // by application
 };
 

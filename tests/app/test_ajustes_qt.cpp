@@ -1,6 +1,9 @@
 // The Qt settings store: INI file per application, nested sections, texts kept as given.
 #include <sys/inotify.h>
+#include <sys/resource.h>
 #include <unistd.h>
+
+#include <csignal>
 
 #include <QSettings>
 #include <QTemporaryDir>
@@ -131,6 +134,10 @@ private slots:
             plataforma::EstablecerAjustes(&a);
             LeerOpciones();
             QCOMPARE(vigia.AperturasYEscrituras(), std::make_pair(1, 0));
+            a.Escribir("Tarvix", "MainSettings", "Status", "0");  // as a view's layout, mid-session
+            QCoreApplication::sendPostedEvents();
+            QCoreApplication::processEvents();
+            QCOMPARE(vigia.AperturasYEscrituras().second, 0);
             Editor = "/usr/bin/kate";
             GuardarOpciones();
             QCOMPARE(vigia.AperturasYEscrituras().second, 1);
@@ -140,6 +147,47 @@ private slots:
         QSettings s(fichero, QSettings::IniFormat);
         QCOMPARE(s.value("Opciones/Config/Editor").toString(), QString("/usr/bin/kate"));
         QCOMPARE(s.value("Relleno/Clave1999").toString(), QString("valor 1999"));
+    }
+
+    // The folder cannot be made (its parent is a plain file, which stops
+    // root too): the save says it failed.
+    void saveIntoAFolderThatCannotBeMadeFails() {
+        QTemporaryDir dir;
+        QFile tapon(dir.path() + "/fichero");
+        QVERIFY(tapon.open(QIODevice::WriteOnly));
+        tapon.close();
+        plataforma::AjustesQt a(tapon.fileName().toStdString());
+        a.Escribir("Tarvix", "Opciones", "NumMRUFiles", "5");
+        QVERIFY(!a.Guardar());
+        QVERIFY(!QFile::exists(QString::fromStdString(a.Fichero("Tarvix"))));
+    }
+
+    // A write that runs out of room (a file-size limit stands in for a full
+    // disk) fails, and the old file stays whole with nothing left beside it.
+    void failedWriteLeavesTheOldFileWhole() {
+        QTemporaryDir dir;
+        plataforma::AjustesQt a(dir.path().toStdString());
+        a.Escribir("Tarvix", "Opciones", "NumMRUFiles", "5");
+        QVERIFY(a.Guardar());
+        QFile f(QString::fromStdString(a.Fichero("Tarvix")));
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        const QByteArray antes = f.readAll();
+        f.close();
+
+        a.Escribir("Tarvix", "Opciones\\MRUFiles", "MRU 1", std::string(64 * 1024, 'x'));
+        rlimit limite{};
+        getrlimit(RLIMIT_FSIZE, &limite);
+        const rlimit corto{4096, limite.rlim_max};
+        auto* previa = std::signal(SIGXFSZ, SIG_IGN);
+        setrlimit(RLIMIT_FSIZE, &corto);
+        const bool guardado = a.Guardar();
+        setrlimit(RLIMIT_FSIZE, &limite);
+        std::signal(SIGXFSZ, previa);
+        QVERIFY(!guardado);
+
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        QCOMPARE(f.readAll(), antes);
+        QCOMPARE(QDir(dir.path() + "/Tarvix").entryList(QDir::Files), QStringList{"Tarvix.ini"});
     }
 };
 
