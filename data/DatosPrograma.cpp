@@ -13,6 +13,7 @@
 #include "core/ClassPPL.h"
 #include "core/ClassRegistrosCPU.h"
 #include "platform/Ajustes.h"
+#include "platform/Cuadros.h"
 #include "platform/Impresora.h"
 
 // --- Program-wide objects ------------------------------------------------------
@@ -278,6 +279,12 @@ void GuardarOpciones() {
     auto& almacen = plataforma::Ajustes();
     for (const auto& fila : TablaAjustes())
         almacen.Escribir(plataforma::kAplicacion, fila.seccion, fila.clave, TextoAjuste(fila));
+    // One write of the store: these options and whatever was written before them.
+    if (!almacen.Guardar())
+        plataforma::MsgBox("No se han podido guardar las opciones en el fichero <" +
+                               almacen.Lugar(plataforma::kAplicacion) +
+                               ">. Se conservan las opciones guardadas la vez anterior.",
+                           plataforma::Icono::Exclamacion, plataforma::Botones::Aceptar, "Guardar Opciones");
 }
 
 void CrearObjetosPrograma() {

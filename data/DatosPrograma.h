@@ -138,7 +138,7 @@ void LeerOpciones();
 // (Re)creates the program-wide objects, builds the memory map from ConfigMem
 // and fills gVectoresInt for ModeloDSP and ModoDSP.
 void CrearObjetosPrograma();
-// Writes every option back to the settings store.
+// Writes every option back to the settings store and saves the store.
 void GuardarOpciones();
 // True only for a regular file that can be opened for reading. One trailing
 // backslash is dropped first.

@@ -11,6 +11,8 @@ public:
     }
     void Escribir(const std::string&, const std::string&, const std::string&,
                   const std::string&) override {}
+    bool Guardar() override { return true; }
+    std::string Lugar(const std::string&) const override { return {}; }
 };
 
 AjustesVacios gVacios;

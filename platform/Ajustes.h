@@ -19,10 +19,15 @@ public:
                              const std::string& clave, const std::string& porDefecto) = 0;
     virtual void Escribir(const std::string& aplicacion, const std::string& seccion,
                           const std::string& clave, const std::string& valor) = 0;
+    // Puts what was written since the last save into lasting storage. False when
+    // that failed; the settings stored before are then left as they were.
+    virtual bool Guardar() = 0;
+    // Where an application's settings are kept, as the user can find them.
+    virtual std::string Lugar(const std::string& aplicacion) const = 0;
 };
 
 // The installed store. Without one, every read gives its default and writes
-// are dropped (a batch run keeps no settings).
+// are dropped (a batch run keeps no settings); its save never fails.
 IAlmacenAjustes& Ajustes();
 void EstablecerAjustes(IAlmacenAjustes* almacen);
 

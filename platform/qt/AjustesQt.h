@@ -1,11 +1,18 @@
 // The settings store on Qt: one INI file per application under the user's
 // configuration folder (<config>/Tarvix/Tarvix.ini); a section written with
-// backslashes ("Opciones\Entorno") is a nested group.
+// backslashes ("Opciones\Entorno") is a nested group. Each file is read once,
+// when the store first needs it, and written only at Guardar (or when the
+// store ends), where a failure leaves the old file as it was.
 #pragma once
 
+#include <map>
+#include <memory>
 #include <string>
 
 #include "platform/Ajustes.h"
+
+class QObject;
+class QSettings;
 
 namespace plataforma {
 
@@ -14,17 +21,24 @@ public:
     // carpetaBase: where the applications' folders go; empty for the user's
     // configuration folder.
     explicit AjustesQt(std::string carpetaBase = {});
+    ~AjustesQt() override;
 
     std::string Leer(const std::string& aplicacion, const std::string& seccion, const std::string& clave,
                      const std::string& porDefecto) override;
     void Escribir(const std::string& aplicacion, const std::string& seccion, const std::string& clave,
                   const std::string& valor) override;
+    bool Guardar() override;
+    std::string Lugar(const std::string& aplicacion) const override { return Fichero(aplicacion); }
 
     // The INI file that holds an application's settings.
     std::string Fichero(const std::string& aplicacion) const;
 
 private:
+    QSettings& Almacen(const std::string& aplicacion);
+
     std::string carpetaBase_;
+    std::unique_ptr<QObject> filtro_;  // before the stores, so it outlives them
+    std::map<std::string, std::unique_ptr<QSettings>> abiertos_;  // by application
 };
 
 // Installs a program-wide AjustesQt as the settings store.

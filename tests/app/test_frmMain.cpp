@@ -112,6 +112,19 @@ private slots:
         QCOMPARE(*ajustes->Valor("PPLSettings", "Visible"), std::string("False"));
     }
 
+    // The layout written on closing goes out with the options in the one save,
+    // and a save that fails is told.
+    void cierreConGuardadoFallido() {
+        ajustes->fallaGuardar = true;
+        auto v = Abrir();
+        v->close();
+        QCOMPARE(ajustes->guardados, 1);
+        QVERIFY(ajustes->Valor("MainSettings", "Status"));
+        QCOMPARE(cuadros->mostrados.size(), std::size_t{1});
+        QCOMPARE(cuadros->mostrados[0].titulo, std::string("Guardar Opciones"));
+        QCOMPARE(cuadros->mostrados[0].icono, plataforma::Icono::Exclamacion);
+    }
+
     void posicionNormalGuardada() {
         ajustes->Poner("MainSettings", "Status", "0");
         ajustes->Poner("MainSettings", "Left", "1500");

@@ -17,6 +17,7 @@
 #include "core/ClassRegistrosCPU.h"
 #include "data/DatosPrograma.h"
 #include "fakes/AjustesMemoria.h"
+#include "fakes/CuadrosFalsos.h"
 #include "fakes/ImpresoraFalsa.h"
 
 namespace {
@@ -115,6 +116,27 @@ TEST(Opciones, EmptyStoreGivesDefaultsAndFirstExitWritesEveryKey) {
     for (std::size_t i = 0; i < kPorDefecto.size(); ++i) {
         EXPECT_EQ(TablaAjustes()[i].clave, std::get<1>(kPorDefecto[i]));
         EXPECT_EQ(TablaAjustes()[i].porDefecto, std::get<2>(kPorDefecto[i]));
+    }
+}
+
+// The save at exit is the one write of the store: a failure is told in a box,
+// a success shows nothing.
+TEST(Opciones, FailedSaveIsToldInABox) {
+    for (const bool falla : {false, true}) {
+        prueba::AjustesMemoria a;
+        prueba::CuadrosFalsos cuadros;
+        a.fallaGuardar = falla;
+        LeerOpciones();
+        GuardarOpciones();
+        EXPECT_EQ(a.guardados, 1);
+        ASSERT_EQ(cuadros.mostrados.size(), falla ? 1u : 0u);
+        if (!falla) continue;
+        const plataforma::Cuadro& c = cuadros.mostrados[0];
+        EXPECT_EQ(c.titulo, "Guardar Opciones");
+        EXPECT_EQ(c.icono, plataforma::Icono::Exclamacion);
+        EXPECT_EQ(c.botones, plataforma::Botones::Aceptar);
+        EXPECT_EQ(c.texto, "No se han podido guardar las opciones en el fichero </memoria/Tarvix.ini>. "
+                           "Se conservan las opciones guardadas la vez anterior.");
     }
 }
 

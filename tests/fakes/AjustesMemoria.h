@@ -28,6 +28,11 @@ public:
         valores[{aplicacion, seccion, clave}] = valor;
         escritas.push_back({aplicacion, seccion, clave});
     }
+    bool Guardar() override {
+        ++guardados;
+        return !fallaGuardar;
+    }
+    std::string Lugar(const std::string& aplicacion) const override { return "/memoria/" + aplicacion + ".ini"; }
 
     // Shorthand for the program's own application name.
     void Poner(const std::string& seccion, const std::string& clave, const std::string& valor) {
@@ -40,6 +45,8 @@ public:
 
     std::map<Clave, std::string> valores;
     std::vector<Clave> escritas;  // every write, in order
+    int guardados = 0;            // calls of Guardar
+    bool fallaGuardar = false;    // Guardar reports a failed write
 };
 
 }  // namespace prueba
