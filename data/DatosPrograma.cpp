@@ -283,7 +283,7 @@ void GuardarOpciones() {
     if (!almacen.Guardar())
         plataforma::MsgBox("No se han podido guardar las opciones en el fichero <" +
                                almacen.Lugar(plataforma::kAplicacion) +
-                               ">. Se conservan las opciones guardadas la vez anterior.",
+                               ">. Los cambios de esta sesión no se han guardado.",
                            plataforma::Icono::Exclamacion, plataforma::Botones::Aceptar, "Guardar Opciones");
 }
 

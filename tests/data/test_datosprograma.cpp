@@ -136,7 +136,7 @@ TEST(Opciones, FailedSaveIsToldInABox) {
         EXPECT_EQ(c.icono, plataforma::Icono::Exclamacion);
         EXPECT_EQ(c.botones, plataforma::Botones::Aceptar);
         EXPECT_EQ(c.texto, "No se han podido guardar las opciones en el fichero </memoria/Tarvix.ini>. "
-                           "Se conservan las opciones guardadas la vez anterior.");
+                           "Los cambios de esta sesión no se han guardado.");
     }
 }
 
