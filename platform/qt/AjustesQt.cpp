@@ -113,9 +113,4 @@ bool AjustesQt::Guardar() {
     return bien;
 }
 
-void InstalarAjustesQt() {
-    static AjustesQt ajustes;
-    EstablecerAjustes(&ajustes);
-}
-
 }  // namespace plataforma

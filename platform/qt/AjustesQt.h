@@ -41,7 +41,4 @@ private:
     std::map<std::string, std::unique_ptr<QSettings>> abiertos_;  // by application
 };
 
-// Installs a program-wide AjustesQt as the settings store.
-void InstalarAjustesQt();
-
 }  // namespace plataforma
