@@ -598,7 +598,11 @@ void frmMain::AplicarDisposicionBarra(const std::vector<std::string>& disposicio
     disposicion_ = disposicion;
 }
 
-void frmMain::GuardarBarraHerramientas() { Escribir("ToolBar", "Defecto", GuardarDisposicion(disposicion_)); }
+// The layout is saved at once, with the options, as at exit.
+void frmMain::GuardarBarraHerramientas() {
+    Escribir("ToolBar", "Defecto", GuardarDisposicion(disposicion_));
+    GuardarOpciones();
+}
 
 void frmMain::PersonalizarBarra() {
     DlgPersonalizarBarra dlg(disposicion_, this);

@@ -816,6 +816,8 @@ void frmOpciones::SalvarDatos() {
     // Applying may have corrected a margin or the copies.
     Mostrar();
     if (frmMain* m = VentanaMain()) m->Inicializar();
+    // What the user applied is on the disk at once, not only at exit.
+    GuardarOpciones();
 }
 
 void frmOpciones::cmdApply_Click() { SalvarDatos(); }

@@ -14,6 +14,7 @@
 #include <chrono>
 
 #include "app/LogicaPrincipal.h"
+#include "data/DatosPrograma.h"
 #include "platform/Ajustes.h"
 
 namespace {
@@ -110,6 +111,7 @@ frmTip::frmTip(QWidget* padre, const std::string& fichero) : QDialog(padre) {
     connect(cmdNextTip_, &QPushButton::clicked, this, &frmTip::ChooseNextTip);
     connect(chk_, &QCheckBox::clicked, this, [this] {
         plataforma::Ajustes().Escribir(plataforma::kAplicacion, "Opciones", kClave, chk_->isChecked() ? "1" : "0");
+        GuardarOpciones();  // the user's choice is saved at once, with the options, as at exit
     });
 
     // Load: the setting becomes the box's value; a change from the box's clear

@@ -1,8 +1,9 @@
 // The settings store on Qt: one INI file per application under the user's
 // configuration folder (<config>/Tarvix/Tarvix.ini); a section written with
 // backslashes ("Opciones\Entorno") is a nested group. Each file is read once,
-// when the store first needs it, and written only at Guardar (or when the
-// store ends), where a failure leaves the old file as it was.
+// when the store first needs it; the store then holds its values and writes
+// them all at Guardar (or when the store ends, if they changed since), where
+// a failure leaves the old file as it was.
 #pragma once
 
 #include <map>
@@ -10,9 +11,6 @@
 #include <string>
 
 #include "platform/Ajustes.h"
-
-class QObject;
-class QSettings;
 
 namespace plataforma {
 
@@ -34,11 +32,11 @@ public:
     std::string Fichero(const std::string& aplicacion) const;
 
 private:
-    QSettings& Almacen(const std::string& aplicacion);
+    struct Valores;
+    Valores& Almacen(const std::string& aplicacion);
 
     std::string carpetaBase_;
-    std::unique_ptr<QObject> filtro_;  // before the stores, so it outlives them
-    std::map<std::string, std::unique_ptr<QSettings>> abiertos_;  // by application
+    std::map<std::string, std::unique_ptr<Valores>> abiertos_;  // by application
 };
 
 }  // namespace plataforma

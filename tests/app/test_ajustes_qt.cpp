@@ -10,6 +10,7 @@
 #include <QtTest>
 
 #include "data/DatosPrograma.h"
+#include "fakes/CuadrosFalsos.h"
 #include "platform/qt/AjustesQt.h"
 
 namespace {
@@ -43,6 +44,14 @@ private:
     int fd_ = -1;
     std::string nombre_;
 };
+
+// Puts a settings file in place, folder and all, as a user or another
+// program left it.
+bool Poner(const QString& fichero, const QByteArray& contenido) {
+    QDir().mkpath(QFileInfo(fichero).path());
+    QFile f(fichero);
+    return f.open(QIODevice::WriteOnly) && f.write(contenido) == contenido.size();
+}
 
 }  // namespace
 
@@ -84,11 +93,7 @@ private slots:
     void handEditedListReadsWhole() {
         QTemporaryDir dir;
         plataforma::AjustesQt a(dir.path().toStdString());
-        QDir().mkpath(dir.path() + "/Tarvix");
-        QFile f(QString::fromStdString(a.Fichero("Tarvix")));
-        QVERIFY(f.open(QIODevice::WriteOnly));
-        f.write("[Opciones]\nConfig\\Editor=vi,-n\n");
-        f.close();
+        QVERIFY(Poner(QString::fromStdString(a.Fichero("Tarvix")), "[Opciones]\nConfig\\Editor=vi,-n\n"));
         QCOMPARE(a.Leer("Tarvix", "Opciones\\Config", "Editor", ""), std::string("vi,-n"));
     }
 
@@ -121,12 +126,9 @@ private slots:
         QTemporaryDir dir;
         plataforma::AjustesQt inicial(dir.path().toStdString());
         const QString fichero = QString::fromStdString(inicial.Fichero("Tarvix"));
-        QDir().mkpath(dir.path() + "/Tarvix");
-        QFile f(fichero);
-        QVERIFY(f.open(QIODevice::WriteOnly));
-        f.write("[Relleno]\n");
-        for (int i = 0; i < 2000; ++i) f.write(QString("Clave%1=valor %1\n").arg(i).toUtf8());
-        f.close();
+        QByteArray relleno("[Relleno]\n");
+        for (int i = 0; i < 2000; ++i) relleno += QString("Clave%1=valor %1\n").arg(i).toUtf8();
+        QVERIFY(Poner(fichero, relleno));
 
         VigiaCarpeta vigia(dir.path() + "/Tarvix", "Tarvix.ini");
         {
@@ -162,17 +164,90 @@ private slots:
         QVERIFY(!QFile::exists(QString::fromStdString(a.Fichero("Tarvix"))));
     }
 
-    // A write that runs out of room (a file-size limit stands in for a full
-    // disk) fails, and the old file stays whole with nothing left beside it.
-    void failedWriteLeavesTheOldFileWhole() {
+    // A settings file with a line the program never writes (a byte-order
+    // mark, a line without "=", an unclosed section) reads as far as it goes
+    // and is written back clean at exit, without the failure box.
+    void oddFileIsRewrittenClean_data() {
+        QTest::addColumn<QByteArray>("contenido");
+        QTest::newRow("marca de orden") << QByteArray("\xEF\xBB\xBF[Opciones]\nNumMRUFiles=3\n[Otra]\nB=2\n");
+        QTest::newRow("linea sin igual") << QByteArray("[Opciones]\nNumMRUFiles=3\nsin igual\n[Otra]\nB=2\n");
+        QTest::newRow("seccion sin cerrar") << QByteArray("[Otra]\nB=2\n[Opciones\nNumMRUFiles=3\n");
+    }
+    void oddFileIsRewrittenClean() {
+        QFETCH(QByteArray, contenido);
         QTemporaryDir dir;
         plataforma::AjustesQt a(dir.path().toStdString());
+        const QString fichero = QString::fromStdString(a.Fichero("Tarvix"));
+        QVERIFY(Poner(fichero, contenido));
+
+        prueba::CuadrosFalsos cuadros;
+        plataforma::EstablecerAjustes(&a);
+        LeerOpciones();
+        QCOMPARE(NumMRUFiles, int16_t{3});
+        GuardarOpciones();
+        plataforma::EstablecerAjustes(nullptr);
+        QVERIFY(cuadros.mostrados.empty());
+
+        QFile f(fichero);
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        const QByteArray escrito = f.readAll();
+        QVERIFY(escrito.startsWith("["));
+        for (const QByteArray& linea : escrito.split('\n'))
+            QVERIFY2(linea.isEmpty() || linea.contains('=') || (linea.startsWith('[') && linea.endsWith(']')),
+                     linea.constData());
+        QSettings s(fichero, QSettings::IniFormat);
+        QCOMPARE(s.status(), QSettings::NoError);
+        QCOMPARE(s.value("Opciones/NumMRUFiles").toString(), QString("3"));
+        QCOMPARE(s.value("Otra/B").toString(), QString("2"));
+        QCOMPARE(QDir(dir.path() + "/Tarvix").entryList(QDir::Files | QDir::Hidden), QStringList{"Tarvix.ini"});
+        NumMRUFiles = 4;
+    }
+
+    // A write that runs out of room (a file-size limit stands in for a full
+    // disk) fails, and the old file stays whole with nothing left beside it:
+    // also when the settings file is a link to a file elsewhere (the link
+    // stays a link), and when an earlier save that was cut off left files
+    // beside it.
+    void failedWriteLeavesTheOldFileWhole_data() {
+        QTest::addColumn<QString>("destino");   // the file that holds the settings, under the folder
+        QTest::addColumn<QStringList>("restos");  // files an interrupted save left beside it
+        QTest::newRow("fichero") << "Tarvix/Tarvix.ini" << QStringList{};
+        QTest::newRow("enlace") << "guardado/ajustes.ini" << QStringList{};
+        QStringList restos{"Tarvix.ini.anterior"};
+        for (int i = 1; i <= 32; ++i) restos << QString("Tarvix.ini.comprobacion%1").arg(i);
+        QTest::newRow("restos") << "Tarvix/Tarvix.ini" << restos;
+    }
+    void failedWriteLeavesTheOldFileWhole() {
+        QFETCH(QString, destino);
+        QFETCH(QStringList, restos);
+        QTemporaryDir dir;
+        plataforma::AjustesQt a(dir.path().toStdString());
+        const QString fichero = QString::fromStdString(a.Fichero("Tarvix"));
+        const QFileInfo real(dir.path() + "/" + destino);
+        const bool enlace = real.filePath() != fichero;  // in a folder of its own
+        QDir().mkpath(dir.path() + "/Tarvix");
+        QDir().mkpath(real.path());
+        if (enlace) QVERIFY(QFile::link("../" + destino, fichero));
+        for (const QString& r : restos) QVERIFY(Poner(real.path() + "/" + r, "resto\n"));
+        // The files in the settings folder and in the folder of the file it names.
+        const auto contenidos = [&] {
+            return std::make_pair(QDir(dir.path() + "/Tarvix").entryList(QDir::Files | QDir::Hidden | QDir::System),
+                                  QDir(real.path()).entryList(QDir::Files | QDir::Hidden | QDir::System));
+        };
+        QStringList esperado = restos;
+        esperado << real.fileName();
+        esperado.sort();
+        const auto comoAntes = std::make_pair(enlace ? QStringList{"Tarvix.ini"} : esperado, esperado);
+
         a.Escribir("Tarvix", "Opciones", "NumMRUFiles", "5");
         QVERIFY(a.Guardar());
-        QFile f(QString::fromStdString(a.Fichero("Tarvix")));
+        QCOMPARE(contenidos(), comoAntes);
+        QCOMPARE(QFileInfo(fichero).isSymLink(), enlace);
+        QFile f(real.filePath());
         QVERIFY(f.open(QIODevice::ReadOnly));
         const QByteArray antes = f.readAll();
         f.close();
+        QVERIFY(antes.contains("NumMRUFiles=5"));
 
         a.Escribir("Tarvix", "Opciones\\MRUFiles", "MRU 1", std::string(64 * 1024, 'x'));
         rlimit limite{};
@@ -187,7 +262,13 @@ private slots:
 
         QVERIFY(f.open(QIODevice::ReadOnly));
         QCOMPARE(f.readAll(), antes);
-        QCOMPARE(QDir(dir.path() + "/Tarvix").entryList(QDir::Files), QStringList{"Tarvix.ini"});
+        QCOMPARE(contenidos(), comoAntes);
+        QCOMPARE(QFileInfo(fichero).isSymLink(), enlace);
+        for (const QString& r : restos) {
+            QFile resto(real.path() + "/" + r);
+            QVERIFY(resto.open(QIODevice::ReadOnly));
+            QCOMPARE(resto.readAll(), QByteArray("resto\n"));
+        }
     }
 };
 

@@ -125,6 +125,26 @@ private slots:
         QCOMPARE(cuadros->mostrados[0].icono, plataforma::Icono::Exclamacion);
     }
 
+    // A toolbar the user rearranged is saved at once, with the options in the
+    // one write of the store, and a save that fails is told as at closing.
+    void disposicionDeBarraSeGuarda_data() {
+        QTest::addColumn<bool>("falla");
+        QTest::newRow("guardada") << false;
+        QTest::newRow("no guardada") << true;
+    }
+    void disposicionDeBarraSeGuarda() {
+        QFETCH(bool, falla);
+        auto v = Abrir();
+        ajustes->fallaGuardar = falla;
+        v->AplicarDisposicionBarra({"Run", "-", "Stop"});
+        v->GuardarBarraHerramientas();
+        QCOMPARE(ajustes->guardados, 1);
+        QCOMPARE(*ajustes->Valor("ToolBar", "Defecto"), std::string("Run,-,Stop"));
+        QVERIFY(ajustes->Valor("Opciones\\Entorno", "Frecuencia_Reloj"));
+        QCOMPARE(cuadros->mostrados.size(), std::size_t{falla ? 1u : 0u});
+        if (falla) QCOMPARE(cuadros->mostrados[0].titulo, std::string("Guardar Opciones"));
+    }
+
     void posicionNormalGuardada() {
         ajustes->Poner("MainSettings", "Status", "0");
         ajustes->Poner("MainSettings", "Left", "1500");

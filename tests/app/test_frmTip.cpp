@@ -9,6 +9,7 @@
 #include "app/frmSplash.h"
 #include "app/frmTip.h"
 #include "fakes/AjustesMemoria.h"
+#include "fakes/CuadrosFalsos.h"
 
 class TestFrmTip : public QObject {
     Q_OBJECT
@@ -62,6 +63,25 @@ private slots:
         QVERIFY(!tip.chkLoadTipsAtStartup()->isChecked());
         QVERIFY(ajustes.escritas.empty());
         QCOMPARE(tip.windowTitle(), QString("Sugerencia del día"));
+    }
+
+    // The user's choice in the box is saved at once, with the options in the
+    // one write of the store, and a save that fails is told as at exit; the
+    // value the window stores when it opens waits for the next save.
+    void eleccionSeGuarda() {
+        for (const bool falla : {false, true}) {
+            prueba::AjustesMemoria ajustes;
+            prueba::CuadrosFalsos cuadros;
+            ajustes.fallaGuardar = falla;
+            frmTip tip(nullptr, Fichero("a\r\n"));
+            QCOMPARE(ajustes.guardados, 0);
+            tip.chkLoadTipsAtStartup()->click();
+            QCOMPARE(ajustes.guardados, 1);
+            QCOMPARE(*ajustes.Valor("Opciones", "Show Tips at Startup"), std::string("0"));
+            QVERIFY(ajustes.Valor("Opciones\\Entorno", "Frecuencia_Reloj"));
+            QCOMPARE(cuadros.mostrados.size(), std::size_t{falla ? 1u : 0u});
+            if (falla) QCOMPARE(cuadros.mostrados[0].titulo, std::string("Guardar Opciones"));
+        }
     }
 
     void ficheroDelPrograma() {

@@ -227,6 +227,35 @@ private slots:
         QCOMPARE(LocalRuptura, int16_t(0));
     }
 
+    // Aceptar and Aplicar save the options at once, in the one write of the
+    // store that the exit makes, and a failed save gets the exit's box;
+    // Cancelar saves nothing.
+    void botonesGuardanLasOpciones_data() {
+        QTest::addColumn<QString>("boton");
+        QTest::addColumn<bool>("falla");
+        QTest::newRow("Aceptar") << "cmdOK" << false;
+        QTest::newRow("Aplicar") << "cmdApply" << false;
+        QTest::newRow("Aceptar sin guardar") << "cmdOK" << true;
+        QTest::newRow("Cancelar") << "cmdCancel" << false;
+    }
+    void botonesGuardanLasOpciones() {
+        QFETCH(QString, boton);
+        QFETCH(bool, falla);
+        ajustes->fallaGuardar = falla;
+        auto d = Abrir(0);
+        Clic(Hijo<QRadioButton>(d.get(), "OptFrecuencia1"));
+        Clic(Hijo<QPushButton>(d.get(), boton.toLatin1().constData()));
+        const bool guarda = boton != "cmdCancel";
+        QCOMPARE(ajustes->guardados, guarda ? 1 : 0);
+        const std::string* frecuencia = ajustes->Valor("Opciones\\Entorno", "Frecuencia_Reloj");
+        QCOMPARE(frecuencia ? *frecuencia : std::string(), std::string(guarda ? "27" : ""));
+        QCOMPARE(cuadros->mostrados.size(), std::size_t{falla ? 1u : 0u});
+        if (!falla) return;
+        QCOMPARE(cuadros->mostrados[0].titulo, std::string("Guardar Opciones"));
+        QCOMPARE(cuadros->mostrados[0].texto, "No se han podido guardar las opciones en el fichero </memoria/Tarvix.ini>. "
+                                              "Los cambios de esta sesión no se han guardado.");
+    }
+
     void teclasDelDialogo() {
         auto d = Abrir(0);
         Pestana(*d, "Herramientas");
