@@ -66,6 +66,6 @@ enum class Recuperacion { Rechazada, Completa, ConFallos };
 // listing copy is loaded first and the other sections follow in file order, so
 // the registers and memory come back as they were saved. Once the file is
 // accepted gEstadoDSK is -1 until its listing loads. A file that cannot be read
-// (no plain file among them) or is of another version is refused with nothing
-// changed.
+// (a pipe or a device is not read at all) or is of another version is refused
+// with nothing changed.
 Recuperacion RecuperarEntorno(const std::string& ruta);
