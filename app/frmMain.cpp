@@ -1040,7 +1040,7 @@ void frmMain::mnuFileRecEnt_Click() {
         this, {"Recuperar Entorno", "Ficheros de entorno (*.ent)|*.ent|Todos los archivos (*.*)|*.*", true});
     if (!fichero || fichero->empty()) return;
     // A refused file leaves the listing, its result and the views as they were.
-    if (RecuperarEntorno(*fichero)) Inicializar();
+    if (RecuperarEntorno(*fichero) != Recuperacion::Rechazada) Inicializar();
 }
 
 void frmMain::mnuFilePageSetup_Click() {

@@ -12,6 +12,7 @@
 #include "core/ClassMemoria.h"
 #include "core/ClassPPL.h"
 #include "core/ClassRegistrosCPU.h"
+#include "data/Ficheros.h"
 #include "platform/Ajustes.h"
 #include "platform/Cuadros.h"
 #include "platform/Impresora.h"
@@ -317,8 +318,9 @@ bool ExisteFichero(const std::string& ruta) {
     std::string r = ruta;
     if (!r.empty() && r.back() == '\\') r.pop_back();
     if (r.empty()) return false;
-    std::error_code ec;
-    if (!std::filesystem::is_regular_file(r, ec)) return false;
-    std::ifstream f(r, std::ios::binary);
-    return f.is_open();
+    // Opened in a way that cannot wait, should a pipe stand there by now.
+    int error = 0;
+    std::FILE* f = AbrirFicheroPlano(r, error);
+    if (f) std::fclose(f);
+    return f != nullptr;
 }

@@ -8,7 +8,6 @@
 #include <cstdlib>
 #include <ctime>
 #include <filesystem>
-#include <fstream>
 #include <optional>
 #include <string_view>
 #include <unistd.h>
@@ -18,6 +17,7 @@
 #include "core/ClassMemoria.h"
 #include "core/ClassRegistrosCPU.h"
 #include "data/DatosPrograma.h"
+#include "data/Ficheros.h"
 #include "data/LeerFichDSK.h"
 #include "data/TextoUtf8.h"
 #include "platform/Cuadros.h"
@@ -75,28 +75,19 @@ constexpr int kOtroContenido = -1;
 // Reads a whole file; 0, the system's error number, or kOtroContenido when the
 // file does not begin with inicio (then the rest is not read).
 int LeerFichero(const std::string& ruta, std::string& contenido, std::string_view inicio = {}) {
-    std::error_code ec;
-    if (fs::is_directory(ruta, ec)) return EISDIR;
-    std::FILE* f = std::fopen(ruta.c_str(), "rb");
-    if (!f) return errno != 0 ? errno : EIO;
+    int error = 0;
+    std::FILE* f = AbrirFicheroPlano(ruta, error);
+    if (!f) return error != 0 ? error : EIO;
     contenido.assign(inicio.size(), '\0');
-    int error = std::fread(contenido.data(), 1, inicio.size(), f) == inicio.size() && contenido == inicio
-                    ? 0
-                    : kOtroContenido;
+    error = std::fread(contenido.data(), 1, inicio.size(), f) == inicio.size() && contenido == inicio
+                ? 0
+                : kOtroContenido;
     char buf[65536];
     size_t n;
     while (error == 0 && (n = std::fread(buf, 1, sizeof buf, f)) > 0) contenido.append(buf, n);
     if (std::ferror(f)) error = EIO;
     std::fclose(f);
     return error;
-}
-
-bool EscribirFichero(const std::string& ruta, const std::string& contenido) {
-    std::ofstream f(ruta, std::ios::binary | std::ios::trunc);
-    if (!f) return false;
-    f.write(contenido.data(), static_cast<std::streamsize>(contenido.size()));
-    f.close();
-    return !f.fail();
 }
 
 // One field of a record: a quoted text or a bare value.
@@ -375,8 +366,8 @@ bool RecuperarRegistros(Lector& lector) {
 }
 
 // Reads the memory blocks up to the end record; returns the blocks met and
-// adds one results line per block.
-int32_t RecuperarMemoria(Lector& lector, std::string& lineasBloques) {
+// adds one results line per block. A failed block sets fallido.
+int32_t RecuperarMemoria(Lector& lector, std::string& lineasBloques, bool& fallido) {
     int32_t bloques = 0;
     std::string linea;
     while (lector.Leer(linea)) {
@@ -417,6 +408,7 @@ int32_t RecuperarMemoria(Lector& lector, std::string& lineasBloques) {
             }
         }
         lineasBloques += "            #" + nombre + ": " + (fallo ? " [FALLO]" : " [ OK  ]") + kCR;
+        fallido = fallido || fallo;
         ++bloques;
     }
     return bloques;
@@ -437,7 +429,9 @@ int16_t RecuperarCodigoDSK(Lector& lector, bool& copiaEscrita, std::string& ruta
     rutaCopia = (carpeta / "entorno.dsk").string();
     std::error_code ec;
     fs::create_directories(carpeta, ec);
-    copiaEscrita = EscribirFichero(rutaCopia, contenido);
+    // The copy takes the old one's place only once it is written whole.
+    FicheroSustituto copia;
+    copiaEscrita = copia.Crear(rutaCopia) && copia.Sustituir(contenido);
     if (!copiaEscrita) return 1;
     gFichASM.clear();
     gFichDSK = rutaCopia;
@@ -445,24 +439,31 @@ int16_t RecuperarCodigoDSK(Lector& lector, bool& copiaEscrita, std::string& ruta
     return gEstadoDSK;
 }
 
-// The count record of a list: a negative or unreadable count means none.
-int32_t LeerCuenta(Lector& lector) {
+// The count record of a list: a negative or unreadable count means none, and
+// sets fallo.
+int32_t LeerCuenta(Lector& lector, bool& fallo) {
     std::vector<Campo> c;
     int32_t n = 0;
-    if (!LeerRegistro(lector, 1, c)) return 0;
-    if (!Entero32(c[0], n)) {
-        lector.Devolver();
+    if (!LeerRegistro(lector, 1, c)) {
+        fallo = true;
         return 0;
     }
+    if (!Entero32(c[0], n)) {
+        lector.Devolver();
+        fallo = true;
+        return 0;
+    }
+    if (n < 0) fallo = true;
     return n < 0 ? 0 : n;
 }
 
 // One list reader for the four lists: reads up to the stated count of records
 // of numCampos fields; the first one that does not parse ends the list and is
-// left unread. Returns the number added.
+// left unread. Returns the number added; a list that falls short of its count
+// sets fallo.
 template <class Lista, class Anadir>
-int32_t RecuperarLista(Lector& lector, Lista& lista, size_t numCampos, Anadir anadir) {
-    const int32_t cuenta = LeerCuenta(lector);
+int32_t RecuperarLista(Lector& lector, bool& fallo, Lista& lista, size_t numCampos, Anadir anadir) {
+    const int32_t cuenta = LeerCuenta(lector, fallo);
     if (Inicializar) lista.Clear();
     int32_t anadidos = 0;
     for (int32_t i = 0; i < cuenta; ++i) {
@@ -474,11 +475,12 @@ int32_t RecuperarLista(Lector& lector, Lista& lista, size_t numCampos, Anadir an
         }
         ++anadidos;
     }
+    if (anadidos < cuenta) fallo = true;
     return anadidos;
 }
 
-int32_t RecuperarTablaRef(Lector& lector) {
-    return RecuperarLista(lector, *gTablaRef, 4, [](const std::vector<Campo>& c) {
+int32_t RecuperarTablaRef(Lector& lector, bool& fallo) {
+    return RecuperarLista(lector, fallo, *gTablaRef, 4, [](const std::vector<Campo>& c) {
         int16_t dirAble = 0, tipo = 0;
         int32_t contenido = 0;
         if (!c[0].comillas || !Entero16(c[1], dirAble) || !Entero16(c[2], tipo) || !Entero32(c[3], contenido))
@@ -488,8 +490,8 @@ int32_t RecuperarTablaRef(Lector& lector) {
     });
 }
 
-int32_t RecuperarTablaSect(Lector& lector) {
-    return RecuperarLista(lector, *gTablaSect, 4, [](const std::vector<Campo>& c) {
+int32_t RecuperarTablaSect(Lector& lector, bool& fallo) {
+    return RecuperarLista(lector, fallo, *gTablaSect, 4, [](const std::vector<Campo>& c) {
         int32_t ini = 0, fin = 0, longitud = 0;
         if (!c[0].comillas || !Entero32(c[1], ini) || !Entero32(c[2], fin) || !Entero32(c[3], longitud))
             return false;
@@ -498,8 +500,8 @@ int32_t RecuperarTablaSect(Lector& lector) {
     });
 }
 
-int32_t RecuperarPuntosRupt(Lector& lector) {
-    return RecuperarLista(lector, *gPuntosRupt, 2, [](const std::vector<Campo>& c) {
+int32_t RecuperarPuntosRupt(Lector& lector, bool& fallo) {
+    return RecuperarLista(lector, fallo, *gPuntosRupt, 2, [](const std::vector<Campo>& c) {
         int32_t posMem = 0;
         if (!c[0].comillas || !Entero32(c[1], posMem)) return false;
         gPuntosRupt->Add(posMem, c[0].texto);
@@ -507,8 +509,8 @@ int32_t RecuperarPuntosRupt(Lector& lector) {
     });
 }
 
-int32_t RecuperarMarcasRupt(Lector& lector) {
-    return RecuperarLista(lector, *gMarcasRupt, 6, [](const std::vector<Campo>& c) {
+int32_t RecuperarMarcasRupt(Lector& lector, bool& fallo) {
+    return RecuperarLista(lector, fallo, *gMarcasRupt, 6, [](const std::vector<Campo>& c) {
         // Comparison 0-5, operand kind 0-1 (value, address), display format 0-4.
         int64_t comp = 0, tipo = 0, tipoDatos = 0;
         int32_t posMem = 0, operando = 0;
@@ -531,7 +533,7 @@ void CuadroErrorApertura(int error) {
     } else if (error == EACCES || error == EPERM) {
         numero = 70;
         descripcion = "Permiso denegado";
-    } else if (error == EISDIR) {
+    } else if (error == EISDIR || error == ENXIO) {  // no plain file
         numero = 75;
         descripcion = "Error de acceso a la ruta o el archivo";
     }
@@ -543,11 +545,16 @@ std::string Entradas(const char* lista, int32_t n) {
     return std::string("     - ") + lista + ": " + Str(n) + " entradas cargadas" + kCR;
 }
 
+struct ResultadoCodigo {
+    std::string resumen;  // its results line, if any
+    bool fallo;           // the copy was not written or is no listing
+};
+
 // Loads the listing copy of every code section, in file order, and gives each
-// one's results line. A listing load writes its words and its entry point, so
-// it goes before the registers and memory that the file holds.
-std::vector<std::string> RecuperarCodigos(const std::vector<std::string>& lineas) {
-    std::vector<std::string> resumenes;
+// one's result. A listing load writes its words and its entry point, so it
+// goes before the registers and memory that the file holds.
+std::vector<ResultadoCodigo> RecuperarCodigos(const std::vector<std::string>& lineas) {
+    std::vector<ResultadoCodigo> resultados;
     Lector lector(lineas);
     std::string linea;
     while (lector.Leer(linea)) {
@@ -555,14 +562,15 @@ std::vector<std::string> RecuperarCodigos(const std::vector<std::string>& lineas
         Estado("50% - Recuperando Código Desensamblado ...");
         bool escrita = false;
         std::string copia;
-        if (RecuperarCodigoDSK(lector, escrita, copia) == 0)
-            resumenes.push_back(std::string("     - Código Desensamblado: carga satisfactoria") + kCR);
+        const int16_t resultado = RecuperarCodigoDSK(lector, escrita, copia);
+        if (resultado == 0)
+            resultados.push_back({std::string("     - Código Desensamblado: carga satisfactoria") + kCR, false});
         else if (!escrita)
-            resumenes.push_back("     - Código Desensamblado: no se pudo escribir el fichero " + copia + kCR);
+            resultados.push_back({"     - Código Desensamblado: no se pudo escribir el fichero " + copia + kCR, true});
         else
-            resumenes.emplace_back();
+            resultados.push_back({"", resultado == -1});
     }
-    return resumenes;
+    return resultados;
 }
 
 }  // namespace
@@ -648,18 +656,9 @@ bool SalvarEntorno(const std::string& ruta) {
     const bool admitido =
         destino && (!existe || (fs::is_regular_file(estado) && access(destino->c_str(), W_OK) == 0));
     // Written beside it first, so that a failure leaves the old file; the new
-    // one takes the old one's permission bits before anything is written.
-    fs::path temporal = destino.value_or(fs::path(ruta));
-    temporal += ".tmp~";
-    std::ofstream fichero;
-    if (admitido) fichero.open(temporal, std::ios::binary | std::ios::trunc);
-    std::error_code permisos;
-    if (fichero.is_open() && existe) fs::permissions(temporal, estado.permissions() & fs::perms::mask, permisos);
-    if (!fichero.is_open() || permisos) {
-        if (fichero.is_open()) {
-            fichero.close();
-            fs::remove(temporal, ec);
-        }
+    // one has the old one's permission bits.
+    FicheroSustituto fichero;
+    if (!admitido || !fichero.Crear(*destino, existe ? std::optional(estado.permissions()) : std::nullopt)) {
         CuadroErrorEscritura(ruta);
         return false;
     }
@@ -718,10 +717,7 @@ bool SalvarEntorno(const std::string& ruta) {
         s.Blancas(3);
     }
 
-    fichero.write(s.Texto().data(), static_cast<std::streamsize>(s.Texto().size()));
-    fichero.close();
-    if (fichero.fail() || (fs::rename(temporal, *destino, ec), ec)) {
-        fs::remove(temporal, ec);
+    if (!fichero.Sustituir(s.Texto())) {
         CuadroErrorEscritura(ruta);
         return false;
     }
@@ -729,12 +725,12 @@ bool SalvarEntorno(const std::string& ruta) {
     return true;
 }
 
-bool RecuperarEntorno(const std::string& ruta) {
+Recuperacion RecuperarEntorno(const std::string& ruta) {
     std::string contenido;
     const int error = LeerFichero(ruta, contenido, CabeceraEntorno());
     if (error != 0 && error != kOtroContenido) {
         CuadroErrorApertura(error);
-        return false;
+        return Recuperacion::Rechazada;
     }
     const std::vector<std::string> lineas = PartirLineas(contenido);
     Lector lector(lineas);
@@ -742,45 +738,51 @@ bool RecuperarEntorno(const std::string& ruta) {
     if (error == kOtroContenido || !lector.Leer(linea) || linea != CabeceraEntorno()) {
         plataforma::MsgBox("Fichero ENT dañado o no es un fichero ENT", plataforma::Icono::Ninguno,
                            plataforma::Botones::Aceptar, "Recuperar entorno", 10110);
-        return false;
+        return Recuperacion::Rechazada;
     }
     // Accepted: the loaded listing gives way to the one the file may hold.
     gEstadoDSK = -1;
     Estado("Recuperar Entorno");
     Estado("0% - Recuperando cabecera ...");
-    const std::vector<std::string> codigos = RecuperarCodigos(lineas);
+    const std::vector<ResultadoCodigo> codigos = RecuperarCodigos(lineas);
     size_t codigo = 0;
     std::string resultados;
+    bool fallo = false;  // some section was not restored whole
     while (lector.Leer(linea)) {
         if (linea.compare(0, 3, ">>>") == 0) resultados += linea + kCR;
         if (linea == "[REGISTROS]") {
             Estado("10% - Recuperando Registros ...");
-            resultados += std::string(RecuperarRegistros(lector) ? kRegistrosResumenOk : kRegistrosResumenMal) + kCR;
+            const bool enteros = RecuperarRegistros(lector);
+            fallo = fallo || !enteros;
+            resultados += std::string(enteros ? kRegistrosResumenOk : kRegistrosResumenMal) + kCR;
         } else if (linea == "[MEMORIA]") {
             Estado("20% - Recuperando Secciones de Memoria ...");
             std::string bloques;
-            const int32_t n = RecuperarMemoria(lector, bloques);
+            const int32_t n = RecuperarMemoria(lector, bloques, fallo);
             resultados += "     - Memoria: " + Str(n) + " Secciones Recuperadas: " + kCR + bloques;
         } else if (linea == kSeccionCodigo) {
             TextoCodigo(lector);  // loaded already
-            if (codigo < codigos.size()) resultados += codigos[codigo++];
+            if (codigo < codigos.size()) {
+                resultados += codigos[codigo].resumen;
+                fallo = fallo || codigos[codigo++].fallo;
+            }
         } else if (linea == "[TABLA DE REFERENCIA]") {
             Estado("60% - Recuperando Tabla de Referencia ...");
-            resultados += Entradas("Tabla de Referencia", RecuperarTablaRef(lector));
+            resultados += Entradas("Tabla de Referencia", RecuperarTablaRef(lector, fallo));
         } else if (linea == "[TABLA DE SECCIONES]") {
             Estado("70% - Recuperando Tabla de Sección ...");
-            resultados += Entradas("Tabla de Secciones", RecuperarTablaSect(lector));
+            resultados += Entradas("Tabla de Secciones", RecuperarTablaSect(lector, fallo));
         } else if (linea == "[LISTA DE PUNTOS DE RUPTURA]") {
             Estado("80% -Recuperando Lista de Puntos de Ruptura ...");
-            resultados += Entradas("Lista de Puntos de Ruptura", RecuperarPuntosRupt(lector));
+            resultados += Entradas("Lista de Puntos de Ruptura", RecuperarPuntosRupt(lector, fallo));
         } else if (linea == "[LISTA DE MARCAS DE RUPTURA]") {
             Estado("90% - Recuperando Lista de Marcas de Ruptura ...");
-            resultados += Entradas("Lista de Marcas de Ruptura", RecuperarMarcasRupt(lector));
+            resultados += Entradas("Lista de Marcas de Ruptura", RecuperarMarcasRupt(lector, fallo));
         }
     }
     Estado("Entorno recuperado satisfactoriamente");
     plataforma::MsgBox(resultados, plataforma::Icono::Informacion, plataforma::Botones::Aceptar,
                        "Recuperar Entorno: Resultados");
     Estado("Entorno recuperado satisfactoriamente");
-    return true;
+    return fallo ? Recuperacion::ConFallos : Recuperacion::Completa;
 }

@@ -58,9 +58,14 @@ bool NombreAdmitido(const std::string& nombre, const std::string& titulo);
 // failure a box says so and the previous file stays. True when written.
 bool SalvarEntorno(const std::string& ruta);
 
+// What a restore came to: the file refused with nothing changed, every
+// section read whole, or accepted with some section damaged or not restored.
+enum class Recuperacion { Rechazada, Completa, ConFallos };
+
 // Restores every section that the file holds and shows the results box. The
 // listing copy is loaded first and the other sections follow in file order, so
 // the registers and memory come back as they were saved. Once the file is
 // accepted gEstadoDSK is -1 until its listing loads. A file that cannot be read
-// or is of another version is refused with nothing changed: false.
-bool RecuperarEntorno(const std::string& ruta);
+// (a pipe or a device is not read at all) or is of another version is refused
+// with nothing changed.
+Recuperacion RecuperarEntorno(const std::string& ruta);

@@ -11,6 +11,7 @@
 #include "core/ClassMemoria.h"
 #include "core/ClassRegistrosCPU.h"
 #include "data/DatosPrograma.h"
+#include "data/Ficheros.h"
 #include "data/TextoUtf8.h"
 
 namespace {
@@ -142,7 +143,8 @@ std::vector<string_view> Lineas(string_view texto) {
 // listing's first line (then the rest is not read: a large file chosen by
 // mistake is refused at once).
 std::optional<std::string> LeerListado(const std::string& ruta) {
-    std::FILE* f = std::fopen(ruta.c_str(), "rb");
+    int error = 0;
+    std::FILE* f = AbrirFicheroPlano(ruta, error);  // a pipe or a device is refused at once
     if (!f) return std::nullopt;
     std::string texto(kCabecera.size(), '\0');
     bool valido = std::fread(texto.data(), 1, texto.size(), f) == texto.size() && texto == kCabecera;

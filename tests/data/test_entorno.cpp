@@ -1,8 +1,10 @@
 // Writing and reading the environment file.
 #include "test_entorno_comun.h"
+#include "BytesLeidos.h"
 #include "FifoAbierta.h"
 #include "data/LeerFichDSK.h"
 
+#include <algorithm>
 #include <csignal>
 #include <sys/resource.h>
 #include <sys/stat.h>
@@ -28,6 +30,28 @@ protected:
             }
         return r;
     }
+    // Runs hacer with writes beyond the given size failing, as on a full disk.
+    template <class Hacer>
+    static auto ConDiscoLleno(rlim_t bytes, Hacer hacer) {
+        struct rlimit antes {};
+        getrlimit(RLIMIT_FSIZE, &antes);
+        auto senal = std::signal(SIGXFSZ, SIG_IGN);
+        struct rlimit limite = antes;
+        limite.rlim_cur = bytes;
+        setrlimit(RLIMIT_FSIZE, &limite);
+        const auto r = hacer();
+        setrlimit(RLIMIT_FSIZE, &antes);
+        std::signal(SIGXFSZ, senal);
+        return r;
+    }
+    // The files a save leaves beside its target in the folder: its temporary
+    // files carry ".tmp~" in their names.
+    static std::vector<std::filesystem::path> Temporales(const std::filesystem::path& carpeta) {
+        std::vector<std::filesystem::path> r;
+        for (const auto& e : std::filesystem::directory_iterator(carpeta))
+            if (e.path().filename().string().find(".tmp~") != std::string::npos) r.push_back(e.path());
+        return r;
+    }
 };
 
 TEST_F(Entorno, SmallStateGivesTheGoldenFileByteForByte) {
@@ -46,7 +70,7 @@ TEST_F(Entorno, SmallStateGivesTheGoldenFileByteForByte) {
         "90% - Almacenando Lista de Puntos de Ruptura ...",
         "100% - Entorno Salvado."};
     EXPECT_EQ(ventana.estados, esperados);
-    EXPECT_FALSE(std::filesystem::exists(Ruta() + ".tmp~"));
+    EXPECT_TRUE(Temporales(carpeta).empty());
 }
 
 TEST_F(Entorno, EverySectionOffWritesOnlyTheHeader) {
@@ -106,7 +130,7 @@ TEST_F(Entorno, SaveAndRestoreIntoAFreshStateGivesEverythingBack) {
 
     CrearObjetosPrograma();
     gEstadoDSK = 0;
-    EXPECT_TRUE(RecuperarEntorno(Ruta()));
+    EXPECT_EQ(RecuperarEntorno(Ruta()), Recuperacion::Completa);
 
     for (int32_t n = 0; n < 28; ++n) EXPECT_EQ(gRegistros->RegCPU(n, false).entero, antes.RegCPU(n, false).entero) << n;
     EXPECT_EQ(gRegistros->PC(), antes.PC());
@@ -269,6 +293,39 @@ TEST_F(Entorno, AListingCopyThatCannotBeWrittenIsReportedAndTheRestIsRead) {
     EXPECT_NE(r.find("     - Tabla de Referencia:  2 entradas cargadas\r"), std::string::npos);
 }
 
+// A disk that fills up while the listing copy is written: the copy that an
+// earlier restore left, and which is the loaded listing, stays whole, and so
+// does the session's listing.
+TEST_F(Entorno, AListingCopyCutShortLeavesThePreviousCopyAndTheLoadedListing) {
+    namespace fs = std::filesystem;
+    Registros = Memoria = TablaRef = TablaSect = ListaMarcasRupt = ListaPuntosRupt = false;
+    std::string largo = ">>>> DSK3A C3x\r\n";
+    for (int i = 0; i < 400; ++i) largo += "0x00809800 NOCODE     ; una linea de comentario del listado largo\r\n";
+    gFichDSK = (carpeta / "largo.dsk").string();
+    EscribirTodo(gFichDSK, largo);
+    ASSERT_TRUE(SalvarEntorno(Ruta()));
+
+    const fs::path copia = carpeta / "datos" / "entorno.dsk";
+    fs::create_directories(copia.parent_path());
+    const std::string previa = LeerTodo(prueba::Programa("entorno.dsk"));
+    EscribirTodo(copia, previa);
+    CrearObjetosPrograma();
+    gFichDSK = copia.string();
+    ASSERT_EQ(LeerFichDSK(gFichDSK), 0);
+    const int32_t lineas = gDatosFich->count();
+
+    EXPECT_EQ(ConDiscoLleno(4096, [&] { return RecuperarEntorno(Ruta()); }), Recuperacion::ConFallos);
+
+    EXPECT_EQ(LeerTodo(copia), previa);
+    EXPECT_EQ(gFichDSK, copia.string());
+    EXPECT_EQ(gDatosFich->count(), lineas);
+    EXPECT_TRUE(Temporales(copia.parent_path()).empty());
+    ASSERT_EQ(cuadros.mostrados.size(), 1u);
+    EXPECT_NE(cuadros.mostrados[0].texto.find("     - Código Desensamblado: no se pudo escribir el fichero " +
+                                              copia.string() + "\r"),
+              std::string::npos);
+}
+
 TEST_F(Entorno, WithInicializarOffRestoredEntriesFollowTheExistingOnes) {
     EstadoPequeno();
     DASM = false;
@@ -289,7 +346,7 @@ TEST_F(Entorno, AFileOfAnotherVersionIsRefusedWithNothingChanged) {
         gEstadoDSK = 0;
         cuadros.mostrados.clear();
         ventana.estados.clear();
-        EXPECT_FALSE(RecuperarEntorno(Ruta()));
+        EXPECT_EQ(RecuperarEntorno(Ruta()), Recuperacion::Rechazada);
         EXPECT_EQ(gEstadoDSK, 0);
         EXPECT_EQ(gRegistros->PC(), 12);
         EXPECT_EQ(gPuntosRupt->count(), 0);
@@ -305,16 +362,38 @@ TEST_F(Entorno, AFileOfAnotherVersionIsRefusedWithNothingChanged) {
 }
 
 TEST_F(Entorno, AFileThatIsNoEnvironmentIsRefusedWithoutReadingItAll) {
-    prueba::FifoAbierta fifo((carpeta / "otro.ent").string(), ">>> Otro programa\r\n[REGISTROS]\r\n");
-    RecuperarEntorno(fifo.Ruta());
-    EXPECT_FALSE(fifo.Cerrada());
+    EscribirTodo(Ruta("otro.ent"), ">>> Otro programa\r\n[REGISTROS]\r\n");
+    ASSERT_EQ(::truncate(Ruta("otro.ent").c_str(), 64 << 20), 0);  // a hole of 64 MiB after it
+    const auto antes = prueba::BytesLeidos();
+    if (!antes) GTEST_SKIP() << "the system does not count the bytes a process reads";
+    RecuperarEntorno(Ruta("otro.ent"));
+    EXPECT_LT(*prueba::BytesLeidos() - *antes, uint64_t{1} << 20);
     ASSERT_EQ(cuadros.mostrados.size(), 1u);
     EXPECT_EQ(cuadros.mostrados[0].texto, "Fichero ENT dañado o no es un fichero ENT");
 }
 
+// A pipe or a device is refused at once, as a file that cannot be opened,
+// whatever it would give: the restore waits for no writer and no end.
+TEST_F(Entorno, APipeOrADeviceIsRefusedAtOnce) {
+    const std::string entorno = CabeceraEntorno() + "\r\n[LISTA DE PUNTOS DE RUPTURA]\r\n1\r\n\"p\",1\r\n";
+    prueba::FifoAbierta fifo(Ruta("tubo.ent"), entorno);
+    for (const std::string& ruta : {fifo.Ruta(), std::string("/dev/null")}) {
+        SCOPED_TRACE(ruta);
+        cuadros.mostrados.clear();
+        gEstadoDSK = 2;
+        EXPECT_EQ(RecuperarEntorno(ruta), Recuperacion::Rechazada);
+        EXPECT_EQ(gEstadoDSK, 2);
+        EXPECT_EQ(gPuntosRupt->count(), 0);
+        ASSERT_EQ(cuadros.mostrados.size(), 1u);
+        EXPECT_EQ(cuadros.mostrados[0].texto, "Error #  75 fue generado por Tarvix\rError de acceso a la ruta o el archivo");
+        EXPECT_EQ(cuadros.mostrados[0].titulo, "Recuperar entorno");
+    }
+    EXPECT_FALSE(fifo.Cerrada());
+}
+
 TEST_F(Entorno, AMissingFileGivesTheOpenErrorBox) {
     gEstadoDSK = 2;
-    EXPECT_FALSE(RecuperarEntorno(Ruta("no_existe.ent")));
+    EXPECT_EQ(RecuperarEntorno(Ruta("no_existe.ent")), Recuperacion::Rechazada);
     EXPECT_EQ(gEstadoDSK, 2);
     ASSERT_EQ(cuadros.mostrados.size(), 1u);
     EXPECT_EQ(cuadros.mostrados[0].texto, "Error #  53 fue generado por Tarvix\rNo se ha encontrado el archivo");
@@ -329,6 +408,7 @@ struct CasoDanado {
     std::string cuerpo;      // the file after its first line
     std::string resumen;     // the results box
     void (*comprobar)();
+    bool entero = false;     // read whole after all: no section failed
 };
 
 const ClassTablaAsig& Region(int i) { return gMemoria->TablaAsig(i); }
@@ -396,7 +476,8 @@ const CasoDanado kDanados[] = {
      [] {
          ASSERT_EQ(gPuntosRupt->count(), 1);
          EXPECT_EQ(gPuntosRupt->Item(1).Identificador(), "año “x”");
-     }},
+     },
+     true},
     {"registros cortados por la siguiente seccion",
      "[REGISTROS]\r\n\"PC\",5\r\n\"DP\",6\r\n[LISTA DE PUNTOS DE RUPTURA]\r\n1\r\n\"p\",1\r\n",
      "     - Registros: carga incompleta\r"
@@ -442,7 +523,8 @@ const CasoDanado kDanados[] = {
      "[MEMORIA]\r\n\"[SEC]\",\"RAM Bloque 0\",8427522,8427520\r\n\"[END]\",\"\",0,0\r\n",
      "     - Memoria:  1 Secciones Recuperadas: \r"
      "            #RAM Bloque 0:  [ OK  ]\r",
-     [] { EXPECT_EQ(Region(2).Identificador(), "RAM Bloque 0"); }},
+     [] { EXPECT_EQ(Region(2).Identificador(), "RAM Bloque 0"); },
+     true},
 };
 
 TEST_F(Entorno, DamagedFilesGiveTheirSummaryAndKeepWhatWasRead) {
@@ -451,7 +533,7 @@ TEST_F(Entorno, DamagedFilesGiveTheirSummaryAndKeepWhatWasRead) {
         CrearObjetosPrograma();
         cuadros.mostrados.clear();
         EscribirTodo(Ruta(), CabeceraEntorno() + "\r\n" + caso.cuerpo);
-        RecuperarEntorno(Ruta());
+        EXPECT_EQ(RecuperarEntorno(Ruta()), caso.entero ? Recuperacion::Completa : Recuperacion::ConFallos);
         ASSERT_EQ(cuadros.mostrados.size(), 1u);
         EXPECT_EQ(cuadros.mostrados[0].texto, caso.resumen);
         caso.comprobar();
@@ -485,20 +567,11 @@ TEST_F(Entorno, WatchMarkFieldsOutsideTheirMeaningAreDamage) {
 TEST_F(Entorno, AFailedWriteShowsTheBoxAndKeepsThePreviousFile) {
     EstadoPequeno();
     EscribirTodo(Ruta(), "anterior");
-    // Writes beyond 200 bytes fail, as on a full disk.
-    struct rlimit antes {};
-    getrlimit(RLIMIT_FSIZE, &antes);
-    auto senal = std::signal(SIGXFSZ, SIG_IGN);
-    struct rlimit limite = antes;
-    limite.rlim_cur = 200;
-    setrlimit(RLIMIT_FSIZE, &limite);
-    const bool escrito = SalvarEntorno(Ruta());
-    setrlimit(RLIMIT_FSIZE, &antes);
-    std::signal(SIGXFSZ, senal);
+    const bool escrito = ConDiscoLleno(200, [&] { return SalvarEntorno(Ruta()); });
 
     EXPECT_FALSE(escrito);
     EXPECT_EQ(LeerTodo(Ruta()), "anterior");
-    EXPECT_FALSE(std::filesystem::exists(Ruta() + ".tmp~"));
+    EXPECT_TRUE(Temporales(carpeta).empty());
     ASSERT_EQ(cuadros.mostrados.size(), 1u);
     const auto& c = cuadros.mostrados[0];
     EXPECT_EQ(c.texto, "Error en el proceso de escritura del entorno en el fichero <" + Ruta() + "> ");
@@ -589,8 +662,49 @@ TEST_F(Entorno, ATargetThatIsNoPlainFileIsRefused) {
         EXPECT_EQ(fs::symlink_status(carpeta / nombre).type(), antes.type());
     }
     EXPECT_TRUE(fs::is_empty(carpeta / "carpeta.ent"));
-    for (const auto& e : fs::directory_iterator(carpeta))
-        EXPECT_EQ(e.path().string().find(".tmp~"), std::string::npos) << e.path();
+    EXPECT_TRUE(Temporales(carpeta).empty());
+}
+
+// What stands at the name "<target>.tmp~" (a link to another file, someone
+// else's file) is no part of a save: it stays as it was, and the target is
+// written as a plain file of its own.
+TEST_F(Entorno, ASaveLeavesWhatStandsAtTheTemporaryNameAlone) {
+    namespace fs = std::filesystem;
+    EstadoPequeno();
+    EscribirTodo(carpeta / "victima.txt", "victima");
+    fs::create_directories(carpeta / "sub");
+    fs::create_symlink("sub/destino.ent", carpeta / "enlace.ent");
+    const struct {
+        const char* nombre;
+        fs::path escrito;
+        bool enlace;  // a link at the temporary name; else a plain file
+    } casos[] = {
+        {"salida.ent", carpeta / "salida.ent", true},
+        {"enlace.ent", carpeta / "sub" / "destino.ent", true},
+        {"ajeno.ent", carpeta / "ajeno.ent", false},
+    };
+    std::vector<fs::path> plantados;
+    for (const auto& caso : casos) {
+        SCOPED_TRACE(caso.nombre);
+        const fs::path junto = caso.escrito.string() + ".tmp~";
+        if (caso.enlace)
+            fs::create_symlink(carpeta / "victima.txt", junto);
+        else
+            EscribirTodo(junto, "ajeno");
+        ASSERT_TRUE(SalvarEntorno(Ruta(caso.nombre)));
+        EXPECT_EQ(fs::symlink_status(caso.escrito).type(), fs::file_type::regular);
+        EXPECT_EQ(LeerTodo(caso.escrito), LeerTodo(prueba::Fixture("entorno_golden.ent")));
+        if (caso.enlace)
+            EXPECT_EQ(fs::read_symlink(junto), carpeta / "victima.txt");
+        else
+            EXPECT_EQ(LeerTodo(junto), "ajeno");
+        plantados.push_back(junto);
+        for (const fs::path& t : Temporales(junto.parent_path()))  // nothing of the save's own is left
+            EXPECT_NE(std::find(plantados.begin(), plantados.end(), t), plantados.end()) << t;
+    }
+    EXPECT_EQ(LeerTodo(carpeta / "victima.txt"), "victima");
+    EXPECT_TRUE(fs::is_symlink(carpeta / "enlace.ent"));
+    EXPECT_TRUE(cuadros.mostrados.empty());
 }
 
 TEST_F(Entorno, ListingCopyLeavesOutOnlyReferenceAndSectionLines) {

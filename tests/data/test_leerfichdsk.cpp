@@ -14,6 +14,7 @@
 #include "core/ClassRegistrosCPU.h"
 #include "data/DatosPrograma.h"
 #include "data/LeerFichDSK.h"
+#include "BytesLeidos.h"
 #include "FifoAbierta.h"
 
 namespace {
@@ -346,9 +347,24 @@ TEST_F(Cargador, FilesThatCannotBeReadAreRefused) {
 // A file that is no listing is refused by its first line, without reading on.
 TEST_F(Cargador, AFileThatIsNoListingIsRefusedWithoutReadingItAll) {
     Ensuciar();
-    prueba::FifoAbierta fifo(ruta + ".fifo", "PK\x03\x04 no es un listado\n");
+    std::ofstream(ruta, std::ios::binary) << "PK\x03\x04 no es un listado\n";
+    ASSERT_EQ(::truncate(ruta.c_str(), 64 << 20), 0);  // a hole of 64 MiB after it
+    const auto antes = prueba::BytesLeidos();
+    if (!antes) GTEST_SKIP() << "the system does not count the bytes a process reads";
+    EXPECT_EQ(LeerFichDSK(ruta), -1);
+    EXPECT_LT(*prueba::BytesLeidos() - *antes, uint64_t{1} << 20);
+    EsperarTablasSinCambio();
+}
+
+// A pipe or a device is no listing, whatever it holds: it is refused at once,
+// without waiting for a writer or for the end of what it gives.
+TEST_F(Cargador, APipeOrADeviceIsRefusedAtOnce) {
+    Ensuciar();
+    prueba::FifoAbierta fifo(ruta + ".fifo", ">>>> DSK3A C3x\r\n0x00809800 0x0C800000         NOP\r\n");
     EXPECT_EQ(LeerFichDSK(fifo.Ruta()), -1);
     EXPECT_FALSE(fifo.Cerrada());
+    EsperarTablasSinCambio();
+    EXPECT_EQ(LeerFichDSK("/dev/null"), -1);
     EsperarTablasSinCambio();
 }
 

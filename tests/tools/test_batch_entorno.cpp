@@ -1,6 +1,7 @@
 // The batch runner's --ent: the whole state at the end of the run, read back.
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -20,8 +21,11 @@ namespace {
 
 namespace fs = std::filesystem;
 
-int Ejecutar(const std::string& argumentos, const fs::path& errores) {
-    const std::string orden = std::string(TARVIX_BATCH) + " " + argumentos + " >/dev/null 2>" + errores.string();
+// Runs the batch runner with the arguments, or the whole command line when
+// conPrograma is false.
+int Ejecutar(const std::string& argumentos, const fs::path& errores, bool conPrograma = true) {
+    const std::string orden = (conPrograma ? std::string(TARVIX_BATCH) + " " : std::string()) + argumentos +
+                              " >/dev/null 2>" + errores.string();
     const int r = std::system(orden.c_str());
     return WIFEXITED(r) ? WEXITSTATUS(r) : -1;
 }
@@ -127,6 +131,73 @@ TEST_F(LoteEntorno, AFileThatCannotBeWrittenEndsWithItsOwnStatus) {
     const fs::path ent = carpeta / "no" / "hay" / "carpeta.ent";
     EXPECT_EQ(Ejecutar(listado + " --cycles 4 --ent " + ent.string(), carpeta / "err.txt"), 3);
     EXPECT_NE(Leer(carpeta / "err.txt").find("== Salvar Entorno"), std::string::npos);
+}
+
+// A link at the name "<file>.tmp~" stays as it was; the file is written.
+TEST_F(LoteEntorno, ASaveLeavesALinkAtTheTemporaryNameAlone) {
+    const std::string listado = std::string(TARVIX_SOURCE_DIR) + "/tests/programs/entorno.dsk";
+    const fs::path ent = carpeta / "salida.ent", victima = carpeta / "victima.txt";
+    std::ofstream(victima, std::ios::binary) << "victima";
+    fs::create_symlink(victima, ent.string() + ".tmp~");
+    ASSERT_EQ(Ejecutar(listado + " --cycles 4 --ent " + ent.string(), carpeta / "err.txt"), 0);
+    EXPECT_EQ(Leer(victima), "victima");
+    EXPECT_EQ(fs::read_symlink(ent.string() + ".tmp~"), victima);
+    EXPECT_EQ(fs::symlink_status(ent).type(), fs::file_type::regular);
+    EXPECT_EQ(Leer(ent).rfind(">>> Tarvix v", 0), 0u);
+}
+
+// A pipe given as the listing or as the file to restore is refused at once
+// with the status of a refused file; the time limit turns a wait into a failure.
+TEST_F(LoteEntorno, APipeIsRefusedAtOnce) {
+    const std::string listado = std::string(TARVIX_SOURCE_DIR) + "/tests/programs/entorno.dsk";
+    const fs::path tubo = carpeta / "tubo";
+    ASSERT_EQ(::mkfifo(tubo.c_str(), 0600), 0);
+    const std::string limite = "timeout 10 ";
+    EXPECT_EQ(Ejecutar(limite + TARVIX_BATCH + " " + listado + " --restore " + tubo.string(), carpeta / "err.txt",
+                       false),
+              4);
+    EXPECT_NE(Leer(carpeta / "err.txt").find("== Recuperar entorno\nError #  75"), std::string::npos)
+        << Leer(carpeta / "err.txt");
+    EXPECT_EQ(Ejecutar(limite + TARVIX_BATCH + " " + tubo.string(), carpeta / "err.txt", false), 2);
+}
+
+// Box texts are printed one line to a line: their CR line ends become new lines.
+TEST_F(LoteEntorno, BoxTextsArePrintedLineByLine) {
+    const std::string listado = std::string(TARVIX_SOURCE_DIR) + "/tests/programs/entorno.dsk";
+    const fs::path ent = carpeta / "a.ent";
+    const std::string datos = "XDG_DATA_HOME=" + (carpeta / "datos").string() + " ";
+    ASSERT_EQ(Ejecutar(listado + " --cycles 4 --ent " + ent.string(), carpeta / "err.txt"), 0);
+    ASSERT_EQ(Ejecutar(datos + TARVIX_BATCH + " " + listado + " --cycles 0 --restore " + ent.string(),
+                       carpeta / "err.txt", false),
+              0);
+    const std::string err = Leer(carpeta / "err.txt");
+    EXPECT_EQ(err.find('\r'), std::string::npos);
+    EXPECT_NE(err.find("== Recuperar Entorno: Resultados\n>>> Archivo de Entorno\n>>> Fecha: "), std::string::npos)
+        << err;
+    EXPECT_NE(err.find("\n     - Registros: carga satisfactoria\n     - Memoria: "), std::string::npos) << err;
+}
+
+// A file that was accepted but whose memory section is cut off: the summary is
+// printed and the runner ends with its own status, after the run.
+TEST_F(LoteEntorno, ARestoreWithAFailedSectionEndsWithItsOwnStatus) {
+    const std::string listado = std::string(TARVIX_SOURCE_DIR) + "/tests/programs/entorno.dsk";
+    const fs::path ent = carpeta / "a.ent", cortado = carpeta / "cortado.ent";
+    const std::string datos = "XDG_DATA_HOME=" + (carpeta / "datos").string() + " ";
+    ASSERT_EQ(Ejecutar(listado + " --cycles 4 --ent " + ent.string(), carpeta / "err.txt"), 0);
+    const std::string texto = Leer(ent);
+    const size_t p = texto.find("\"[SEC]\",\"RAM Bloque 0\"");
+    ASSERT_NE(p, std::string::npos);
+    std::ofstream(cortado, std::ios::binary) << texto.substr(0, texto.find("\r\n", p) + 40);
+    const fs::path salida = carpeta / "salida.txt";
+    const int r = std::system((datos + TARVIX_BATCH + " " + listado + " --cycles 0 --restore " + cortado.string() +
+                               " >" + salida.string() + " 2>" + (carpeta / "err.txt").string())
+                                  .c_str());
+    ASSERT_TRUE(WIFEXITED(r));
+    EXPECT_EQ(WEXITSTATUS(r), 5);
+    const std::string err = Leer(carpeta / "err.txt");
+    EXPECT_NE(err.find("== Recuperar Entorno: Resultados\n"), std::string::npos) << err;
+    EXPECT_NE(err.find("#RAM Bloque 0:  [FALLO]"), std::string::npos) << err;
+    EXPECT_NE(Leer(salida).find("\nSTOP limit\n"), std::string::npos);
 }
 
 }  // namespace

@@ -132,17 +132,31 @@ std::optional<Opciones> LeerOpciones(int argc, char** argv) {
     return o;
 }
 
+// A box text for a terminal: its line ends (CR LF or a bare CR) become new lines.
+std::string ConSaltos(const std::string& texto) {
+    std::string r;
+    for (size_t i = 0; i < texto.size(); ++i) {
+        if (texto[i] != '\r') {
+            r += texto[i];
+            continue;
+        }
+        r += '\n';
+        if (i + 1 < texto.size() && texto[i + 1] == '\n') ++i;
+    }
+    return r;
+}
+
 // Boxes go to standard error and get the chosen answer.
 class CuadrosLote final : public plataforma::IServicioCuadros {
 public:
     explicit CuadrosLote(bool aceptar) : aceptar_(aceptar) {}
     plataforma::Respuesta MsgBox(const plataforma::Cuadro& c) override {
-        std::fprintf(stderr, "== %s\n%s\n", c.titulo.c_str(), c.texto.c_str());
+        std::fprintf(stderr, "== %s\n%s\n", ConSaltos(c.titulo).c_str(), ConSaltos(c.texto).c_str());
         const bool ok = aceptar_ || c.botones == plataforma::Botones::Aceptar;
         return ok ? plataforma::Respuesta::Aceptar : plataforma::Respuesta::Cancelar;
     }
     std::optional<std::string> InputBox(const plataforma::CuadroEntrada& c) override {
-        std::fprintf(stderr, "== %s\n%s\n", c.titulo.c_str(), c.mensaje.c_str());
+        std::fprintf(stderr, "== %s\n%s\n", ConSaltos(c.titulo).c_str(), ConSaltos(c.mensaje).c_str());
         return std::nullopt;
     }
 private:
@@ -233,10 +247,13 @@ int main(int argc, char** argv) {
         return 2;
     }
     gFichDSK = o.listado;
-    if (!o.recuperar.empty() && !RecuperarEntorno(o.recuperar)) {
+    const Recuperacion recuperado = o.recuperar.empty() ? Recuperacion::Completa : RecuperarEntorno(o.recuperar);
+    if (recuperado == Recuperacion::Rechazada) {
         std::fprintf(stderr, "tarvix-batch: %s no es un fichero de entorno\n", o.recuperar.c_str());
         return 4;
     }
+    if (recuperado == Recuperacion::ConFallos)
+        std::fprintf(stderr, "tarvix-batch: %s no se recupero entero\n", o.recuperar.c_str());
     for (int32_t p : o.puntos) gPuntosRupt->Add(p, "");
     for (const Marca& m : o.marcas) gMarcasRupt->Add(0, m.dir, m.comp, m.valor, 0, "");
 
@@ -262,5 +279,5 @@ int main(int argc, char** argv) {
             return 3;
         }
     }
-    return 0;
+    return recuperado == Recuperacion::ConFallos ? 5 : 0;
 }
