@@ -1,22 +1,28 @@
-// The listing and register windows inside the main window with a real
-// program: loading, stepping, the borrowed pop-up menus. With TARVIX_MOSTRAR
-// set, the main window stays on screen that many seconds.
+// The listing, register and pipeline windows inside the main window with real
+// programs: loading, stepping, resetting, the borrowed pop-up menus. With
+// TARVIX_MOSTRAR set, the main window stays on screen that many seconds.
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
 #include <QToolButton>
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QPushButton>
 #include <QTimer>
 #include <QtTest>
+#include <functional>
 
 #include "app/frmMain.h"
+#include "core/ClassPPL.h"
 #include "core/ClassRegistrosCPU.h"
 #include "core/ConversionesNum.h"
 #include "data/DatosPrograma.h"
 #include "fakes/AjustesMemoria.h"
 #include "fakes/CuadrosFalsos.h"
 #include "views/MenuDePrueba.h"
+#include "views/FrmPPL.h"
 #include "views/FrmRegistros.h"
 #include "views/frmDASM.h"
 
@@ -30,6 +36,46 @@ class TestVistasPrincipal : public QObject {
 
     frmDASM* DASM() { return dynamic_cast<frmDASM*>(main_->frmDASM()); }
     FrmRegistros* Regs() { return dynamic_cast<FrmRegistros*>(main_->Vista(TipoVista::Registros)); }
+    FrmPPL* PPL() { return dynamic_cast<FrmPPL*>(main_->Vista(TipoVista::PPL)); }
+
+    // A listing of examples/ opened as the File menu opens it, with the
+    // default reset of the processor.
+    void AbrirEjemplo(const char* programa) {
+        main_->CargaFichDSK(std::string(TARVIX_SOURCE_DIR) + "/examples/" + programa + ".dsk", ResetDSK);
+    }
+    // The texts of the pipeline grid's data rows as shown, cells joined by "|".
+    QStringList FilasPPL() {
+        const QAbstractItemModel* m = PPL()->GridPPL()->model();
+        QStringList filas;
+        for (int r = 0; r < m->rowCount(); ++r) {
+            QStringList celdas;
+            for (int c = 0; c < m->columnCount(); ++c) celdas << m->data(m->index(r, c)).toString();
+            filas << celdas.join('|');
+        }
+        return filas;
+    }
+    QString CeldaPPL(int fila, int col) {
+        const QAbstractItemModel* m = PPL()->GridPPL()->model();
+        return m->data(m->index(fila - 1, col)).toString();
+    }
+    // The detail panel's boxes as shown.
+    QStringList PanelPPL() {
+        QStringList cajas;
+        for (int id = 0; id < PanelDetalle::kNumCajas; ++id) cajas << PPL()->Caja(PanelDetalle::Id(id))->text();
+        cajas << (PPL()->ChkD()->isChecked() ? "D" : "");
+        return cajas;
+    }
+    // What the panel shows for the tracked stage's record when nothing was shown before.
+    QStringList PanelNuevo() {
+        PanelDetalle p;
+        p.separadorDecimal = PPL()->Logica().Panel().separadorDecimal;
+        p.MostrarUnidadSeg(*gPPL->Unidades(PPL()->Logica().UnitSeg()));
+        QStringList cajas;
+        for (int id = 0; id < PanelDetalle::kNumCajas; ++id)
+            cajas << QString::fromStdString(p.Texto(PanelDetalle::Id(id)));
+        cajas << (p.ChkD() ? "D" : "");
+        return cajas;
+    }
 
 private slots:
     void init() {
@@ -154,6 +200,53 @@ private slots:
         QTest::keyClick(caja, Qt::Key_Return);
         QCOMPARE(gRegistros->PC(), 0x80980C);
         QCOMPARE(DASM()->Logica().Grid().Texto(DASM()->Logica().FilaPC(), 1), std::string("0080980C"));
+    }
+
+    // A new listing or a reset starts the pipeline history and the detail
+    // panel afresh, also in a window that was hidden when the listing came;
+    // re-initialising the views for an options change keeps them.
+    void newProgramStartsThePipelineWindowAfresh() {
+        struct Caso {
+            const char* nombre;
+            std::function<void()> hacer;
+            bool guarda;
+        };
+        const std::vector<Caso> casos = {
+            {"otro listado", [&] { AbrirEjemplo("fir_circular"); }, false},
+            {"reset", [&] { main_->EjecutarComando("mnuExeInicializar"); }, false},
+            {"listado con la ventana oculta",
+             [&] {
+                 main_->EjecutarComando("mnuWindowPPL");
+                 AbrirEjemplo("fir_circular");
+                 main_->EjecutarComando("mnuWindowPPL");
+             },
+             false},
+            {"opciones", [&] { main_->Inicializar(); }, true},
+        };
+        QVERIFY(PPL());
+        QTest::mouseClick(PPL()->CmdModoFrm(0), Qt::LeftButton);
+        QVERIFY(PPL()->FrmSeg()->isVisible());
+        for (const Caso& c : casos) {
+            AbrirEjemplo("factorial");
+            for (int i = 0; i < 6; ++i) main_->EjecutarComando("mnuDepStep");
+            const QStringList filas = FilasPPL(), panel = PanelPPL();
+            QVERIFY2(CeldaPPL(1, 0) == "3" && CeldaPPL(4, 0) == "6", c.nombre);
+            QVERIFY2(panel[PanelDetalle::kTxtCodInstr] != " [0]  - ", c.nombre);   // an instruction of factorial
+            c.hacer();
+            if (c.guarda) {
+                QVERIFY2(FilasPPL() == filas, c.nombre);
+                QVERIFY2(PanelPPL() == panel, c.nombre);
+                continue;
+            }
+            QCOMPARE(gCiclos, 0);
+            for (const QString& f : FilasPPL()) QVERIFY2(f == "|||||", qPrintable(c.nombre + (": " + f)));
+            QVERIFY2(PanelPPL() == PanelNuevo(), qPrintable(PanelPPL().join('/')));
+            main_->EjecutarComando("mnuDepStep");
+            QVERIFY2(CeldaPPL(4, 0) == "1", c.nombre);
+            QCOMPARE(CeldaPPL(4, 1).toStdString(), FormatoHex(gDirEntrada).substr(1));
+            for (int fila = 1; fila < 4; ++fila) QVERIFY2(FilasPPL()[fila - 1] == "|||||", c.nombre);
+            QVERIFY2(PanelPPL() == PanelNuevo(), c.nombre);
+        }
     }
 
     void staysOnScreenWhenAsked() {
