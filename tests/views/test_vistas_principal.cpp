@@ -12,6 +12,8 @@
 #include <QPushButton>
 #include <QTimer>
 #include <QtTest>
+#include <algorithm>
+#include <array>
 #include <functional>
 
 #include "app/frmMain.h"
@@ -153,7 +155,10 @@ private slots:
         const int32_t pc = gRegistros->PC();
         QCOMPARE(g.Texto(DASM()->Logica().FilaPC(), 1), FormatoHex(pc));
         QCOMPARE(g.ColorFondo(DASM()->Logica().FilaPC(), 1), LogicaDASM::kFondoPC);
-        QVERIFY(DASM()->Logica().FilaEtapa(0) > 0);
+        // The fetch waits behind the CALL, which is in the read stage.
+        QCOMPARE(DASM()->Logica().FilaEtapa(0), 0);
+        QVERIFY(DASM()->Logica().FilaEtapa(2) > 0);
+        QCOMPARE(g.Texto(DASM()->Logica().FilaEtapa(2), 3), std::string("        CALL    fact"));
         QCOMPARE(Regs()->Caja(L::kTxtReg, 0)->text().toStdString(), FormatoHex(pc));
         QVERIFY(!Regs()->Caja(L::kTxtReg, 0)->font().italic());
     }
@@ -246,6 +251,50 @@ private slots:
             QCOMPARE(CeldaPPL(4, 1).toStdString(), FormatoHex(gDirEntrada).substr(1));
             for (int fila = 1; fila < 4; ++fila) QVERIFY2(FilasPPL()[fila - 1] == "|||||", c.nombre);
             QVERIFY2(PanelPPL() == PanelNuevo(), c.nombre);
+        }
+    }
+
+    // With the pipeline, a stage has its mark in the listing exactly when the
+    // pipeline grid names an instruction for it, and the mark stands on that
+    // instruction's address: a stage that shows "-" (emptied, a fetch that
+    // waited or was cancelled) has none. The fetch stage's name comes into the
+    // grid one cycle later, in the row before. fir_circular ends in a branch to
+    // itself before its data words; factorial runs its first steps without the
+    // pipeline, whose switching on empties the stages.
+    void stageMarksAgreeWithThePipelineGrid() {
+        struct Caso {
+            const char* programa;
+            int pasosSinPPL, pasos;
+            int32_t fin;
+        };
+        for (const Caso& c : {Caso{"fir_circular", 0, 400, 0x809812}, Caso{"factorial", 20, 250, 0x809807}}) {
+            ModoPPL = c.pasosSinPPL > 0 ? 1 : 0;
+            AbrirEjemplo(c.programa);
+            for (int i = 0; i < c.pasosSinPPL; ++i) main_->EjecutarComando("mnuDepStep");
+            ModoPPL = 0;
+            main_->Inicializar();
+            const LogicaDASM& dasm = DASM()->Logica();
+            const EstadoGrid& g = dasm.Grid();
+            const auto nombrada = [&](int fila, int col) { return CeldaPPL(fila, col) != " - "; };
+            bool busquedaMarcada = false;
+            for (int paso = 0; paso < c.pasos; ++paso) {
+                main_->EjecutarComando("mnuDepStep");
+                const QString donde = QString("%1, ciclo %2").arg(c.programa).arg(gCiclos);
+                if (paso > 0) QVERIFY2(busquedaMarcada == nombrada(3, 2), qPrintable(donde + ", busqueda"));
+                busquedaMarcada = dasm.FilaEtapa(0) > 0;
+                for (int k = 1; k < 4; ++k)
+                    QVERIFY2((dasm.FilaEtapa(k) > 0) == nombrada(4, 2 + k),
+                             qPrintable(donde + QString(", etapa %1").arg(k)));
+                const std::array<int32_t, 4> marcas = {dasm.FilaEtapa(0), dasm.FilaEtapa(1), dasm.FilaEtapa(2),
+                                                       dasm.FilaEtapa(3)};
+                for (int k = 0; k < 4; ++k)
+                    if (marcas[k] > 0) QCOMPARE(g.Texto(marcas[k], 1), FormatoHex(gPPL->Unidades(int16_t(k))->lPosMem));
+                // No other row keeps a mark.
+                for (int32_t fila = 1; fila < g.Filas(); ++fila)
+                    if (g.Imagen(fila, 0) != 0)
+                        QVERIFY2(std::find(marcas.begin(), marcas.end(), fila) != marcas.end(), qPrintable(donde));
+            }
+            QVERIFY(gRegistros->PC() == c.fin || gRegistros->PC() == c.fin + 1);   // spinning at fin
         }
     }
 
