@@ -69,7 +69,7 @@ public:
 private:
     using Fila = std::array<std::string, kColumnas>;
     Fila& Entrada(int32_t fila);
-    void Vaciar();   // clears the grid and the history (a row added or removed)
+    void Vaciar();   // clears the grid and the history (a row added or removed, a new program)
     void MostrarUnidadSeg();
 
     EstadoGrid grid_;
