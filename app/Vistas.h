@@ -63,6 +63,9 @@ public:
     // Called by the main window's Inicializar: register window Refrescar, memory
     // Refrescar, listing Inicializar, pipeline Inicializar.
     virtual void Inicializar() = 0;
+    // A listing was loaded (or reloaded by a reset): a view that keeps a history
+    // of the run forgets it. Called just before Inicializar.
+    virtual void ProgramaNuevo() {}
     // The view's own load steps once it sits in its MDI child (position, state).
     virtual void Cargar(QMdiSubWindow* marco) { (void)marco; }
     // Pixels the view has raised its window by for a panel it unfolded; a saved

@@ -699,10 +699,16 @@ void frmMain::Refrescar() {
     PanelesEstado();
 }
 
-void frmMain::Inicializar() {
+void frmMain::Inicializar() { InicializarVistas(false); }
+
+void frmMain::InicializarVistas(bool programaNuevo) {
     for (TipoVista t : {TipoVista::Registros, TipoVista::Memoria, TipoVista::DASM, TipoVista::PPL}) {
-        if (VistaAbierta(t) && vistas_[int(t)]) vistas_[int(t)]->Inicializar();
-        else if (vistas_[int(t)]) atrasada_[int(t)] = 2;
+        if (VistaAbierta(t) && vistas_[int(t)]) {
+            if (programaNuevo) vistas_[int(t)]->ProgramaNuevo();
+            vistas_[int(t)]->Inicializar();
+        } else if (vistas_[int(t)]) {
+            atrasada_[int(t)] = std::max<int8_t>(atrasada_[int(t)], programaNuevo ? 3 : 2);
+        }
     }
     if (auxCargada_ && aux_) aux_->Inicializar();
     PanelesEstado();
@@ -776,7 +782,8 @@ void frmMain::AlternarVista(TipoVista tipo) {
     Marco(tipo)->show();
     // What it missed while hidden (a new program, a step) it catches up with now.
     const int8_t atrasada = std::exchange(atrasada_[int(tipo)], int8_t(0));
-    if (atrasada == 2) vistas_[int(tipo)]->Inicializar();
+    if (atrasada == 3) vistas_[int(tipo)]->ProgramaNuevo();
+    if (atrasada >= 2) vistas_[int(tipo)]->Inicializar();
     else if (atrasada == 1) vistas_[int(tipo)]->Refrescar();
     if (tipo == TipoVista::DASM)
         for (const char* c : kComandosCursor) Habilitar(c, true);
@@ -988,7 +995,7 @@ bool frmMain::CargaFichDSK(const std::string& fichero, bool reiniciar) {
         plataforma::Cuadros().MsgBox(CuadroAyuda(m.texto, kTituloCarga, Icono::Exclamacion, m.ayuda));
     if (listado) Habilitar("mnuVerAuxDat1", gEstadoDSK >= 1 && gEstadoDSK <= 3);
     ActualizarMRUFiles(fichero);
-    if (listado) Inicializar();
+    if (listado) InicializarVistas(true);
     return listado.has_value();
 }
 

@@ -130,6 +130,8 @@ private:
     void Unload();
     void AplicarDisponibilidad();
     void PanelesEstado();
+    // Inicializar; after a listing was loaded, the views first forget the run before.
+    void InicializarVistas(bool programaNuevo);
     void ActualizarBarraCiclos();
     void MostrarAnimacion(int16_t imagen);
     void MenuMRU();
@@ -191,7 +193,8 @@ private:
     std::vector<QAction*> listaVentanas_;
 
     std::array<IVista*, kNumVistas> vistas_{};
-    // What a loaded view missed while hidden: 0 nothing, 1 a refresh, 2 a re-initialisation.
+    // What a loaded view missed while hidden: 0 nothing, 1 a refresh, 2 a
+    // re-initialisation, 3 a new program and its re-initialisation.
     std::array<int8_t, kNumVistas> atrasada_{};
     std::array<QPointer<QMdiSubWindow>, kNumVistas> marcos_{};
     IVistaAuxDatos* aux_ = nullptr;

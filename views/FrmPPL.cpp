@@ -394,6 +394,11 @@ void FrmPPL::Inicializar() {
     Mostrar();
 }
 
+void FrmPPL::ProgramaNuevo() {
+    logica_.ProgramaNuevo();
+    Mostrar();
+}
+
 void FrmPPL::Actualizar() {
     logica_.Actualizar();
     Mostrar();

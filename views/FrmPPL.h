@@ -27,6 +27,7 @@ public:
     int SubidaDesplegada() const override { return crecida_ ? subida_ : 0; }
     void Refrescar() override { Actualizar(); }
     void Inicializar() override;
+    void ProgramaNuevo() override;
     void Actualizar();
     // Load: the stored place and state applied to the MDI child.
     void Cargar(QMdiSubWindow* marco) override;

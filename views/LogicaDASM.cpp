@@ -294,7 +294,11 @@ void LogicaDASM::SituarPC() {
         const ClassUnitData& etapa = *gPPL->Unidades(int16_t(k));
         int32_t entrada = 0, fila = 0;
         const int16_t res = LocalizarPosMem(etapa.lPosMem, entrada, fila);
-        if (etapa.lCodigoInstr() != -1 && res == 0) {
+        // A stage holds an instruction from its fetch on: an emptied stage and a
+        // fetch that waited or was cancelled hold none, and the pipeline grid
+        // shows "-" for them.
+        const bool conInstruccion = etapa.lCanal >= canal::kBuscado && etapa.lCodigoInstr() != -1;
+        if (conInstruccion && res == 0) {
             grid_.Fila(fila);
             filaEtapa_[k] = fila;
             grid_.Imagen(fila, 0, kImagenEtapa[k]);

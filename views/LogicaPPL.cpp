@@ -50,6 +50,13 @@ void LogicaPPL::Inicializar() {
     grid_.Columna(kColumnas - 1);
 }
 
+void LogicaPPL::ProgramaNuevo() {
+    Vaciar();
+    Inicializar();
+    cicloMostrado_ = -1;
+    if (panelDesplegado_) MostrarUnidadSeg();
+}
+
 void LogicaPPL::Actualizar() {
     if (cicloMostrado_ == gCiclos) return;
     cicloMostrado_ = gCiclos;

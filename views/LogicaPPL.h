@@ -38,6 +38,9 @@ public:
 
     // Headers, widths and the newest row's format; texts and history stay.
     void Inicializar();
+    // A new program or a reset: the history and the detail panel of the run
+    // before go, and the next refresh writes the row of the current cycle.
+    void ProgramaNuevo();
     // Adds the row of the current cycle (nothing when the cycle has not moved).
     void Actualizar();
     // The window's buttons: 0 unfold, 1 fold, 2 add a row, 3 remove a row,
@@ -66,7 +69,7 @@ public:
 private:
     using Fila = std::array<std::string, kColumnas>;
     Fila& Entrada(int32_t fila);
-    void Vaciar();   // clears the grid and the history (a row added or removed)
+    void Vaciar();   // clears the grid and the history (a row added or removed, a new program)
     void MostrarUnidadSeg();
 
     EstadoGrid grid_;

@@ -4,6 +4,7 @@
 #include <QtTest>
 #include <QClipboard>
 #include <QLabel>
+#include <QLayout>
 #include <QListWidget>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -52,6 +53,12 @@ class TestFrmMain : public QObject {
         return v;
     }
     std::string Texto(frmMain& v, const char* panel) { return v.Panel(panel)->text().toStdString(); }
+    // Lays the status bar out for the texts just set: their panels asked for
+    // it with posted requests, which are carried out here rather than waited for.
+    static void DisponerBarra(frmMain& v) {
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+        QVERIFY(!v.statusBar()->layout() || !v.statusBar()->layout()->activate());
+    }
 
 private slots:
     void initTestCase() { RegistrarVistasFalsas(); }
@@ -777,7 +784,7 @@ private slots:
         v->InfoBar("Ejecucion del código suspendida de manera temporal. Pulse <RUN> para continuar...");
         gFichDSK = "/home/usuario/proyectos/dsp/filtros/ejemplos/largos/" + std::string(60, 'x') + ".dsk";
         v->Refrescar();
-        QTest::qWait(50);
+        DisponerBarra(*v);
         for (const char* p : {"Ani", "Estado", "Fichero", "ProcesadorDSP", "Ciclo", "Tiempo", "Frecuencia"})
             QVERIFY2(v->Panel(p)->geometry().right() < v->statusBar()->width(), p);
         QCOMPARE(v->width(), 600);
@@ -789,11 +796,11 @@ private slots:
     void barraDeEstadoEnUnaVentanaEstrecha() {
         auto v = AbrirNormal("7500", "6000");
         QVERIFY(QTest::qWaitForWindowExposed(v.get()));
-        gFichDSK = "/work/wt/ventana/tests/programs/bench_loop.dsk";
+        gFichDSK = "/home/usuario/dsp/ejemplos/bucle_de_prueba.dsk";
         v->InfoBar("Leido el fichero DSK: " + gFichDSK);
         gCiclos = 999996;
         v->Refrescar();
-        QTest::qWait(50);
+        DisponerBarra(*v);
         QCOMPARE(v->width(), 500);
         const char* orden[] = {"Ani", "Estado", "Fichero", "ProcesadorDSP", "Ciclo", "Tiempo", "Frecuencia"};
         for (size_t i = 0; i + 1 < std::size(orden); ++i)
@@ -812,8 +819,7 @@ private slots:
         QVERIFY(fichero->fontMetrics().horizontalAdvance(mostrado) <= fichero->contentsRect().width());
         // Once there is room it shows it whole.
         v->resize(1200, 400);
-        QTest::qWait(50);
-        QCOMPARE(fichero->TextoMostrado(), QString::fromStdString(gFichDSK));
+        QTRY_COMPARE(fichero->TextoMostrado(), QString::fromStdString(gFichDSK));
         gFichDSK.clear();
         gCiclos = 0;
     }

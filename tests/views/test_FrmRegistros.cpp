@@ -11,6 +11,7 @@
 #include <QTimer>
 #include <QToolButton>
 #include <QtTest>
+#include <algorithm>
 
 #include "fakes/CuadrosFalsos.h"
 #include "views/VentanaDePrueba.h"
@@ -53,8 +54,15 @@ class TestFrmRegistros : public QObject {
         QLineEdit* c = w_->Caja(a, i);
         QTest::mouseClick(c, Qt::LeftButton);
         QTRY_VERIFY(c->hasFocus());
-        QTest::qWait(1);   // the whole text is selected once the click is done
+        // Typing replaces the whole text, which the box selects once the click is done.
+        QTRY_VERIFY(c->hasSelectedText() && c->selectedText() == c->text());
         QTest::keyClicks(c, texto);
+    }
+
+    // Whether the window is still growing for an unfolded panel, a step at a time.
+    bool Creciendo() const {
+        const QList<QTimer*> pasos = w_->findChildren<QTimer*>(QString(), Qt::FindDirectChildrenOnly);
+        return std::any_of(pasos.begin(), pasos.end(), [](const QTimer* t) { return t->isActive(); });
     }
 
     // Chooses format k in a format button's pop-up menu, as the user does.
@@ -106,8 +114,10 @@ private slots:
         QCOMPARE(cuadros.mostrados.size(), size_t(1));
     }
 
-    // The road: a signed R box, its format chosen while the focus is in
-    // it, a text that is no number, then several changes of focus and Escape.
+    // A signed R box, its format chosen while the focus is in it, a text that
+    // is no number: leaving the box shows one message and sends the focus
+    // back, the box shows its register again, leaving it then goes, and
+    // Escape keeps the register's text.
     void noNumberInASignedBoxShowsOneMessage() {
         prueba::CuadrosFalsos cuadros;
         gRegistros->R(1).HI(0);
@@ -120,12 +130,17 @@ private slots:
         QCOMPARE(r1->text(), QString("-5"));
         r1->selectAll();
         QTest::keyClicks(r1, "abc");
-        for (int k = 0; k < 3; ++k) {
-            w_->Caja(L::kTxtReg, 6)->setFocus();
-            QTest::qWait(20);
-        }
+        QLineEdit* otra = w_->Caja(L::kTxtReg, 6);
+        otra->setFocus();
+        QTRY_VERIFY(r1->hasFocus());
         QCOMPARE(cuadros.mostrados.size(), size_t(1));
         QCOMPARE(r1->text(), QString("-5"));
+        for (int k = 0; k < 2; ++k) {
+            otra->setFocus();
+            QCoreApplication::processEvents();   // a focus sent back would come now
+            QVERIFY(otra->hasFocus());
+        }
+        QCOMPARE(cuadros.mostrados.size(), size_t(1));
         QVERIFY(gRegistros->R(1).LO() == -5);
         r1->setFocus();
         QTRY_VERIFY(r1->hasFocus());
@@ -174,8 +189,9 @@ private slots:
         QVERIFY(w_->Caja(L::kTxtReg, 16)->font().italic());
     }
 
-    // The road: a value typed in hexadecimal, then the format
-    // switched twice through the pop-up while the focus stays in the box.
+    // A value typed in hexadecimal and entered, then the format switched
+    // twice through the pop-up while the focus stays in the box: neither the
+    // switches nor leaving the box change the register.
     void switchingTheFormatWritesNothing() {
         Teclear(L::kTxtRegEXT, 4, "0112345678");
         QTest::keyClick(w_->Caja(L::kTxtRegEXT, 4), Qt::Key_Return);
@@ -210,12 +226,10 @@ private slots:
         const int alto = marco_->height();
         QVERIFY(!w_->CmdMasInfo(1)->isEnabled());
         QTest::mouseClick(w_->CmdMasInfo(0), Qt::LeftButton);
-        // It grows to at least the stated height, and until the ST row fits inside.
-        QTRY_VERIFY(marco_->height() >= 5525 / 15 && w_->PicRegBIT(0)->geometry().bottom() < w_->height());
-        QTest::qWait(100);
-        const int desplegada = marco_->height();
-        QTest::qWait(50);
-        QCOMPARE(marco_->height(), desplegada);
+        // It grows to at least the stated height, until the ST row fits inside, and stops there.
+        QVERIFY(Creciendo());
+        QTRY_VERIFY(!Creciendo());
+        QVERIFY(marco_->height() >= 5525 / 15 && w_->PicRegBIT(0)->geometry().bottom() < w_->height());
         QVERIFY(w_->PicRegBIT(0)->isVisible());
         QVERIFY(!w_->PicRegBIT(1)->isVisible());
         QVERIFY(w_->CmdMasInfo(1)->isEnabled());
@@ -225,7 +239,7 @@ private slots:
         marco_->showMaximized();
         const QSize max = marco_->size();
         QTest::mouseClick(w_->CmdMasInfo(0), Qt::LeftButton);
-        QTest::qWait(20);
+        QVERIFY(!Creciendo());
         QCOMPARE(marco_->size(), max);
         QVERIFY(w_->PicRegBIT(0)->isVisible());
     }

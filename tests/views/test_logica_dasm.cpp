@@ -255,7 +255,12 @@ private slots:
         ModoPPL = 0;
         gPPL->VaciarPPL();
         const int32_t dirs[4] = {fixture::kText + 2, fixture::kText + 1, fixture::kText, fixture::kFuera};
-        for (int16_t k = 0; k < 4; ++k) gPPL->Unidades(k)->lPosMem = dirs[k];
+        // How far each stage's record has come, as after a clock cycle.
+        const int32_t canales[4] = {canal::kBuscado, canal::kDecodificado, canal::kLeido, canal::kLeido};
+        for (int16_t k = 0; k < 4; ++k) {
+            gPPL->Unidades(k)->lPosMem = dirs[k];
+            gPPL->Unidades(k)->lCanal = canales[k];
+        }
         Ventana w(LogicaDASM::kSecciones);
         w.v.Refrescar();
         QCOMPARE(w.g().Imagen(3, 0), int16_t(3));
@@ -269,6 +274,17 @@ private slots:
         QCOMPARE(w.v.FilaEtapa(0), 0);
         QCOMPARE(w.g().Imagen(3, 0), int16_t(4));
         QCOMPARE(w.g().Imagen(2, 0), int16_t(0));
+        // Nor does a stage that holds no instruction: a cancelled fetch, one
+        // that waited, an emptied stage.
+        for (int32_t sinInstruccion : {canal::kCancelado, canal::kEnBusqueda, canal::kNuevo}) {
+            gPPL->Unidades(2)->lCanal = sinInstruccion;
+            w.v.Refrescar();
+            QCOMPARE(w.v.FilaEtapa(2), 0);
+            QCOMPARE(w.g().Imagen(1, 0), int16_t(0));
+            gPPL->Unidades(2)->lCanal = canal::kLeido;
+            w.v.Refrescar();
+            QCOMPARE(w.g().Imagen(1, 0), int16_t(5));
+        }
         // Without the pipeline no icons are placed.
         ModoPPL = 1;
         Ventana sin(LogicaDASM::kSecciones);

@@ -1,22 +1,30 @@
-// The listing and register windows inside the main window with a real
-// program: loading, stepping, the borrowed pop-up menus. With TARVIX_MOSTRAR
-// set, the main window stays on screen that many seconds.
+// The listing, register and pipeline windows inside the main window with real
+// programs: loading, stepping, resetting, the borrowed pop-up menus. With
+// TARVIX_MOSTRAR set, the main window stays on screen that many seconds.
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
 #include <QToolButton>
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QPushButton>
 #include <QTimer>
 #include <QtTest>
+#include <algorithm>
+#include <array>
+#include <functional>
 
 #include "app/frmMain.h"
+#include "core/ClassPPL.h"
 #include "core/ClassRegistrosCPU.h"
 #include "core/ConversionesNum.h"
 #include "data/DatosPrograma.h"
 #include "fakes/AjustesMemoria.h"
 #include "fakes/CuadrosFalsos.h"
 #include "views/MenuDePrueba.h"
+#include "views/FrmPPL.h"
 #include "views/FrmRegistros.h"
 #include "views/frmDASM.h"
 
@@ -30,6 +38,46 @@ class TestVistasPrincipal : public QObject {
 
     frmDASM* DASM() { return dynamic_cast<frmDASM*>(main_->frmDASM()); }
     FrmRegistros* Regs() { return dynamic_cast<FrmRegistros*>(main_->Vista(TipoVista::Registros)); }
+    FrmPPL* PPL() { return dynamic_cast<FrmPPL*>(main_->Vista(TipoVista::PPL)); }
+
+    // A listing of examples/ opened as the File menu opens it, with the
+    // default reset of the processor.
+    void AbrirEjemplo(const char* programa) {
+        main_->CargaFichDSK(std::string(TARVIX_SOURCE_DIR) + "/examples/" + programa + ".dsk", ResetDSK);
+    }
+    // The texts of the pipeline grid's data rows as shown, cells joined by "|".
+    QStringList FilasPPL() {
+        const QAbstractItemModel* m = PPL()->GridPPL()->model();
+        QStringList filas;
+        for (int r = 0; r < m->rowCount(); ++r) {
+            QStringList celdas;
+            for (int c = 0; c < m->columnCount(); ++c) celdas << m->data(m->index(r, c)).toString();
+            filas << celdas.join('|');
+        }
+        return filas;
+    }
+    QString CeldaPPL(int fila, int col) {
+        const QAbstractItemModel* m = PPL()->GridPPL()->model();
+        return m->data(m->index(fila - 1, col)).toString();
+    }
+    // The detail panel's boxes as shown.
+    QStringList PanelPPL() {
+        QStringList cajas;
+        for (int id = 0; id < PanelDetalle::kNumCajas; ++id) cajas << PPL()->Caja(PanelDetalle::Id(id))->text();
+        cajas << (PPL()->ChkD()->isChecked() ? "D" : "");
+        return cajas;
+    }
+    // What the panel shows for the tracked stage's record when nothing was shown before.
+    QStringList PanelNuevo() {
+        PanelDetalle p;
+        p.separadorDecimal = PPL()->Logica().Panel().separadorDecimal;
+        p.MostrarUnidadSeg(*gPPL->Unidades(PPL()->Logica().UnitSeg()));
+        QStringList cajas;
+        for (int id = 0; id < PanelDetalle::kNumCajas; ++id)
+            cajas << QString::fromStdString(p.Texto(PanelDetalle::Id(id)));
+        cajas << (p.ChkD() ? "D" : "");
+        return cajas;
+    }
 
 private slots:
     void init() {
@@ -107,7 +155,10 @@ private slots:
         const int32_t pc = gRegistros->PC();
         QCOMPARE(g.Texto(DASM()->Logica().FilaPC(), 1), FormatoHex(pc));
         QCOMPARE(g.ColorFondo(DASM()->Logica().FilaPC(), 1), LogicaDASM::kFondoPC);
-        QVERIFY(DASM()->Logica().FilaEtapa(0) > 0);
+        // The fetch waits behind the CALL, which is in the read stage.
+        QCOMPARE(DASM()->Logica().FilaEtapa(0), 0);
+        QVERIFY(DASM()->Logica().FilaEtapa(2) > 0);
+        QCOMPARE(g.Texto(DASM()->Logica().FilaEtapa(2), 3), std::string("        CALL    fact"));
         QCOMPARE(Regs()->Caja(L::kTxtReg, 0)->text().toStdString(), FormatoHex(pc));
         QVERIFY(!Regs()->Caja(L::kTxtReg, 0)->font().italic());
     }
@@ -154,6 +205,97 @@ private slots:
         QTest::keyClick(caja, Qt::Key_Return);
         QCOMPARE(gRegistros->PC(), 0x80980C);
         QCOMPARE(DASM()->Logica().Grid().Texto(DASM()->Logica().FilaPC(), 1), std::string("0080980C"));
+    }
+
+    // A new listing or a reset starts the pipeline history and the detail
+    // panel afresh, also in a window that was hidden when the listing came;
+    // re-initialising the views for an options change keeps them.
+    void newProgramStartsThePipelineWindowAfresh() {
+        struct Caso {
+            const char* nombre;
+            std::function<void()> hacer;
+            bool guarda;
+        };
+        const std::vector<Caso> casos = {
+            {"otro listado", [&] { AbrirEjemplo("fir_circular"); }, false},
+            {"reset", [&] { main_->EjecutarComando("mnuExeInicializar"); }, false},
+            {"listado con la ventana oculta",
+             [&] {
+                 main_->EjecutarComando("mnuWindowPPL");
+                 AbrirEjemplo("fir_circular");
+                 main_->EjecutarComando("mnuWindowPPL");
+             },
+             false},
+            {"opciones", [&] { main_->Inicializar(); }, true},
+        };
+        QVERIFY(PPL());
+        QTest::mouseClick(PPL()->CmdModoFrm(0), Qt::LeftButton);
+        QVERIFY(PPL()->FrmSeg()->isVisible());
+        for (const Caso& c : casos) {
+            AbrirEjemplo("factorial");
+            for (int i = 0; i < 6; ++i) main_->EjecutarComando("mnuDepStep");
+            const QStringList filas = FilasPPL(), panel = PanelPPL();
+            QVERIFY2(CeldaPPL(1, 0) == "3" && CeldaPPL(4, 0) == "6", c.nombre);
+            QVERIFY2(panel[PanelDetalle::kTxtCodInstr] != " [0]  - ", c.nombre);   // an instruction of factorial
+            c.hacer();
+            if (c.guarda) {
+                QVERIFY2(FilasPPL() == filas, c.nombre);
+                QVERIFY2(PanelPPL() == panel, c.nombre);
+                continue;
+            }
+            QCOMPARE(gCiclos, 0);
+            for (const QString& f : FilasPPL()) QVERIFY2(f == "|||||", qPrintable(c.nombre + (": " + f)));
+            QVERIFY2(PanelPPL() == PanelNuevo(), qPrintable(PanelPPL().join('/')));
+            main_->EjecutarComando("mnuDepStep");
+            QVERIFY2(CeldaPPL(4, 0) == "1", c.nombre);
+            QCOMPARE(CeldaPPL(4, 1).toStdString(), FormatoHex(gDirEntrada).substr(1));
+            for (int fila = 1; fila < 4; ++fila) QVERIFY2(FilasPPL()[fila - 1] == "|||||", c.nombre);
+            QVERIFY2(PanelPPL() == PanelNuevo(), c.nombre);
+        }
+    }
+
+    // With the pipeline, a stage has its mark in the listing exactly when the
+    // pipeline grid names an instruction for it, and the mark stands on that
+    // instruction's address: a stage that shows "-" (emptied, a fetch that
+    // waited or was cancelled) has none. The fetch stage's name comes into the
+    // grid one cycle later, in the row before. fir_circular ends in a branch to
+    // itself before its data words; factorial runs its first steps without the
+    // pipeline, whose switching on empties the stages.
+    void stageMarksAgreeWithThePipelineGrid() {
+        struct Caso {
+            const char* programa;
+            int pasosSinPPL, pasos;
+            int32_t fin;
+        };
+        for (const Caso& c : {Caso{"fir_circular", 0, 400, 0x809812}, Caso{"factorial", 20, 250, 0x809807}}) {
+            ModoPPL = c.pasosSinPPL > 0 ? 1 : 0;
+            AbrirEjemplo(c.programa);
+            for (int i = 0; i < c.pasosSinPPL; ++i) main_->EjecutarComando("mnuDepStep");
+            ModoPPL = 0;
+            main_->Inicializar();
+            const LogicaDASM& dasm = DASM()->Logica();
+            const EstadoGrid& g = dasm.Grid();
+            const auto nombrada = [&](int fila, int col) { return CeldaPPL(fila, col) != " - "; };
+            bool busquedaMarcada = false;
+            for (int paso = 0; paso < c.pasos; ++paso) {
+                main_->EjecutarComando("mnuDepStep");
+                const QString donde = QString("%1, ciclo %2").arg(c.programa).arg(gCiclos);
+                if (paso > 0) QVERIFY2(busquedaMarcada == nombrada(3, 2), qPrintable(donde + ", busqueda"));
+                busquedaMarcada = dasm.FilaEtapa(0) > 0;
+                for (int k = 1; k < 4; ++k)
+                    QVERIFY2((dasm.FilaEtapa(k) > 0) == nombrada(4, 2 + k),
+                             qPrintable(donde + QString(", etapa %1").arg(k)));
+                const std::array<int32_t, 4> marcas = {dasm.FilaEtapa(0), dasm.FilaEtapa(1), dasm.FilaEtapa(2),
+                                                       dasm.FilaEtapa(3)};
+                for (int k = 0; k < 4; ++k)
+                    if (marcas[k] > 0) QCOMPARE(g.Texto(marcas[k], 1), FormatoHex(gPPL->Unidades(int16_t(k))->lPosMem));
+                // No other row keeps a mark.
+                for (int32_t fila = 1; fila < g.Filas(); ++fila)
+                    if (g.Imagen(fila, 0) != 0)
+                        QVERIFY2(std::find(marcas.begin(), marcas.end(), fila) != marcas.end(), qPrintable(donde));
+            }
+            QVERIFY(gRegistros->PC() == c.fin || gRegistros->PC() == c.fin + 1);   // spinning at fin
+        }
     }
 
     void staysOnScreenWhenAsked() {
