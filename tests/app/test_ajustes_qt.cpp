@@ -203,6 +203,22 @@ private slots:
         NumMRUFiles = 4;
     }
 
+    // A save replaces the file with one of the same permission bits: a file
+    // the user made private stays private.
+    void saveKeepsThePermissionBits() {
+        QTemporaryDir dir;
+        plataforma::AjustesQt a(dir.path().toStdString());
+        const QString fichero = QString::fromStdString(a.Fichero("Tarvix"));
+        QVERIFY(Poner(fichero, "[Opciones]\nNumMRUFiles=3\n"));
+        const auto privado = QFile::ReadOwner | QFile::WriteOwner;
+        QVERIFY(QFile::setPermissions(fichero, privado));
+        a.Escribir("Tarvix", "Opciones", "NumMRUFiles", "4");
+        QVERIFY(a.Guardar());
+        QCOMPARE(QFile::permissions(fichero) & 0x7077, privado);  // owner, group, others
+        QCOMPARE(plataforma::AjustesQt(dir.path().toStdString()).Leer("Tarvix", "Opciones", "NumMRUFiles", ""),
+                 std::string("4"));
+    }
+
     // A write that runs out of room (a file-size limit stands in for a full
     // disk) fails, and the old file stays whole with nothing left beside it:
     // also when the settings file is a link to a file elsewhere (the link
