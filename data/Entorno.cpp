@@ -19,6 +19,7 @@
 #include "data/DatosPrograma.h"
 #include "data/Ficheros.h"
 #include "data/LeerFichDSK.h"
+#include "data/TextoFichero.h"
 #include "data/TextoUtf8.h"
 #include "platform/Cuadros.h"
 
@@ -68,26 +69,6 @@ std::vector<std::string> PartirLineas(const std::string& texto) {
         i = fin + ((texto[fin] == '\r' && fin + 1 < texto.size() && texto[fin + 1] == '\n') ? 2 : 1);
     }
     return lineas;
-}
-
-constexpr int kOtroContenido = -1;
-
-// Reads a whole file; 0, the system's error number, or kOtroContenido when the
-// file does not begin with inicio (then the rest is not read).
-int LeerFichero(const std::string& ruta, std::string& contenido, std::string_view inicio = {}) {
-    int error = 0;
-    std::FILE* f = AbrirFicheroPlano(ruta, error);
-    if (!f) return error != 0 ? error : EIO;
-    contenido.assign(inicio.size(), '\0');
-    error = std::fread(contenido.data(), 1, inicio.size(), f) == inicio.size() && contenido == inicio
-                ? 0
-                : kOtroContenido;
-    char buf[65536];
-    size_t n;
-    while (error == 0 && (n = std::fread(buf, 1, sizeof buf, f)) > 0) contenido.append(buf, n);
-    if (std::ferror(f)) error = EIO;
-    std::fclose(f);
-    return error;
 }
 
 // One field of a record: a quoted text or a bare value.
@@ -625,7 +606,7 @@ bool EsLineaRefOSect(const std::string& linea) {
 
 std::optional<std::vector<std::string>> LineasListado(const std::string& ruta) {
     std::string contenido;
-    if (ruta.empty() || LeerFichero(ruta, contenido) != 0) return std::nullopt;
+    if (ruta.empty() || LeerTextoFichero(ruta, contenido) != 0) return std::nullopt;
     std::vector<std::string> lineas;
     for (std::string& l : PartirLineas(contenido))
         if (!EsLineaRefOSect(l)) lineas.push_back(std::move(l));
@@ -727,7 +708,7 @@ bool SalvarEntorno(const std::string& ruta) {
 
 Recuperacion RecuperarEntorno(const std::string& ruta) {
     std::string contenido;
-    const int error = LeerFichero(ruta, contenido, CabeceraEntorno());
+    const int error = LeerTextoFichero(ruta, contenido, CabeceraEntorno());
     if (error != 0 && error != kOtroContenido) {
         CuadroErrorApertura(error);
         return Recuperacion::Rechazada;

@@ -326,6 +326,29 @@ TEST_F(Entorno, AListingCopyCutShortLeavesThePreviousCopyAndTheLoadedListing) {
               std::string::npos);
 }
 
+// Some editors put a UTF-8 byte-order mark before the first line of a text
+// file; the environment file and the listing it copies are read past it.
+TEST_F(Entorno, AByteOrderMarkBeforeTheFirstLineIsPassedOver) {
+    EstadoPequeno();
+    gFichDSK = (carpeta / "marca.dsk").string();
+    EscribirTodo(gFichDSK, "\xEF\xBB\xBF" + LeerTodo(prueba::Programa("entorno.dsk")));
+    ASSERT_TRUE(SalvarEntorno(Ruta()));
+    const std::vector<int32_t> palabras = PalabrasElegidas();
+    EXPECT_NE(LeerTodo(Ruta()).find("[CODIGO DESENSAMBLADO]\r\n>>>> DSK3A C3x"), std::string::npos);
+    EscribirTodo(Ruta("marca.ent"), "\xEF\xBB\xBF" + LeerTodo(Ruta()));
+    CrearObjetosPrograma();
+
+    EXPECT_EQ(RecuperarEntorno(Ruta("marca.ent")), Recuperacion::Completa);
+
+    EXPECT_EQ(gEstadoDSK, 0);
+    EXPECT_EQ(gDatosFich->count(), 10);
+    EXPECT_EQ(PalabrasElegidas(), palabras);
+    EXPECT_EQ(gRegistros->SP(), 0x809F00);
+    EXPECT_EQ(gPuntosRupt->count(), 1);
+    ASSERT_EQ(cuadros.mostrados.size(), 1u);
+    EXPECT_EQ(cuadros.mostrados[0].texto.rfind(">>> Archivo de Entorno\r", 0), 0u);
+}
+
 TEST_F(Entorno, WithInicializarOffRestoredEntriesFollowTheExistingOnes) {
     EstadoPequeno();
     DASM = false;
