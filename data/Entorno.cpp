@@ -19,6 +19,7 @@
 #include "data/DatosPrograma.h"
 #include "data/Ficheros.h"
 #include "data/LeerFichDSK.h"
+#include "data/TextoFichero.h"
 #include "data/TextoUtf8.h"
 #include "platform/Cuadros.h"
 
@@ -34,6 +35,8 @@ constexpr const char* kSeccionCodigo = "[CODIGO DESENSAMBLADO]";
 constexpr const char* kFinCodigo = "[END]";  // ends the listing copy
 constexpr const char* kRegistrosResumenOk = "     - Registros: carga satisfactoria";
 constexpr const char* kRegistrosResumenMal = "     - Registros: carga incompleta";
+// Ends the results line of a section that was not restored whole.
+constexpr const char* kFallo = " [FALLO]";
 
 void Estado(const std::string& texto) { VentanaPrincipal().InfoBar(texto); }
 
@@ -68,26 +71,6 @@ std::vector<std::string> PartirLineas(const std::string& texto) {
         i = fin + ((texto[fin] == '\r' && fin + 1 < texto.size() && texto[fin + 1] == '\n') ? 2 : 1);
     }
     return lineas;
-}
-
-constexpr int kOtroContenido = -1;
-
-// Reads a whole file; 0, the system's error number, or kOtroContenido when the
-// file does not begin with inicio (then the rest is not read).
-int LeerFichero(const std::string& ruta, std::string& contenido, std::string_view inicio = {}) {
-    int error = 0;
-    std::FILE* f = AbrirFicheroPlano(ruta, error);
-    if (!f) return error != 0 ? error : EIO;
-    contenido.assign(inicio.size(), '\0');
-    error = std::fread(contenido.data(), 1, inicio.size(), f) == inicio.size() && contenido == inicio
-                ? 0
-                : kOtroContenido;
-    char buf[65536];
-    size_t n;
-    while (error == 0 && (n = std::fread(buf, 1, sizeof buf, f)) > 0) contenido.append(buf, n);
-    if (std::ferror(f)) error = EIO;
-    std::fclose(f);
-    return error;
 }
 
 // One field of a record: a quoted text or a bare value.
@@ -366,39 +349,40 @@ bool RecuperarRegistros(Lector& lector) {
 }
 
 // Reads the memory blocks up to the end record; returns the blocks met and
-// adds one results line per block. A failed block sets fallido.
+// adds one results line per block. A failed block, or a section that ends
+// before its end record (the end of the file, or a line that is neither a
+// block record nor the end record), sets fallido.
 int32_t RecuperarMemoria(Lector& lector, std::string& lineasBloques, bool& fallido) {
     int32_t bloques = 0;
+    bool entera = false;  // the end record was met
     std::string linea;
     while (lector.Leer(linea)) {
         std::vector<Campo> c;
-        if (!PartirRegistro(linea, c) || c.size() != 4 || !c[0].comillas) {
+        const bool registro = PartirRegistro(linea, c) && c.size() == 4 && c[0].comillas;
+        if (registro && c[0].texto == "[END]") {
+            entera = true;
+            break;
+        }
+        if (!registro || c[0].texto != "[SEC]") {  // left to the main loop
             lector.Devolver();
             break;
         }
-        if (c[0].texto != "[SEC]") break;
         const std::string& nombre = c[1].texto;
         int32_t ini = 0, fin = -1;
         const bool rango = Entero32(c[2], ini) && Entero32(c[3], fin);
         bool fallo = !rango;
         int64_t pendientes = !rango || fin < ini ? 0 : int64_t{fin} - ini + 1;
         int64_t dir = ini;
-        // The words come line by line; the block ends early at the end of the
-        // file or at a line that is not words (left to the next reader). The
-        // words of a block without a readable range are passed over.
-        while (pendientes > 0 || !rango) {
+        // The word lines that follow the record belong to its block; words
+        // beyond its range (or in a block without a readable range) fail it.
+        while (lector.Leer(linea)) {
             std::vector<std::optional<int32_t>> palabras;
-            if (!lector.Leer(linea)) {
-                fallo = fallo || pendientes > 0;
-                break;
-            }
             if (!LineaDePalabras(linea, palabras)) {
                 lector.Devolver();
-                fallo = fallo || pendientes > 0;
                 break;
             }
             for (const auto& w : palabras) {
-                if (pendientes == 0) {  // more words than the range holds
+                if (pendientes == 0) {
                     fallo = true;
                     break;
                 }
@@ -407,36 +391,57 @@ int32_t RecuperarMemoria(Lector& lector, std::string& lineasBloques, bool& falli
                 --pendientes;
             }
         }
+        fallo = fallo || pendientes > 0;
         lineasBloques += "            #" + nombre + ": " + (fallo ? " [FALLO]" : " [ OK  ]") + kCR;
         fallido = fallido || fallo;
         ++bloques;
     }
+    if (!entera) {
+        lineasBloques += std::string("            Sección incompleta: ") + kFallo + kCR;
+        fallido = true;
+    }
     return bloques;
 }
 
-// The listing lines of a code section, up to its "[END]", each ended by CR LF.
-std::string TextoCodigo(Lector& lector) {
+// The listing lines of a code section, up to its "[END]", each ended by CR LF;
+// nothing when the file ends before "[END]".
+std::optional<std::string> TextoCodigo(Lector& lector) {
     std::string contenido, linea;
-    while (lector.Leer(linea) && linea != kFinCodigo) (contenido += linea) += "\r\n";
-    return contenido;
+    while (lector.Leer(linea)) {
+        if (linea == kFinCodigo) return contenido;
+        (contenido += linea) += "\r\n";
+    }
+    return std::nullopt;
 }
 
-// Copies the listing lines up to "[END]" into entorno.dsk and loads it.
-// Returns the load result, or 1 when the copy could not be written.
-int16_t RecuperarCodigoDSK(Lector& lector, bool& copiaEscrita, std::string& rutaCopia) {
-    const std::string contenido = TextoCodigo(lector);
+struct ResultadoCodigo {
+    std::string resumen;  // its results line, if any
+    bool fallo;           // cut short, no listing, or the copy was not written
+};
+
+// Checks the listing lines up to "[END]", copies them into entorno.dsk and
+// loads them. A section cut short or that holds no listing writes no copy, so
+// the copy that an earlier restore left, and the loaded listing, stay.
+ResultadoCodigo RecuperarCodigoDSK(Lector& lector) {
+    const std::string resumen = "     - Código Desensamblado: ";
+    const std::optional<std::string> contenido = TextoCodigo(lector);
+    if (!contenido) return {resumen + "sección incompleta" + kFallo + kCR, true};
+    const std::optional<ListadoDSK> listado = AnalizarListadoDSK(*contenido);
+    if (!listado) return {resumen + "no es un listado DSK" + kFallo + kCR, true};
     const fs::path carpeta = CarpetaDatosUsuario();
-    rutaCopia = (carpeta / "entorno.dsk").string();
+    const std::string rutaCopia = (carpeta / "entorno.dsk").string();
     std::error_code ec;
     fs::create_directories(carpeta, ec);
     // The copy takes the old one's place only once it is written whole.
     FicheroSustituto copia;
-    copiaEscrita = copia.Crear(rutaCopia) && copia.Sustituir(contenido);
-    if (!copiaEscrita) return 1;
+    if (!copia.Crear(rutaCopia) || !copia.Sustituir(*contenido))
+        return {resumen + "no se pudo escribir el fichero " + rutaCopia + kFallo + kCR, true};
     gFichASM.clear();
     gFichDSK = rutaCopia;
-    gEstadoDSK = LeerFichDSK(rutaCopia);
-    return gEstadoDSK;
+    gEstadoDSK = CargarListadoDSK(*listado);
+    // A listing with assembler messages or unmapped words keeps its result in
+    // gEstadoDSK and has no results line.
+    return {gEstadoDSK == 0 ? resumen + "carga satisfactoria" + kCR : std::string(), false};
 }
 
 // The count record of a list: a negative or unreadable count means none, and
@@ -541,14 +546,9 @@ void CuadroErrorApertura(int error) {
                        plataforma::Icono::Ninguno, plataforma::Botones::Aceptar, "Recuperar entorno", 10100);
 }
 
-std::string Entradas(const char* lista, int32_t n) {
-    return std::string("     - ") + lista + ": " + Str(n) + " entradas cargadas" + kCR;
+std::string Entradas(const char* lista, int32_t n, bool fallida) {
+    return std::string("     - ") + lista + ": " + Str(n) + " entradas cargadas" + (fallida ? kFallo : "") + kCR;
 }
-
-struct ResultadoCodigo {
-    std::string resumen;  // its results line, if any
-    bool fallo;           // the copy was not written or is no listing
-};
 
 // Loads the listing copy of every code section, in file order, and gives each
 // one's result. A listing load writes its words and its entry point, so it
@@ -560,15 +560,7 @@ std::vector<ResultadoCodigo> RecuperarCodigos(const std::vector<std::string>& li
     while (lector.Leer(linea)) {
         if (linea != kSeccionCodigo) continue;
         Estado("50% - Recuperando Código Desensamblado ...");
-        bool escrita = false;
-        std::string copia;
-        const int16_t resultado = RecuperarCodigoDSK(lector, escrita, copia);
-        if (resultado == 0)
-            resultados.push_back({std::string("     - Código Desensamblado: carga satisfactoria") + kCR, false});
-        else if (!escrita)
-            resultados.push_back({"     - Código Desensamblado: no se pudo escribir el fichero " + copia + kCR, true});
-        else
-            resultados.push_back({"", resultado == -1});
+        resultados.push_back(RecuperarCodigoDSK(lector));
     }
     return resultados;
 }
@@ -625,7 +617,7 @@ bool EsLineaRefOSect(const std::string& linea) {
 
 std::optional<std::vector<std::string>> LineasListado(const std::string& ruta) {
     std::string contenido;
-    if (ruta.empty() || LeerFichero(ruta, contenido) != 0) return std::nullopt;
+    if (ruta.empty() || LeerTextoFichero(ruta, contenido) != 0) return std::nullopt;
     std::vector<std::string> lineas;
     for (std::string& l : PartirLineas(contenido))
         if (!EsLineaRefOSect(l)) lineas.push_back(std::move(l));
@@ -727,7 +719,7 @@ bool SalvarEntorno(const std::string& ruta) {
 
 Recuperacion RecuperarEntorno(const std::string& ruta) {
     std::string contenido;
-    const int error = LeerFichero(ruta, contenido, CabeceraEntorno());
+    const int error = LeerTextoFichero(ruta, contenido, CabeceraEntorno());
     if (error != 0 && error != kOtroContenido) {
         CuadroErrorApertura(error);
         return Recuperacion::Rechazada;
@@ -748,13 +740,21 @@ Recuperacion RecuperarEntorno(const std::string& ruta) {
     size_t codigo = 0;
     std::string resultados;
     bool fallo = false;  // some section was not restored whole
+    auto lista = [&](const char* estado, const char* nombre, int32_t (*recuperar)(Lector&, bool&)) {
+        Estado(estado);
+        bool fallida = false;
+        const int32_t n = recuperar(lector, fallida);
+        resultados += Entradas(nombre, n, fallida);
+        fallo = fallo || fallida;
+    };
     while (lector.Leer(linea)) {
         if (linea.compare(0, 3, ">>>") == 0) resultados += linea + kCR;
         if (linea == "[REGISTROS]") {
             Estado("10% - Recuperando Registros ...");
             const bool enteros = RecuperarRegistros(lector);
             fallo = fallo || !enteros;
-            resultados += std::string(enteros ? kRegistrosResumenOk : kRegistrosResumenMal) + kCR;
+            resultados += enteros ? std::string(kRegistrosResumenOk) + kCR
+                                  : std::string(kRegistrosResumenMal) + kFallo + kCR;
         } else if (linea == "[MEMORIA]") {
             Estado("20% - Recuperando Secciones de Memoria ...");
             std::string bloques;
@@ -767,17 +767,15 @@ Recuperacion RecuperarEntorno(const std::string& ruta) {
                 fallo = fallo || codigos[codigo++].fallo;
             }
         } else if (linea == "[TABLA DE REFERENCIA]") {
-            Estado("60% - Recuperando Tabla de Referencia ...");
-            resultados += Entradas("Tabla de Referencia", RecuperarTablaRef(lector, fallo));
+            lista("60% - Recuperando Tabla de Referencia ...", "Tabla de Referencia", RecuperarTablaRef);
         } else if (linea == "[TABLA DE SECCIONES]") {
-            Estado("70% - Recuperando Tabla de Sección ...");
-            resultados += Entradas("Tabla de Secciones", RecuperarTablaSect(lector, fallo));
+            lista("70% - Recuperando Tabla de Sección ...", "Tabla de Secciones", RecuperarTablaSect);
         } else if (linea == "[LISTA DE PUNTOS DE RUPTURA]") {
-            Estado("80% -Recuperando Lista de Puntos de Ruptura ...");
-            resultados += Entradas("Lista de Puntos de Ruptura", RecuperarPuntosRupt(lector, fallo));
+            lista("80% -Recuperando Lista de Puntos de Ruptura ...", "Lista de Puntos de Ruptura",
+                  RecuperarPuntosRupt);
         } else if (linea == "[LISTA DE MARCAS DE RUPTURA]") {
-            Estado("90% - Recuperando Lista de Marcas de Ruptura ...");
-            resultados += Entradas("Lista de Marcas de Ruptura", RecuperarMarcasRupt(lector, fallo));
+            lista("90% - Recuperando Lista de Marcas de Ruptura ...", "Lista de Marcas de Ruptura",
+                  RecuperarMarcasRupt);
         }
     }
     Estado("Entorno recuperado satisfactoriamente");

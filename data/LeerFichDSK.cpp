@@ -1,7 +1,6 @@
 #include "data/LeerFichDSK.h"
 
 #include <cmath>
-#include <cstdio>
 #include <cstdlib>
 #include <limits>
 #include <optional>
@@ -11,7 +10,7 @@
 #include "core/ClassMemoria.h"
 #include "core/ClassRegistrosCPU.h"
 #include "data/DatosPrograma.h"
-#include "data/Ficheros.h"
+#include "data/TextoFichero.h"
 #include "data/TextoUtf8.h"
 
 namespace {
@@ -139,24 +138,6 @@ std::vector<string_view> Lineas(string_view texto) {
     return v;
 }
 
-// The whole file; nothing when it cannot be read or does not begin with the
-// listing's first line (then the rest is not read: a large file chosen by
-// mistake is refused at once).
-std::optional<std::string> LeerListado(const std::string& ruta) {
-    int error = 0;
-    std::FILE* f = AbrirFicheroPlano(ruta, error);  // a pipe or a device is refused at once
-    if (!f) return std::nullopt;
-    std::string texto(kCabecera.size(), '\0');
-    bool valido = std::fread(texto.data(), 1, texto.size(), f) == texto.size() && texto == kCabecera;
-    char buf[65536];
-    std::size_t n;
-    while (valido && (n = std::fread(buf, 1, sizeof buf, f)) > 0) texto.append(buf, n);
-    valido = valido && std::ferror(f) == 0;
-    std::fclose(f);
-    if (!valido) return std::nullopt;
-    return texto;
-}
-
 using Referencia = ListadoDSK::Referencia;
 using Seccion = ListadoDSK::Seccion;
 
@@ -221,12 +202,19 @@ bool Analizar(const std::vector<string_view>& lineas, ListadoDSK& c) {
 
 }  // namespace
 
-std::optional<ListadoDSK> LeerListadoDSK(const std::string& ruta) {
-    const auto texto = LeerListado(ruta);
-    if (!texto) return std::nullopt;
+std::optional<ListadoDSK> AnalizarListadoDSK(std::string_view texto) {
+    if (texto.substr(0, kCabecera.size()) != kCabecera) return std::nullopt;
     ListadoDSK c;
-    if (!Analizar(Lineas(*texto), c)) return std::nullopt;
+    if (!Analizar(Lineas(texto), c)) return std::nullopt;
     return c;
+}
+
+std::optional<ListadoDSK> LeerListadoDSK(const std::string& ruta) {
+    // A pipe or a device is refused at once; a file that does not begin with the
+    // listing's first line is not read on.
+    std::string texto;
+    if (LeerTextoFichero(ruta, texto, kCabecera) != 0) return std::nullopt;
+    return AnalizarListadoDSK(texto);
 }
 
 int16_t CargarListadoDSK(const ListadoDSK& c) {

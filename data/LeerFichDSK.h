@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 // A listing read and checked but not loaded yet: what its load writes and adds.
@@ -38,6 +39,8 @@ struct ListadoDSK {
 // Reads and checks a listing and changes nothing; nothing when it is not a
 // listing (or is unreadable or damaged).
 std::optional<ListadoDSK> LeerListadoDSK(const std::string& ruta);
+// The same for the text of a listing.
+std::optional<ListadoDSK> AnalizarListadoDSK(std::string_view texto);
 
 // Loads a checked listing: empties the four tables and fills them, writes the
 // words into memory and takes the entry point. Load result: 0 loaded,

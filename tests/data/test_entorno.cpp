@@ -288,7 +288,7 @@ TEST_F(Entorno, AListingCopyThatCannotBeWrittenIsReportedAndTheRestIsRead) {
     ASSERT_EQ(cuadros.mostrados.size(), 1u);
     const std::string& r = cuadros.mostrados[0].texto;
     EXPECT_NE(r.find("     - Código Desensamblado: no se pudo escribir el fichero " +
-                     (carpeta / "fichero" / "datos" / "entorno.dsk").string() + "\r"),
+                     (carpeta / "fichero" / "datos" / "entorno.dsk").string() + " [FALLO]\r"),
               std::string::npos);
     EXPECT_NE(r.find("     - Tabla de Referencia:  2 entradas cargadas\r"), std::string::npos);
 }
@@ -322,8 +322,75 @@ TEST_F(Entorno, AListingCopyCutShortLeavesThePreviousCopyAndTheLoadedListing) {
     EXPECT_TRUE(Temporales(copia.parent_path()).empty());
     ASSERT_EQ(cuadros.mostrados.size(), 1u);
     EXPECT_NE(cuadros.mostrados[0].texto.find("     - Código Desensamblado: no se pudo escribir el fichero " +
-                                              copia.string() + "\r"),
+                                              copia.string() + " [FALLO]\r"),
               std::string::npos);
+}
+
+// A file cut inside its code section, before the section's "[END]": no copy is
+// written, so the copy that an earlier restore left, which is the loaded
+// listing, stays, and so does the loaded listing; the sections before the cut
+// are restored.
+TEST_F(Entorno, AFileCutInsideItsCodeSectionKeepsThePreviousCopyAndTheLoadedListing) {
+    namespace fs = std::filesystem;
+    EstadoPequeno();
+    ASSERT_TRUE(SalvarEntorno(Ruta()));
+    const std::vector<int32_t> palabras = PalabrasElegidas();
+    const std::string texto = LeerTodo(Ruta());
+    const size_t seccion = texto.find("[CODIGO DESENSAMBLADO]\r\n");
+    ASSERT_NE(seccion, std::string::npos);
+    const size_t fin = texto.find("\r\n[END]\r\n", seccion) + 2;
+    ASSERT_GT(fin, seccion);
+    const fs::path copia = carpeta / "datos" / "entorno.dsk";
+    const std::string previa = LeerTodo(prueba::Programa("carga_basica.dsk"));
+    // After the section line, inside a listing line, right before "[END]", and
+    // inside "[END]" itself.
+    for (const size_t corte : {seccion + 24, texto.find("LDI", seccion), fin, fin + 3}) {
+        SCOPED_TRACE(corte);
+        fs::create_directories(copia.parent_path());
+        EscribirTodo(copia, previa);
+        CrearObjetosPrograma();
+        gFichDSK = copia.string();
+        ASSERT_EQ(LeerFichDSK(gFichDSK), 0);
+        const int32_t lineas = gDatosFich->count();
+        cuadros.mostrados.clear();
+        EscribirTodo(Ruta("cortado.ent"), texto.substr(0, corte));
+
+        EXPECT_EQ(RecuperarEntorno(Ruta("cortado.ent")), Recuperacion::ConFallos);
+
+        EXPECT_EQ(LeerTodo(copia), previa);
+        EXPECT_EQ(gFichDSK, copia.string());
+        EXPECT_EQ(gDatosFich->count(), lineas);
+        EXPECT_TRUE(Temporales(copia.parent_path()).empty());
+        EXPECT_EQ(PalabrasElegidas(), palabras);
+        EXPECT_EQ(gRegistros->SP(), 0x809F00);
+        ASSERT_EQ(cuadros.mostrados.size(), 1u);
+        const std::string& r = cuadros.mostrados[0].texto;
+        EXPECT_NE(r.find("     - Código Desensamblado: sección incompleta [FALLO]\r"), std::string::npos) << r;
+        EXPECT_EQ(r.find("Código Desensamblado: carga satisfactoria"), std::string::npos);
+    }
+}
+
+// Some editors put a UTF-8 byte-order mark before the first line of a text
+// file; the environment file and the listing it copies are read past it.
+TEST_F(Entorno, AByteOrderMarkBeforeTheFirstLineIsPassedOver) {
+    EstadoPequeno();
+    gFichDSK = (carpeta / "marca.dsk").string();
+    EscribirTodo(gFichDSK, "\xEF\xBB\xBF" + LeerTodo(prueba::Programa("entorno.dsk")));
+    ASSERT_TRUE(SalvarEntorno(Ruta()));
+    const std::vector<int32_t> palabras = PalabrasElegidas();
+    EXPECT_NE(LeerTodo(Ruta()).find("[CODIGO DESENSAMBLADO]\r\n>>>> DSK3A C3x"), std::string::npos);
+    EscribirTodo(Ruta("marca.ent"), "\xEF\xBB\xBF" + LeerTodo(Ruta()));
+    CrearObjetosPrograma();
+
+    EXPECT_EQ(RecuperarEntorno(Ruta("marca.ent")), Recuperacion::Completa);
+
+    EXPECT_EQ(gEstadoDSK, 0);
+    EXPECT_EQ(gDatosFich->count(), 10);
+    EXPECT_EQ(PalabrasElegidas(), palabras);
+    EXPECT_EQ(gRegistros->SP(), 0x809F00);
+    EXPECT_EQ(gPuntosRupt->count(), 1);
+    ASSERT_EQ(cuadros.mostrados.size(), 1u);
+    EXPECT_EQ(cuadros.mostrados[0].texto.rfind(">>> Archivo de Entorno\r", 0), 0u);
 }
 
 TEST_F(Entorno, WithInicializarOffRestoredEntriesFollowTheExistingOnes) {
@@ -421,14 +488,14 @@ int32_t Palabra(int32_t dir) {
 const CasoDanado kDanados[] = {
     {"truncado dentro de una lista",
      "[TABLA DE REFERENCIA]\r\n3\r\n\"a\",1,1,5\r\n\"b\",1,1,",
-     "     - Tabla de Referencia:  1 entradas cargadas\r",
+     "     - Tabla de Referencia:  1 entradas cargadas [FALLO]\r",
      [] {
          ASSERT_EQ(gTablaRef->count(), 1);
          EXPECT_EQ(gTablaRef->Item(1).Identificador(), "a");
      }},
     {"cuenta mayor que sus registros, sin lineas en blanco",
      "[TABLA DE SECCIONES]\r\n5\r\n\"s\",1,2,2\r\n[LISTA DE PUNTOS DE RUPTURA]\r\n1\r\n\"p\",100\r\n",
-     "     - Tabla de Secciones:  1 entradas cargadas\r"
+     "     - Tabla de Secciones:  1 entradas cargadas [FALLO]\r"
      "     - Lista de Puntos de Ruptura:  1 entradas cargadas\r",
      [] {
          EXPECT_EQ(gTablaSect->count(), 1);
@@ -437,18 +504,18 @@ const CasoDanado kDanados[] = {
      }},
     {"cuenta negativa",
      "[LISTA DE PUNTOS DE RUPTURA]\r\n-4\r\n\"p\",1\r\n",
-     "     - Lista de Puntos de Ruptura:  0 entradas cargadas\r",
+     "     - Lista de Puntos de Ruptura:  0 entradas cargadas [FALLO]\r",
      [] { EXPECT_EQ(gPuntosRupt->count(), 0); }},
     {"campo de 16 bits fuera de rango",
      "[LISTA DE MARCAS DE RUPTURA]\r\n2\r\n\"m\",0,1,2,0,3\r\n\"n\",0,1,2,0,40000\r\n",
-     "     - Lista de Marcas de Ruptura:  1 entradas cargadas\r",
+     "     - Lista de Marcas de Ruptura:  1 entradas cargadas [FALLO]\r",
      [] { EXPECT_EQ(gMarcasRupt->count(), 1); }},
     {"campo de registro erroneo",
      "[REGISTROS]\r\n\"PC\",12\r\n\"DP\",x1\r\n\"R0\",1,2\r\n\"R1\",-128,0\r\n\"R2\",-128,0\r\n\"R3\",-128,0\r\n"
      "\"R4\",-128,0\r\n\"R5\",-128,0\r\n\"R6\",-128,0\r\n\"R7\",-128,0\r\n\"AR0\",8\r\n\"AR1\",0\r\n\"AR2\",0\r\n"
      "\"AR3\",0\r\n\"AR4\",0\r\n\"AR5\",0\r\n\"AR6\",0\r\n\"AR7\",0\r\n\"IR0\",0\r\n\"IR1\",0\r\n\"RC\",0\r\n"
      "\"RS\",0\r\n\"RE\",0\r\n\"BK\",0\r\n\"SP\",0\r\n\"IOF\",0\r\n\"IE\",0\r\n\"IF\",0\r\n\"ST\",7\r\n",
-     "     - Registros: carga incompleta\r",
+     "     - Registros: carga incompleta [FALLO]\r",
      [] {
          EXPECT_EQ(gRegistros->PC(), 12);
          EXPECT_EQ(gRegistros->DP(), 0);
@@ -462,7 +529,7 @@ const CasoDanado kDanados[] = {
      "\"R4\",-128,0\r\n\"R5\",-128,0\r\n\"R6\",-128,0\r\n\"R7\",-128,0\r\n\"AR0\",8\r\n\"AR1\",0\r\n\"AR2\",0\r\n"
      "\"AR3\",0\r\n\"AR4\",0\r\n\"AR5\",0\r\n\"AR6\",0\r\n\"AR7\",0\r\n\"IR0\",0\r\n\"IR1\",0\r\n\"RC\",0\r\n"
      "\"RS\",0\r\n\"RE\",0\r\n\"BK\",0\r\n\"SP\",0\r\n\"IOF\",0\r\n\"IE\",0\r\n\"IF\",3\r\n\"ST\",7\r\n\r\n",
-     "     - Registros: carga incompleta\r",
+     "     - Registros: carga incompleta [FALLO]\r",
      [] {
          EXPECT_EQ(gRegistros->PC(), 12);
          EXPECT_EQ(gRegistros->R(0).LO(), 2);
@@ -480,7 +547,7 @@ const CasoDanado kDanados[] = {
      true},
     {"registros cortados por la siguiente seccion",
      "[REGISTROS]\r\n\"PC\",5\r\n\"DP\",6\r\n[LISTA DE PUNTOS DE RUPTURA]\r\n1\r\n\"p\",1\r\n",
-     "     - Registros: carga incompleta\r"
+     "     - Registros: carga incompleta [FALLO]\r"
      "     - Lista de Puntos de Ruptura:  1 entradas cargadas\r",
      [] {
          EXPECT_EQ(gRegistros->DP(), 6);
@@ -517,8 +584,56 @@ const CasoDanado kDanados[] = {
     {"bloque cortado por el final del fichero",
      "[MEMORIA]\r\n\"[SEC]\",\"RAM Bloque 0\",8427520,8427535\r\n1,2,3",
      "     - Memoria:  1 Secciones Recuperadas: \r"
-     "            #RAM Bloque 0:  [FALLO]\r",
+     "            #RAM Bloque 0:  [FALLO]\r"
+     "            Sección incompleta:  [FALLO]\r",
      [] { EXPECT_EQ(Palabra(0x809802), 3); }},
+    {"memoria cortada entre dos bloques",
+     "[MEMORIA]\r\n\"[SEC]\",\"RAM Bloque 0\",8427520,8427521\r\n1,2\r\n",
+     "     - Memoria:  1 Secciones Recuperadas: \r"
+     "            #RAM Bloque 0:  [ OK  ]\r"
+     "            Sección incompleta:  [FALLO]\r",
+     [] { EXPECT_EQ(Palabra(0x809801), 2); }},
+    {"memoria sin su registro de fin antes de otra seccion",
+     "[MEMORIA]\r\n\"[SEC]\",\"RAM Bloque 1\",8428544,8428544\r\n9\r\n"
+     "[LISTA DE PUNTOS DE RUPTURA]\r\n1\r\n\"p\",1\r\n",
+     "     - Memoria:  1 Secciones Recuperadas: \r"
+     "            #RAM Bloque 1:  [ OK  ]\r"
+     "            Sección incompleta:  [FALLO]\r"
+     "     - Lista de Puntos de Ruptura:  1 entradas cargadas\r",
+     [] {
+         EXPECT_EQ(Palabra(0x809C00), 9);
+         EXPECT_EQ(gPuntosRupt->count(), 1);
+     }},
+    {"registro de memoria que no es de bloque ni de fin",
+     "[MEMORIA]\r\n\"[SEK]\",\"RAM Bloque 1\",8428544,8428544\r\n9\r\n\"[END]\",\"\",0,0\r\n",
+     "     - Memoria:  0 Secciones Recuperadas: \r"
+     "            Sección incompleta:  [FALLO]\r",
+     [] { EXPECT_EQ(Palabra(0x809C00), 0); }},
+    {"rango al reves seguido de palabras: los bloques siguientes se leen",
+     "[MEMORIA]\r\n\"[SEC]\",\"RAM Bloque 0\",8427522,8427520\r\n1,2,3\r\n"
+     "\"[SEC]\",\"RAM Bloque 1\",8428544,8428544\r\n9\r\n\"[END]\",\"\",0,0\r\n",
+     "     - Memoria:  2 Secciones Recuperadas: \r"
+     "            #RAM Bloque 0:  [FALLO]\r"
+     "            #RAM Bloque 1:  [ OK  ]\r",
+     [] {
+         EXPECT_EQ(Palabra(0x809800), 0);
+         EXPECT_EQ(Palabra(0x809C00), 9);
+     }},
+    {"codigo cortado antes de su fin",
+     "[CODIGO DESENSAMBLADO]\r\n>>>> DSK3A C3x\r\n0x00809800 0x0C800000         NOP\r\n",
+     "     - Código Desensamblado: sección incompleta [FALLO]\r",
+     [] {
+         EXPECT_EQ(gDatosFich->count(), 0);
+         EXPECT_EQ(Palabra(0x809800), 0);
+         EXPECT_FALSE(std::filesystem::exists(std::filesystem::path(CarpetaDatosUsuario()) / "entorno.dsk"));
+     }},
+    {"codigo que no es un listado",
+     "[CODIGO DESENSAMBLADO]\r\n>>>> DSK3A C3x\r\n0x0080980G 0x0C800000         NOP\r\n[END]\r\n",
+     "     - Código Desensamblado: no es un listado DSK [FALLO]\r",
+     [] {
+         EXPECT_EQ(gDatosFich->count(), 0);
+         EXPECT_FALSE(std::filesystem::exists(std::filesystem::path(CarpetaDatosUsuario()) / "entorno.dsk"));
+     }},
     {"rango al reves: ninguna palabra",
      "[MEMORIA]\r\n\"[SEC]\",\"RAM Bloque 0\",8427522,8427520\r\n\"[END]\",\"\",0,0\r\n",
      "     - Memoria:  1 Secciones Recuperadas: \r"

@@ -286,6 +286,22 @@ TEST_F(Cargador, TextsAreKeptAsUtf8) {
     EXPECT_EQ(gDatosFich->Item(4).CodASM(), "; í\u00a0\u20ac à\u20ac\u20ac ô\u0090\u20ac\u20ac");
 }
 
+// Some editors put a UTF-8 byte-order mark before the first line: the listing
+// is read past it. Anywhere else it is no part of the first line.
+TEST_F(Cargador, AByteOrderMarkBeforeTheFirstLineIsPassedOver) {
+    const std::string listado = ">>>> DSK3A C3x\r\n0x00809800 0x00000005 a\r\n>>>> ENTRY 0x00809800\r\n";
+    EXPECT_EQ(Cargar("\xEF\xBB\xBF" + listado), 0);
+    EXPECT_EQ(Lineas(), (std::vector<Linea>{{0x809800, 5, "a"}}));
+    EXPECT_EQ(Palabra(0x809800), 5);
+    EXPECT_EQ(gDirEntrada, 0x809800);
+    for (const std::string& otro : {"\xEF\xBB\xBF\xEF\xBB\xBF" + listado, "\xEF\xBB" + listado, " \xEF\xBB\xBF" + listado}) {
+        CrearObjetosPrograma();
+        Ensuciar();
+        EXPECT_EQ(Cargar(otro), -1);
+        EsperarTablasSinCambio();
+    }
+}
+
 TEST_F(Cargador, ErrorOnTheLastLineAddsAnEmptyMessage) {
     EXPECT_EQ(Cargar(">>>> DSK3A C3x\r\n> line 3 ERROR 4"), 1);
     EXPECT_EQ(Mensajes(), (std::vector<Msg>{{3, 1, ""}}));

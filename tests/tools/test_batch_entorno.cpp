@@ -200,4 +200,46 @@ TEST_F(LoteEntorno, ARestoreWithAFailedSectionEndsWithItsOwnStatus) {
     EXPECT_NE(Leer(salida).find("\nSTOP limit\n"), std::string::npos);
 }
 
+// A file cut inside its code section, before the section's "[END]", or inside
+// its memory section after its first block: the summary says which section
+// failed and the runner ends with the status of a failed section. The cut code
+// section writes no listing copy.
+TEST_F(LoteEntorno, ARestoreOfAFileCutInsideItsCodeOrMemorySectionEndsWithItsOwnStatus) {
+    const std::string listado = std::string(TARVIX_SOURCE_DIR) + "/tests/programs/entorno.dsk";
+    const fs::path ent = carpeta / "a.ent", cortado = carpeta / "cortado.ent";
+    ASSERT_EQ(Ejecutar(listado + " --cycles 4 --ent " + ent.string(), carpeta / "err.txt"), 0);
+    const std::string texto = Leer(ent);
+    // The file up to the line that begins with inicio, and mas lines after it.
+    auto hasta = [&texto](const std::string& inicio, int mas) {
+        size_t p = texto.find("\r\n" + inicio);
+        EXPECT_NE(p, std::string::npos) << inicio;
+        for (int i = 0; i <= mas && p != std::string::npos; ++i) p = texto.find("\r\n", p + 2);
+        return texto.substr(0, p == std::string::npos ? 0 : p + 2);
+    };
+    const struct {
+        const char* nombre;
+        std::string texto;
+        const char* resumen;
+    } casos[] = {
+        {"codigo", hasta("[CODIGO DESENSAMBLADO]", 3), "\n     - Código Desensamblado: sección incompleta [FALLO]\n"},
+        {"memoria", hasta("\"[SEC]\",\"Vectores de Interrupcion\"", 5),
+         "#Vectores de Interrupcion:  [ OK  ]\n            Sección incompleta:  [FALLO]\n"},
+    };
+    const fs::path datos = carpeta / "datos";
+    for (const auto& caso : casos) {
+        SCOPED_TRACE(caso.nombre);
+        fs::remove_all(datos);
+        std::ofstream(cortado, std::ios::binary | std::ios::trunc) << caso.texto;
+        EXPECT_EQ(Ejecutar("XDG_DATA_HOME=" + datos.string() + " " + TARVIX_BATCH + " " + listado +
+                               " --cycles 0 --restore " + cortado.string(),
+                           carpeta / "err.txt", false),
+                  5);
+        const std::string err = Leer(carpeta / "err.txt");
+        EXPECT_NE(err.find("== Recuperar Entorno: Resultados\n"), std::string::npos) << err;
+        EXPECT_NE(err.find(caso.resumen), std::string::npos) << err;
+        EXPECT_EQ(err.find("Código Desensamblado: carga satisfactoria"), std::string::npos) << err;
+        EXPECT_FALSE(fs::exists(datos / "Tarvix" / "entorno.dsk"));
+    }
+}
+
 }  // namespace
