@@ -242,21 +242,6 @@ void CuadroErrorEscritura(const std::string& ruta) {
                        10110, true);
 }
 
-// The file a path names: symbolic links are followed to their target, also
-// to one not there yet. Nothing when the links go round.
-std::optional<fs::path> FicheroNombrado(const fs::path& ruta) {
-    constexpr int kMaxEnlaces = 40;
-    fs::path p = ruta;
-    std::error_code ec;
-    for (int i = 0; i < kMaxEnlaces; ++i) {
-        if (!fs::is_symlink(p, ec)) return p;
-        const fs::path destino = fs::read_symlink(p, ec);
-        if (ec) return std::nullopt;
-        p = destino.is_absolute() ? destino : p.parent_path() / destino;
-    }
-    return std::nullopt;
-}
-
 // --- reading -------------------------------------------------------------------
 
 // The lines of the file being read, with one line of look-back so that a
@@ -639,18 +624,10 @@ bool NombreAdmitido(const std::string& nombre, const std::string& titulo) {
 }
 
 bool SalvarEntorno(const std::string& ruta) {
-    // The file is the one a link names (the link stays), and only a plain file
-    // or none yet; one the user may not write is not replaced either.
-    std::error_code ec;
-    const std::optional<fs::path> destino = FicheroNombrado(ruta);
-    const fs::file_status estado = destino ? fs::status(*destino, ec) : fs::file_status{};
-    const bool existe = fs::exists(estado);
-    const bool admitido =
-        destino && (!existe || (fs::is_regular_file(estado) && access(destino->c_str(), W_OK) == 0));
-    // Written beside it first, so that a failure leaves the old file; the new
-    // one has the old one's permission bits.
+    // Written beside the file first (the file a link names: only a plain file
+    // the user may write, or none yet), so that a failure leaves the old file.
     FicheroSustituto fichero;
-    if (!admitido || !fichero.Crear(*destino, existe ? std::optional(estado.permissions()) : std::nullopt)) {
+    if (!fichero.Crear(ruta)) {
         CuadroErrorEscritura(ruta);
         return false;
     }

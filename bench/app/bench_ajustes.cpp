@@ -22,10 +22,12 @@ void CargaYGuardado(benchmark::State& estado) {
     f.write("[Relleno]\n");
     for (int64_t i = 0; i < estado.range(0); ++i) f.write(QString("Clave%1=valor %1\n").arg(i).toUtf8());
     f.close();
+    int vuelta = 0;
     for (auto _ : estado) {
         plataforma::AjustesQt almacen(carpeta.path().toStdString());
         plataforma::EstablecerAjustes(&almacen);
         LeerOpciones();
+        Editor = "editor " + std::to_string(++vuelta);  // a change, so that the exit writes the file
         GuardarOpciones();
         plataforma::EstablecerAjustes(nullptr);
     }

@@ -1,9 +1,12 @@
 // The settings store on Qt: one INI file per application under the user's
 // configuration folder (<config>/Tarvix/Tarvix.ini); a section written with
 // backslashes ("Opciones\Entorno") is a nested group. Each file is read once,
-// when the store first needs it; the store then holds its values and writes
-// them all at Guardar (or when the store ends, if they changed since), where
-// a failure leaves the old file as it was.
+// when the store first needs it, and only when it is a plain file. A save
+// (Guardar, or the end of the store when there is something to save) writes
+// the file as it is on the disk by then with the values this instance
+// changed since its last save, so that what another instance saved meanwhile
+// stays; keys QSettings cannot write back under their own name are dropped.
+// A failure leaves the old file as it was.
 #pragma once
 
 #include <map>

@@ -1,9 +1,15 @@
 // The Qt settings store: INI file per application, nested sections, texts kept as given.
+#include <fcntl.h>
 #include <sys/inotify.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
 #include <unistd.h>
 
+#include <chrono>
 #include <csignal>
+#include <future>
+#include <thread>
 
 #include <QSettings>
 #include <QTemporaryDir>
@@ -51,6 +57,24 @@ bool Poner(const QString& fichero, const QByteArray& contenido) {
     QDir().mkpath(QFileInfo(fichero).path());
     QFile f(fichero);
     return f.open(QIODevice::WriteOnly) && f.write(contenido) == contenido.size();
+}
+
+QByteArray Contenido(const QString& fichero) {
+    QFile f(fichero);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+// Runs the start-up read of the options; false when it does not end within
+// a few seconds (a reader waiting on a pipe), after it is let go by a writer
+// that opens the pipe and goes at once.
+bool LeerOpcionesSinEsperar(const QString& tubo) {
+    auto hecho = std::async(std::launch::async, [] { LeerOpciones(); });
+    if (hecho.wait_for(std::chrono::seconds(10)) == std::future_status::ready) return true;
+    while (hecho.wait_for(std::chrono::milliseconds(50)) != std::future_status::ready) {
+        const int fd = ::open(tubo.toLocal8Bit().constData(), O_WRONLY | O_NONBLOCK);
+        if (fd >= 0) ::close(fd);
+    }
+    return false;
 }
 
 }  // namespace
@@ -172,6 +196,13 @@ private slots:
         QTest::newRow("marca de orden") << QByteArray("\xEF\xBB\xBF[Opciones]\nNumMRUFiles=3\n[Otra]\nB=2\n");
         QTest::newRow("linea sin igual") << QByteArray("[Opciones]\nNumMRUFiles=3\nsin igual\n[Otra]\nB=2\n");
         QTest::newRow("seccion sin cerrar") << QByteArray("[Otra]\nB=2\n[Opciones\nNumMRUFiles=3\n");
+        // Keys the store cannot write back under the same name are dropped.
+        QTest::newRow("clave vacia") << QByteArray("[Opciones]\nNumMRUFiles=3\n[Extra]\n=1\n[Otra]\nB=2\n");
+        QTest::newRow("barra final") << QByteArray("[Opciones]\nNumMRUFiles=3\n[Extra]\nx/=1\n[Otra]\nB=2\n");
+        QTest::newRow("barra inicial") << QByteArray("[Opciones]\nNumMRUFiles=3\n[Extra]\n/x=1\n[Otra]\nB=2\n");
+        QTest::newRow("barra doble") << QByteArray("[Opciones]\nNumMRUFiles=3\n[Extra]\na//b=1\n[Otra]\nB=2\n");
+        QTest::newRow("seccion vacia") << QByteArray("[]\nk=1\n[Opciones]\nNumMRUFiles=3\n[Otra]\nB=2\n");
+        QTest::newRow("seccion barra") << QByteArray("[/]\nk=1\n[Opciones]\nNumMRUFiles=3\n[Otra]\nB=2\n");
     }
     void oddFileIsRewrittenClean() {
         QFETCH(QByteArray, contenido);
@@ -285,6 +316,127 @@ private slots:
             QVERIFY(resto.open(QIODevice::ReadOnly));
             QCOMPARE(resto.readAll(), QByteArray("resto\n"));
         }
+    }
+    // What stands at the settings path, or at the end of its link, and is no
+    // plain file (a device, a pipe, a folder, a link that names itself, a
+    // link into a folder that is not there) is not read: start-up goes on at
+    // once with the defaults. Nor is it replaced or written through: the save
+    // says so with its box, and no folder is made.
+    void whatIsNoPlainFileIsNeitherReadNorReplaced_data() {
+        QTest::addColumn<QString>("clase");
+        QTest::addColumn<bool>("enlace");
+        QTest::newRow("dispositivo") << "dispositivo" << true;
+        QTest::newRow("tubo") << "tubo" << false;
+        QTest::newRow("enlace a tubo") << "tubo" << true;
+        QTest::newRow("carpeta") << "carpeta" << true;
+        QTest::newRow("bucle") << "bucle" << true;
+        QTest::newRow("carpeta que falta") << "falta" << true;
+    }
+    void whatIsNoPlainFileIsNeitherReadNorReplaced() {
+        QFETCH(QString, clase);
+        QFETCH(bool, enlace);
+        QTemporaryDir dir;
+        plataforma::AjustesQt a(dir.path().toStdString());
+        const QString fichero = QString::fromStdString(a.Fichero("Tarvix"));
+        QVERIFY(QDir().mkpath(dir.path() + "/Tarvix"));
+        const QString objeto = !enlace             ? fichero
+                               : clase == "bucle" ? fichero
+                               : clase == "falta" ? dir.path() + "/falta/sub/ajustes.ini"
+                                                  : dir.path() + "/objeto";
+        const QByteArray ruta = objeto.toLocal8Bit();
+        if (clase == "dispositivo") {
+            // A node of its own like /dev/null, so that no file of the system is at stake.
+            if (::mknod(ruta.constData(), S_IFCHR | 0666, makedev(1, 3)) != 0) QSKIP("no device node can be made here");
+        } else if (clase == "tubo") {
+            QCOMPARE(::mkfifo(ruta.constData(), 0600), 0);
+        } else if (clase == "carpeta") {
+            QVERIFY(QDir().mkpath(objeto));
+        }
+        if (enlace) QVERIFY(QFile::link(objeto, fichero));
+        struct stat antes {};
+        const bool habia = ::lstat(ruta.constData(), &antes) == 0;
+
+        prueba::CuadrosFalsos cuadros;
+        plataforma::EstablecerAjustes(&a);
+        NumMRUFiles = 7;
+        const bool leido = LeerOpcionesSinEsperar(objeto);
+        QVERIFY(leido);
+        QCOMPARE(NumMRUFiles, int16_t{4});
+        Editor = "/usr/bin/kate";
+        GuardarOpciones();
+        plataforma::EstablecerAjustes(nullptr);
+        QCOMPARE(cuadros.mostrados.size(), std::size_t{1});
+        QCOMPARE(cuadros.mostrados[0].titulo, std::string("Guardar Opciones"));
+
+        struct stat despues {};
+        QCOMPARE(::lstat(ruta.constData(), &despues) == 0, habia);
+        if (habia) {
+            QCOMPARE(despues.st_mode, antes.st_mode);
+            QCOMPARE(despues.st_ino, antes.st_ino);
+            QCOMPARE(despues.st_rdev, antes.st_rdev);
+        }
+        const auto todo = QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System;
+        if (clase == "carpeta") QVERIFY(QDir(objeto).isEmpty(todo));
+        QVERIFY(!QFileInfo::exists(dir.path() + "/falta"));
+        QCOMPARE(QFileInfo(fichero).isSymLink(), enlace);
+        QCOMPARE(QDir(dir.path() + "/Tarvix").entryList(todo), QStringList{"Tarvix.ini"});
+        QCOMPARE(QDir(dir.path()).entryList(todo).filter(".tmp~"), QStringList{});
+    }
+
+    // Two instances on one settings file: a save writes the file as it is on
+    // the disk by then with this instance's own changes in it, so what the
+    // other saved meanwhile (an option, a section of its own) stays; values
+    // this instance only writes again unchanged undo nothing.
+    void twoInstancesKeepWhatTheOtherSaved() {
+        QTemporaryDir dir;
+        const std::string base = dir.path().toStdString();
+        prueba::CuadrosFalsos cuadros;
+        plataforma::AjustesQt a(base);
+        plataforma::EstablecerAjustes(&a);
+        LeerOpciones();
+        GuardarOpciones();  // every option on the disk, as after an earlier session
+        plataforma::AjustesQt b(base);
+        QCOMPARE(b.Leer("Tarvix", "Opciones\\Entorno", "Frecuencia_Reloj", ""), std::string("50"));
+
+        Frecuencia_Reloj = 33;  // A accepts 33 MHz
+        GuardarOpciones();
+        b.Escribir("Tarvix", "Opciones\\Entorno", "ConfigMem", "5");  // B changes the memory map
+        b.Escribir("Tarvix", "Opciones\\Entorno", "Frecuencia_Reloj", "50");
+        b.Escribir("Tarvix", "ToolBar", "Defecto", "barra de B");
+        QVERIFY(b.Guardar());
+        GuardarOpciones();  // A exits
+        b.Escribir("Tarvix", "Opciones\\Entorno", "Frecuencia_Reloj", "50");
+        QVERIFY(b.Guardar());  // B exits
+        plataforma::EstablecerAjustes(nullptr);
+        Frecuencia_Reloj = 50;
+        QVERIFY(cuadros.mostrados.empty());
+
+        plataforma::AjustesQt c(base);
+        QCOMPARE(c.Leer("Tarvix", "Opciones\\Entorno", "Frecuencia_Reloj", ""), std::string("33"));
+        QCOMPARE(c.Leer("Tarvix", "Opciones\\Entorno", "ConfigMem", ""), std::string("5"));
+        QCOMPARE(c.Leer("Tarvix", "ToolBar", "Defecto", ""), std::string("barra de B"));
+        QCOMPARE(c.Leer("Tarvix", "Opciones", "NumMRUFiles", ""), std::string("4"));
+    }
+
+    // Files a killed save left beside the settings file (its new file; the
+    // new files and lock files of the earlier way of saving) go at the next
+    // save; files whose names only look alike stay.
+    void aSaveRemovesWhatAKilledSaveLeft() {
+        QTemporaryDir dir;
+        plataforma::AjustesQt a(dir.path().toStdString());
+        const QString carpeta = dir.path() + "/Tarvix";
+        QVERIFY(Poner(QString::fromStdString(a.Fichero("Tarvix")), "[Opciones]\nNumMRUFiles=3\n"));
+        const QStringList restos{"Tarvix.ini.tmp~k3x9q2", "Tarvix.ini.0123456789abcdef",
+                                 "Tarvix.ini.0123456789abcdef.lock"};
+        QStringList ajenos{"Tarvix.ini.tmp~",     "Tarvix.ini.tmp~abc",          "Tarvix.ini.anterior",
+                           "Otro.ini.tmp~k3x9q2", "Tarvix.ini.0123456789abcdeg", "Tarvix.ini.tmp~k3x9q2.bak"};
+        for (const QString& r : restos + ajenos) QVERIFY(Poner(carpeta + "/" + r, "resto\n"));
+        a.Escribir("Tarvix", "Opciones", "NumMRUFiles", "5");
+        QVERIFY(a.Guardar());
+        ajenos << "Tarvix.ini";
+        ajenos.sort();
+        QCOMPARE(QDir(carpeta).entryList(QDir::Files | QDir::Hidden | QDir::System, QDir::Name), ajenos);
+        for (const QString& r : ajenos) QVERIFY(r == "Tarvix.ini" || Contenido(carpeta + "/" + r) == "resto\n");
     }
 };
 

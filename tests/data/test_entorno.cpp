@@ -3,11 +3,13 @@
 #include "BytesLeidos.h"
 #include "FifoAbierta.h"
 #include "data/LeerFichDSK.h"
+#include "platform/Ficheros.h"
 
 #include <algorithm>
 #include <csignal>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 namespace {
@@ -819,6 +821,69 @@ TEST_F(Entorno, ASaveLeavesWhatStandsAtTheTemporaryNameAlone) {
     }
     EXPECT_EQ(LeerTodo(carpeta / "victima.txt"), "victima");
     EXPECT_TRUE(fs::is_symlink(carpeta / "enlace.ent"));
+    EXPECT_TRUE(cuadros.mostrados.empty());
+}
+
+// The new file that a killed save left beside its target goes at the next
+// save of that target; what only looks like one (a name of another length,
+// another target's) stays.
+TEST_F(Entorno, ASaveRemovesTheNewFileAKilledSaveLeft) {
+    namespace fs = std::filesystem;
+    EstadoPequeno();
+    const std::vector<std::string> ajenos = {"estado.ent.tmp~", "estado.ent.tmp~abc", "otro.ent.tmp~k3x9q2",
+                                             "estado.ent.tmp~k3x9q2~"};
+    for (const std::string& n : ajenos) EscribirTodo(carpeta / n, "ajeno");
+    EscribirTodo(carpeta / "estado.ent.tmp~k3x9q2", "resto");
+    ASSERT_TRUE(SalvarEntorno(Ruta()));
+    EXPECT_FALSE(fs::exists(carpeta / "estado.ent.tmp~k3x9q2"));
+    for (const std::string& n : ajenos) EXPECT_EQ(LeerTodo(carpeta / n), "ajeno") << n;
+    EXPECT_EQ(LeerTodo(Ruta()), LeerTodo(prueba::Fixture("entorno_golden.ent")));
+}
+
+// A save of a file that another save holds waits for it and leaves its new
+// file alone: both go through, one after the other.
+TEST_F(Entorno, ASaveWaitsForAnotherSaveOfTheSameFile) {
+    EstadoPequeno();
+    int aviso[2];
+    ASSERT_EQ(::pipe(aviso), 0);
+    const pid_t hijo = ::fork();
+    ASSERT_GE(hijo, 0);
+    if (hijo == 0) {
+        plataforma::FicheroSustituto otro;
+        const bool creado = otro.Crear(Ruta());
+        const char c = creado ? '1' : '0';
+        if (::write(aviso[1], &c, 1) != 1) ::_exit(2);
+        ::usleep(300 * 1000);
+        ::_exit(creado && otro.Sustituir("otra salvada") ? 0 : 1);
+    }
+    ::close(aviso[1]);
+    char c = 0;
+    ASSERT_EQ(::read(aviso[0], &c, 1), 1);
+    ::close(aviso[0]);
+    EXPECT_EQ(c, '1');
+    EXPECT_TRUE(SalvarEntorno(Ruta()));
+    int estado = 0;
+    ASSERT_EQ(::waitpid(hijo, &estado, 0), hijo);
+    EXPECT_TRUE(WIFEXITED(estado) && WEXITSTATUS(estado) == 0);
+    EXPECT_EQ(LeerTodo(Ruta()), LeerTodo(prueba::Fixture("entorno_golden.ent")));
+    EXPECT_TRUE(Temporales(carpeta).empty());
+}
+
+// A target whose name is as long as a name may be, or nearly, is saved: its
+// new file takes a shorter name.
+TEST_F(Entorno, ANameNearTheLimitIsSaved) {
+    namespace fs = std::filesystem;
+    EstadoPequeno();
+    const size_t maximo = static_cast<size_t>(::pathconf(carpeta.c_str(), _PC_NAME_MAX));
+    for (size_t largo : {maximo - 11, maximo - 10, maximo}) {
+        SCOPED_TRACE(largo);
+        const std::string nombre = std::string(largo - 4, 'e') + ".ent";
+        ASSERT_TRUE(SalvarEntorno(Ruta(nombre.c_str())));
+        ASSERT_TRUE(SalvarEntorno(Ruta(nombre.c_str())));
+        EXPECT_EQ(LeerTodo(carpeta / nombre), LeerTodo(prueba::Fixture("entorno_golden.ent")));
+        EXPECT_TRUE(Temporales(carpeta).empty());
+        fs::remove(carpeta / nombre);
+    }
     EXPECT_TRUE(cuadros.mostrados.empty());
 }
 
