@@ -10,7 +10,6 @@
 #include <filesystem>
 #include <optional>
 #include <string_view>
-#include <unistd.h>
 #include <vector>
 
 #include "core/Anfitrion.h"
