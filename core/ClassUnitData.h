@@ -18,6 +18,14 @@ inline constexpr int32_t kLeido = 4;        // operands read; stays 4 after exec
 inline constexpr int32_t kCancelado = -1;   // cancelled fetch
 }  // namespace canal
 
+// The groups of the registers that form addresses: a write of any register
+// of a group holds the decode of an instruction that uses that group.
+namespace grupoReg {
+inline constexpr uint8_t kAuxiliares = 1;  // AR0-AR7, IR0, IR1, BK
+inline constexpr uint8_t kPagina = 2;      // DP
+inline constexpr uint8_t kPila = 4;        // SP
+}  // namespace grupoReg
+
 // What a fetch did to the repeat state (iRepeticion): nothing, or it counted
 // RC down and then fetched the same word again (RPTS), went back to RS (end
 // of a block), or ended a single-instruction or a block repeat.
@@ -113,6 +121,13 @@ public:
     int32_t lDeltaArn1 = 0;
     int32_t lDeltaArn2 = 0;
     int16_t iRepeticion = repeticion::kNinguna;
+
+    // Set by the decode unit with the pipeline, for the decode of the younger
+    // instructions while this one has not executed: the register groups it
+    // writes when it executes (grupoReg::) and the registers it reads there as
+    // data (bit n AR n, bit 8 SP).
+    uint8_t iGruposEscritos = 0;
+    uint16_t iLeidosComoDato = 0;
 
 private:
     // Ordered to fill the gaps the fields above leave.

@@ -1,8 +1,11 @@
+#include <array>
 #include <bit>
+#include <utility>
 
 #include "core/ClassPPL.h"
 #include "core/ClassRegistrosCPU.h"
 #include "core/ConversionesNum.h"
+#include "core/FilasInstruccion.h"
 #include "core/Instrucciones.h"
 #include "core/Unidades.h"
 #include "data/DatosPrograma.h"
@@ -26,6 +29,110 @@ int32_t Resta32(int32_t a, int32_t b) {
                               plataforma::Icono::Pregunta, plataforma::Botones::AceptarCancelar,
                               "Unidad de Decodificación", 10080, true) ==
            plataforma::Respuesta::Aceptar;
+}
+
+// By register number 0-31: the group (grupoReg::) of a register that forms
+// addresses (AR0-AR7, IR0, IR1 and BK; DP; SP), and the bit of a register the
+// decode unit moves (bit k AR k, bit 8 SP); 0 for any other register.
+struct RegistroDireccion {
+    uint8_t grupo;
+    uint16_t movible;
+};
+constexpr auto kRegistrosDireccion = [] {
+    std::array<RegistroDireccion, 32> t{};
+    for (int n = 8; n <= 15; ++n) t[size_t(n)] = {grupoReg::kAuxiliares, uint16_t(1u << (n - 8))};
+    t[16] = {grupoReg::kPagina, 0};
+    for (int n = 17; n <= 19; ++n) t[size_t(n)] = {grupoReg::kAuxiliares, 0};
+    t[20] = {grupoReg::kPila, 0x100};
+    return t;
+}();
+const RegistroDireccion& Registro(int32_t n) { return kRegistrosDireccion[uint32_t(n) & 31u]; }
+uint8_t GrupoDe(int32_t n) { return uint32_t(n) < 32 ? Registro(n).grupo : 0; }
+uint16_t BitMovible(int32_t n) { return uint32_t(n) < 32 ? Registro(n).movible : 0; }
+
+// Group-0 rows that write back no register: stores, compares, the bit test and pushes.
+constexpr uint64_t kSinEscritura0 =
+    1ull << grupo0::CMPF | 1ull << grupo0::CMPI | 1ull << grupo0::TSTB | 1ull << grupo0::PUSH |
+    1ull << grupo0::PUSHF | 1ull << grupo0::STF | 1ull << grupo0::STFI | 1ull << grupo0::STI |
+    1ull << grupo0::STII;
+// Group-1 rows that write back no register: the compares and the bit test.
+constexpr uint64_t kSinEscritura1 = 1ull << grupo1::CMPF3 | 1ull << grupo1::CMPI3 | 1ull << grupo1::TSTB3;
+
+// The indirect codes that change the register: all but the plain and the
+// pre-indexed reads (0, 1, 8, 9, 16, 17, 24).
+constexpr uint32_t kModifica = 0x03FFFFFFu & ~(1u << 0 | 1u << 1 | 1u << 8 | 1u << 9 | 1u << 16 | 1u << 17 | 1u << 24);
+
+// The groups an instruction's write-back reaches when it executes.
+uint8_t GruposEscritos(const ClassUnitData& d) {
+    const uint32_t c = uint32_t(d.lCodigoInstr()) & 63u;
+    switch (d.LTipoIntr) {
+    case 0: return (kSinEscritura0 >> c) & 1 ? 0 : GrupoDe(d.lIndDst1);
+    case 1: return (kSinEscritura1 >> c) & 1 ? 0 : GrupoDe(d.lIndDst1);
+    case 2: return GrupoDe(d.lIndDst1);
+    case 3:  // DBcond counts its auxiliary register down
+        return c == grupo3::DBCOND_REG || c == grupo3::DBCOND_REL ? grupoReg::kAuxiliares : 0;
+    default: return 0;
+    }
+}
+
+// The auxiliary registers and SP an instruction reads as data when it executes.
+uint16_t LeidosComoDato(const ClassUnitData& d) {
+    const int32_t c = d.lCodigoInstr();
+    switch (d.LTipoIntr) {
+    case 0:
+    case 2:
+        return uint16_t(BitMovible(d.lIndDst1) | (d.iModoDireccion == 0 ? BitMovible(d.lIndSrc1) : 0));
+    case 1:
+        return uint16_t((d.iModoDireccion & 1 ? 0 : BitMovible(d.lIndSrc1)) |
+                        (d.iModoDireccion & 2 ? 0 : BitMovible(d.lIndSrc2)));
+    case 3: {
+        uint16_t bits = 0;
+        if (c >= grupo3::BCOND_REG && c <= grupo3::CALLCOND_REL && !d.bBitB) bits = BitMovible(d.lIndSrc1);
+        if (c == grupo3::DBCOND_REG || c == grupo3::DBCOND_REL) bits |= BitMovible(8 + d.lIndArn1);
+        return bits;
+    }
+    default: return 0;
+    }
+}
+
+// With the pipeline: false when d must wait in the decode stage for an older
+// instruction not yet executed (in the read stage, or in the execute stage,
+// which runs after the decode unit in a cycle): one that writes a register of
+// a group d forms its address with, or one that reads as data a register that
+// d's decode moves. Otherwise marks what d does to those registers when it
+// executes, for the decode of the younger instructions. Out of line, so that
+// the decode unit stays small enough to be inlined into the clock cycle.
+[[gnu::noinline]] bool PuedeDecodificar(const ClassPPL& ppl, ClassUnitData& d) {
+    const ClassUnitData& l = ppl.Lectura();
+    const ClassUnitData& e = ppl.Ejecucion();
+    uint8_t escritos = 0;
+    uint16_t leidos = 0;
+    if (l.lCanal == canal::kDecodificado) {
+        escritos = l.iGruposEscritos;
+        leidos = l.iLeidosComoDato;
+    }
+    if (e.lCanal == canal::kLeido) {
+        escritos |= e.iGruposEscritos;
+        leidos |= e.iLeidosComoDato;
+    }
+    if (escritos | leidos) {
+        uint8_t usa = 0;
+        uint16_t mueve = 0;
+        for (const auto& [modo, arn] : {std::pair{d.lModoArn1, d.lIndArn1}, std::pair{d.lModoArn2, d.lIndArn2}}) {
+            if (modo < 0 || modo > 25 || arn < 0 || arn > 7) continue;
+            usa = grupoReg::kAuxiliares;
+            if ((kModifica >> modo) & 1) mueve |= uint16_t(1u << arn);
+        }
+        if ((d.LTipoIntr == 0 || d.LTipoIntr == 2) && d.iModoDireccion == 1) usa |= grupoReg::kPagina;
+        if (d.iFlagSP != 0) {
+            usa |= grupoReg::kPila;
+            mueve |= 0x100;
+        }
+        if ((escritos & usa) | (leidos & mueve)) return false;
+    }
+    d.iGruposEscritos = GruposEscritos(d);
+    d.iLeidosComoDato = LeidosComoDato(d);
+    return true;
 }
 
 }  // namespace
@@ -93,6 +200,7 @@ void UnidadDecodificacion(int16_t& err) {
 
     const int32_t w = d.lInstruccion;
     const uint32_t u = static_cast<uint32_t>(w);
+    const int32_t esperaAntes = ppl.lCiclosEspera;
     d.LTipoIntr = (u >> 24) == 0xFF ? -1 : static_cast<int32_t>(u >> 29);
     switch (d.LTipoIntr) {
     case 0: DecodificarDosOperandos(w); break;
@@ -106,6 +214,12 @@ void UnidadDecodificacion(int16_t& err) {
     }
     if (d.LTipoIntr == -1 && PararEnCodigoInvalido(w)) {
         err = 1;
+        return;
+    }
+    // Held: decoded again next cycle, with nothing done now.
+    if (ModoPPL == 0 && !PuedeDecodificar(ppl, d)) {
+        ppl.lCiclosEspera = esperaAntes;
+        ppl.RetenerDecodificacion();
         return;
     }
 
