@@ -1,6 +1,5 @@
 #include <array>
 #include <bit>
-#include <utility>
 
 #include "core/ClassPPL.h"
 #include "core/ClassRegistrosCPU.h"
@@ -62,37 +61,37 @@ constexpr uint64_t kSinEscritura1 = 1ull << grupo1::CMPF3 | 1ull << grupo1::CMPI
 // pre-indexed reads (0, 1, 8, 9, 16, 17, 24).
 constexpr uint32_t kModifica = 0x03FFFFFFu & ~(1u << 0 | 1u << 1 | 1u << 8 | 1u << 9 | 1u << 16 | 1u << 17 | 1u << 24);
 
-// The groups an instruction's write-back reaches when it executes.
-uint8_t GruposEscritos(const ClassUnitData& d) {
+// Marks in d the groups its write-back reaches when it executes and the
+// auxiliary registers and SP it reads there as data.
+void MarcarRegistros(ClassUnitData& d) {
     const uint32_t c = uint32_t(d.lCodigoInstr()) & 63u;
-    switch (d.LTipoIntr) {
-    case 0: return (kSinEscritura0 >> c) & 1 ? 0 : GrupoDe(d.lIndDst1);
-    case 1: return (kSinEscritura1 >> c) & 1 ? 0 : GrupoDe(d.lIndDst1);
-    case 2: return GrupoDe(d.lIndDst1);
-    case 3:  // DBcond counts its auxiliary register down
-        return c == grupo3::DBCOND_REG || c == grupo3::DBCOND_REL ? grupoReg::kAuxiliares : 0;
-    default: return 0;
-    }
-}
-
-// The auxiliary registers and SP an instruction reads as data when it executes.
-uint16_t LeidosComoDato(const ClassUnitData& d) {
-    const int32_t c = d.lCodigoInstr();
+    uint8_t escritos = 0;
+    uint16_t leidos = 0;
     switch (d.LTipoIntr) {
     case 0:
-    case 2:
-        return uint16_t(BitMovible(d.lIndDst1) | (d.iModoDireccion == 0 ? BitMovible(d.lIndSrc1) : 0));
+    case 2: {
+        const RegistroDireccion& dst = Registro(d.lIndDst1);
+        if (d.LTipoIntr == 2 || !((kSinEscritura0 >> c) & 1)) escritos = dst.grupo;
+        leidos = dst.movible;
+        if (d.iModoDireccion == 0) leidos |= BitMovible(d.lIndSrc1);
+        break;
+    }
     case 1:
-        return uint16_t((d.iModoDireccion & 1 ? 0 : BitMovible(d.lIndSrc1)) |
-                        (d.iModoDireccion & 2 ? 0 : BitMovible(d.lIndSrc2)));
-    case 3: {
-        uint16_t bits = 0;
-        if (c >= grupo3::BCOND_REG && c <= grupo3::CALLCOND_REL && !d.bBitB) bits = BitMovible(d.lIndSrc1);
-        if (c == grupo3::DBCOND_REG || c == grupo3::DBCOND_REL) bits |= BitMovible(8 + d.lIndArn1);
-        return bits;
+        if (!((kSinEscritura1 >> c) & 1)) escritos = GrupoDe(d.lIndDst1);
+        if (!(d.iModoDireccion & 1)) leidos = BitMovible(d.lIndSrc1);
+        if (!(d.iModoDireccion & 2)) leidos |= BitMovible(d.lIndSrc2);
+        break;
+    case 3:
+        if (c >= grupo3::BCOND_REG && c <= grupo3::CALLCOND_REL && !d.bBitB) leidos = BitMovible(d.lIndSrc1);
+        if (c == grupo3::DBCOND_REG || c == grupo3::DBCOND_REL) {  // counts its auxiliary register down
+            escritos = grupoReg::kAuxiliares;
+            leidos |= BitMovible(8 + d.lIndArn1);
+        }
+        break;
+    default: break;
     }
-    default: return 0;
-    }
+    d.iGruposEscritos = escritos;
+    d.iLeidosComoDato = leidos;
 }
 
 // With the pipeline: false when d must wait in the decode stage for an older
@@ -118,11 +117,13 @@ uint16_t LeidosComoDato(const ClassUnitData& d) {
     if (escritos | leidos) {
         uint8_t usa = 0;
         uint16_t mueve = 0;
-        for (const auto& [modo, arn] : {std::pair{d.lModoArn1, d.lIndArn1}, std::pair{d.lModoArn2, d.lIndArn2}}) {
-            if (modo < 0 || modo > 25 || arn < 0 || arn > 7) continue;
+        const auto indirecto = [&usa, &mueve](int16_t modo, int32_t arn) {
+            if (uint16_t(modo) > 25 || uint32_t(arn) > 7) return;
             usa = grupoReg::kAuxiliares;
             if ((kModifica >> modo) & 1) mueve |= uint16_t(1u << arn);
-        }
+        };
+        indirecto(d.lModoArn1, d.lIndArn1);
+        indirecto(d.lModoArn2, d.lIndArn2);
         if ((d.LTipoIntr == 0 || d.LTipoIntr == 2) && d.iModoDireccion == 1) usa |= grupoReg::kPagina;
         if (d.iFlagSP != 0) {
             usa |= grupoReg::kPila;
@@ -130,8 +131,7 @@ uint16_t LeidosComoDato(const ClassUnitData& d) {
         }
         if ((escritos & usa) | (leidos & mueve)) return false;
     }
-    d.iGruposEscritos = GruposEscritos(d);
-    d.iLeidosComoDato = LeidosComoDato(d);
+    MarcarRegistros(d);
     return true;
 }
 
