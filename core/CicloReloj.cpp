@@ -107,13 +107,14 @@ void Ciclo() {
         return;
     }
 
-    const int32_t a = ModoPPL == 0 ? DireccionRupturaPPL(ppl) : DireccionRuptura(ppl);
+    // The break address is worked out only when a breakpoint or a stop address needs it.
+    const auto direccion = [&ppl] { return ModoPPL == 0 ? DireccionRupturaPPL(ppl) : DireccionRuptura(ppl); };
     if (gEjecutando || MarcasEnPasoaPaso) {
         if (const int32_t i = gMarcasRupt->OcurreMarca(); i > 0) RupturaPorMarca(i);
     }
     // Read after the watch marks: their stop has already cleared gEjecutando.
-    if (gEjecutando) {
-        if (gPuntosRupt->BuscarMemPos(a) > 0) RupturaPorPunto(a);
+    if (gEjecutando && !gPuntosRupt->empty()) {
+        if (const int32_t a = direccion(); gPuntosRupt->BuscarMemPos(a) > 0) RupturaPorPunto(a);
     }
     // The first executed call arms the stop at its return address: for a call
     // put in place by the interrupt service, the word it replaced.
@@ -122,7 +123,7 @@ void Ciclo() {
         gDirParada = e.lDirRetornoInt >= 0 ? e.lDirRetornoInt : e.lPosMem + 1;
         VentanaPrincipal().ModoEjecucion(modo::kPasoSobre);
     }
-    if (gDirParada != -1 && gDirParada == a) {
+    if (gDirParada != -1 && gDirParada == direccion()) {
         // A break of this same cycle has already stopped the run: it stays the reason.
         if (VentanaPrincipal().ModoEjecucion() != modo::kParado) gMotivoParada = MotivoParada::DirParada;
         VentanaPrincipal().ModoEjecucion(modo::kParado);

@@ -65,7 +65,14 @@ public:
     // lCodigoInstr looks the row up in the mnemonic tables.
     Valor lDatoSP{};              // stack word: popped value or value to push
     int32_t lAddrSP = 0;          // address of the stack access
-    int16_t iFlagSP = 0;          // 1 push, -1 pop, 0 none
+    int8_t iFlagSP = 0;           // 1 push, -1 pop, 0 none
+    // Set by the decode unit with the pipeline, for the decode of the younger
+    // instructions while this one has not executed: the register groups it
+    // writes when it executes (grupoReg::) and the registers it reads there as
+    // data (bit n AR n, bit 8 SP). Kept in the gap before lAddrDirecto, so the
+    // record, copied whole at every renewal, stays its size.
+    uint8_t iGruposEscritos = 0;
+    uint16_t iLeidosComoDato = 0;
     int32_t lAddrDirecto = 0;     // ((DP & 0xFF) << 16) | lDirecto
     int16_t iTipoDatos() const { return iTipoDatos_; }  // 1 floating-point row
     int32_t lAddrArn2 = -1;       // effective address of indirect operand 2
@@ -121,13 +128,6 @@ public:
     int32_t lDeltaArn1 = 0;
     int32_t lDeltaArn2 = 0;
     int16_t iRepeticion = repeticion::kNinguna;
-
-    // Set by the decode unit with the pipeline, for the decode of the younger
-    // instructions while this one has not executed: the register groups it
-    // writes when it executes (grupoReg::) and the registers it reads there as
-    // data (bit n AR n, bit 8 SP).
-    uint8_t iGruposEscritos = 0;
-    uint16_t iLeidosComoDato = 0;
 
 private:
     // Ordered to fill the gaps the fields above leave.

@@ -94,43 +94,42 @@ void MarcarRegistros(ClassUnitData& d) {
     d.iLeidosComoDato = leidos;
 }
 
-// With the pipeline: false when d must wait in the decode stage for an older
+// With the pipeline: whether d must wait in the decode stage for an older
 // instruction not yet executed (in the read stage, or in the execute stage,
-// which runs after the decode unit in a cycle): one that writes a register of
-// a group d forms its address with, or one that reads as data a register that
-// d's decode moves. Otherwise marks what d does to those registers when it
+// which runs after the decode unit in a cycle) that writes a register of a
+// group in escritos or reads as data a register in leidos: d forms an address
+// with that group, or its decode moves that register. Out of line: most
+// decodes have no such older instruction.
+[[gnu::noinline]] bool DebeEsperar(const ClassUnitData& d, uint8_t escritos, uint16_t leidos) {
+    uint8_t usa = 0;
+    uint16_t mueve = 0;
+    const auto indirecto = [&usa, &mueve](int16_t modo, int32_t arn) {
+        if (uint16_t(modo) > 25 || uint32_t(arn) > 7) return;
+        usa = grupoReg::kAuxiliares;
+        if ((kModifica >> modo) & 1) mueve |= uint16_t(1u << arn);
+    };
+    indirecto(d.lModoArn1, d.lIndArn1);
+    indirecto(d.lModoArn2, d.lIndArn2);
+    if ((d.LTipoIntr == 0 || d.LTipoIntr == 2) && d.iModoDireccion == 1) usa |= grupoReg::kPagina;
+    if (d.iFlagSP != 0) {
+        usa |= grupoReg::kPila;
+        mueve |= 0x100;
+    }
+    return ((escritos & usa) | (leidos & mueve)) != 0;
+}
+
+// With the pipeline: false when d must wait in the decode stage (see
+// DebeEsperar); otherwise marks what d does to the address registers when it
 // executes, for the decode of the younger instructions. Out of line, so that
 // the decode unit stays small enough to be inlined into the clock cycle.
 [[gnu::noinline]] bool PuedeDecodificar(const ClassPPL& ppl, ClassUnitData& d) {
     const ClassUnitData& l = ppl.Lectura();
     const ClassUnitData& e = ppl.Ejecucion();
-    uint8_t escritos = 0;
-    uint16_t leidos = 0;
-    if (l.lCanal == canal::kDecodificado) {
-        escritos = l.iGruposEscritos;
-        leidos = l.iLeidosComoDato;
-    }
-    if (e.lCanal == canal::kLeido) {
-        escritos |= e.iGruposEscritos;
-        leidos |= e.iLeidosComoDato;
-    }
-    if (escritos | leidos) {
-        uint8_t usa = 0;
-        uint16_t mueve = 0;
-        const auto indirecto = [&usa, &mueve](int16_t modo, int32_t arn) {
-            if (uint16_t(modo) > 25 || uint32_t(arn) > 7) return;
-            usa = grupoReg::kAuxiliares;
-            if ((kModifica >> modo) & 1) mueve |= uint16_t(1u << arn);
-        };
-        indirecto(d.lModoArn1, d.lIndArn1);
-        indirecto(d.lModoArn2, d.lIndArn2);
-        if ((d.LTipoIntr == 0 || d.LTipoIntr == 2) && d.iModoDireccion == 1) usa |= grupoReg::kPagina;
-        if (d.iFlagSP != 0) {
-            usa |= grupoReg::kPila;
-            mueve |= 0x100;
-        }
-        if ((escritos & usa) | (leidos & mueve)) return false;
-    }
+    // Only a decode marks a record and every renewal clears it, so a bubble
+    // or a cancelled fetch in these stages has no marks.
+    const uint8_t escritos = l.iGruposEscritos | e.iGruposEscritos;
+    const uint16_t leidos = l.iLeidosComoDato | e.iLeidosComoDato;
+    if ((escritos | leidos) != 0 && DebeEsperar(d, escritos, leidos)) return false;
     MarcarRegistros(d);
     return true;
 }
