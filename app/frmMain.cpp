@@ -954,6 +954,9 @@ void frmMain::mnuExeInicializar_Click() {
     if (TipoReset != 0) {
         int32_t vector = 0;
         if (gMemoria->Lee(vector, 0) != 0) return;
+        // The run starts afresh from the vector: nothing in flight, no wait owed.
+        gPPL->VaciarPPL();
+        gPPL->lCiclosEspera = 0;
         gRegistros->PC(vector);
         gRegistros->ST(0);
         gRegistros->IE(0);

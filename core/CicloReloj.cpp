@@ -1,5 +1,7 @@
 #include "core/CicloReloj.h"
 
+#include <cstdint>
+
 #include "core/Anfitrion.h"
 #include "core/ClassMemoria.h"
 #include "core/ClassPPL.h"
@@ -16,6 +18,25 @@ namespace {
 constexpr int32_t kCiclosMaximos = 1000000;
 
 bool gEnCiclo = false;
+
+// No address: matches no breakpoint and no stop address.
+constexpr int32_t kSinDireccion = INT32_MIN;
+
+// With the pipeline the break address is that of an instruction that will
+// execute: one decoded in this cycle (a fetch may still be cancelled, an
+// instruction that reaches decode no longer is), so PC and the fetch stage
+// stand for the decode stage; or one read or executed in this cycle. Bubbles,
+// cancelled fetches, held instructions and the call an interrupt put in
+// place of a word give none.
+int32_t DireccionRupturaPPL(const ClassPPL& ppl) {
+    if (static_cast<uint16_t>(LocalRuptura) > 4) return 0;
+    const bool decodificada = LocalRuptura <= 2;
+    const ClassUnitData& r =
+        decodificada ? ppl.Decodificacion() : LocalRuptura == 3 ? ppl.Lectura() : ppl.Ejecucion();
+    const bool instruccion = r.lCanal == (decodificada ? canal::kDecodificado : canal::kLeido) &&
+                             r.LTipoIntr >= 0 && r.lDirRetornoInt < 0;
+    return instruccion ? r.lPosMem : kSinDireccion;
+}
 
 int32_t DireccionRuptura(ClassPPL& ppl) {
     switch (LocalRuptura) {
@@ -68,21 +89,32 @@ void Ciclo() {
     int16_t err = 0;
     UnidadBusqueda(err);
     UnidadDecodificacion(err);
-    UnidadLectura(err);
-    UnidadEjecucion(err);
+    // With the pipeline the execute stage goes before the read stage, so the
+    // next instruction reads a word that this one stores; without it the one
+    // record is read, then executed. (One call of each, in a loop kept rolled,
+    // lets the link-time optimisation inline both into the cycle.)
+    const bool conPipeline = ModoPPL == 0;
+#pragma GCC unroll 1
+    for (int paso = 0; paso < 2; ++paso) {
+        if ((paso == 0) == conPipeline)
+            UnidadEjecucion(err);
+        else
+            UnidadLectura(err);
+    }
     if (err != 0) {
         gMotivoParada = MotivoParada::ErrorUnidad;
         VentanaPrincipal().ModoEjecucion(modo::kParado);
         return;
     }
 
-    const int32_t a = DireccionRuptura(ppl);
+    // The break address is worked out only when a breakpoint or a stop address needs it.
+    const auto direccion = [&ppl] { return ModoPPL == 0 ? DireccionRupturaPPL(ppl) : DireccionRuptura(ppl); };
     if (gEjecutando || MarcasEnPasoaPaso) {
         if (const int32_t i = gMarcasRupt->OcurreMarca(); i > 0) RupturaPorMarca(i);
     }
     // Read after the watch marks: their stop has already cleared gEjecutando.
-    if (gEjecutando) {
-        if (gPuntosRupt->BuscarMemPos(a) > 0) RupturaPorPunto(a);
+    if (gEjecutando && !gPuntosRupt->empty()) {
+        if (const int32_t a = direccion(); gPuntosRupt->BuscarMemPos(a) > 0) RupturaPorPunto(a);
     }
     // The first executed call arms the stop at its return address: for a call
     // put in place by the interrupt service, the word it replaced.
@@ -91,7 +123,7 @@ void Ciclo() {
         gDirParada = e.lDirRetornoInt >= 0 ? e.lDirRetornoInt : e.lPosMem + 1;
         VentanaPrincipal().ModoEjecucion(modo::kPasoSobre);
     }
-    if (gDirParada != -1 && gDirParada == a) {
+    if (gDirParada != -1 && gDirParada == direccion()) {
         // A break of this same cycle has already stopped the run: it stays the reason.
         if (VentanaPrincipal().ModoEjecucion() != modo::kParado) gMotivoParada = MotivoParada::DirParada;
         VentanaPrincipal().ModoEjecucion(modo::kParado);
@@ -113,6 +145,7 @@ void ReiniciarProcesador() {
     gCiclos = 0;
     gEstadoDSK = -1;
     gPPL->VaciarPPL();
+    gPPL->lCiclosEspera = 0;  // the wait cycles of a branch of the old run are not owed
     gMemoria->Inicializar(ConfigMem);
     gRegistros->Reset();
     gTablaRef->Clear();

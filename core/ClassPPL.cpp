@@ -204,6 +204,7 @@ void ClassPPL::Deshacer(const ClassUnitData& r) {
 // interrupt whose call is among them is taken before the oldest, or in place
 // of the pending target, as the service does without the pipeline.
 void ClassPPL::DevolverNoEjecutadas() {
+    bRetener_ = bRetenida_ = false;
     ClassUnitData* enVuelo[3];
     int n = 0;
     for (int etapa = 2; etapa >= 0; --etapa)  // oldest first
@@ -239,9 +240,31 @@ void ClassPPL::DevolverNoEjecutadas() {
     }
 }
 
+// Mode 0 around a held decode: while the decode stage is held, its record
+// and the fetch stage's stay in place and the record leaving the execute
+// stage becomes the read stage's bubble; the first advance after a hold is an
+// ordinary one. Tells whether the stages were held.
+bool ClassPPL::AvanzarRetenida() {
+    bRetenida_ = bRetener_;
+    bRetener_ = false;
+    ClassUnitData* libre = etapas_[3];
+    etapas_[3] = etapas_[2];
+    if (bRetenida_) {
+        etapas_[2] = libre;
+    } else {
+        etapas_[2] = etapas_[1];
+        etapas_[1] = etapas_[0];
+        etapas_[0] = libre;
+    }
+    Renovar(*libre);
+    return bRetenida_;
+}
+
 void ClassPPL::Actualizar(int16_t modo) {
     if (modo == 0) {
-        if (modo == iUltimoModo_) {
+        if (bRetener_ | bRetenida_) {
+            if (AvanzarRetenida()) return;
+        } else if (modo == iUltimoModo_) {
             // The record leaving the execute stage is reused for the fetch.
             ClassUnitData* libre = etapas_[3];
             etapas_[3] = etapas_[2];
@@ -271,4 +294,5 @@ void ClassPPL::VaciarPPL() {
     else
         Distintos();  // mode 0, and any other mode, so a stage is never left without a record
     iSaltosRetardo = 0;
+    bRetener_ = bRetenida_ = false;
 }

@@ -45,6 +45,13 @@ public:
     void VaciarPPL();
 
     int16_t UltimoModo() const { return iUltimoModo_; }
+
+    // The decode unit could not decode its record this cycle (mode 0): at the
+    // next advance the decode and fetch stages keep their records and the read
+    // stage gets an empty one.
+    void RetenerDecodificacion() { bRetener_ = true; }
+    // The last advance kept the decode and fetch stages in place.
+    bool Retenida() const { return bRetenida_; }
     // The address the fetch of r moved PC to, before any delayed-branch target.
     static int32_t DireccionSiguiente(const ClassUnitData& r);
 
@@ -57,6 +64,7 @@ public:
 
 private:
     [[gnu::cold, gnu::noinline]] void DevolverNoEjecutadas();
+    [[gnu::noinline]] bool AvanzarRetenida();
     static void Deshacer(const ClassUnitData& r);
     void Distintos();   // four distinct fresh records
     void Compartido();  // one fresh record shared by the four stages
@@ -64,4 +72,6 @@ private:
     std::array<ClassUnitData, 4> registros_{};
     std::array<ClassUnitData*, 4> etapas_{};
     int16_t iUltimoModo_ = 0;
+    bool bRetener_ = false;
+    bool bRetenida_ = false;
 };

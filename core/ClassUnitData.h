@@ -18,6 +18,14 @@ inline constexpr int32_t kLeido = 4;        // operands read; stays 4 after exec
 inline constexpr int32_t kCancelado = -1;   // cancelled fetch
 }  // namespace canal
 
+// The groups of the registers that form addresses: a write of any register
+// of a group holds the decode of an instruction that uses that group.
+namespace grupoReg {
+inline constexpr uint8_t kAuxiliares = 1;  // AR0-AR7, IR0, IR1, BK
+inline constexpr uint8_t kPagina = 2;      // DP
+inline constexpr uint8_t kPila = 4;        // SP
+}  // namespace grupoReg
+
 // What a fetch did to the repeat state (iRepeticion): nothing, or it counted
 // RC down and then fetched the same word again (RPTS), went back to RS (end
 // of a block), or ended a single-instruction or a block repeat.
@@ -57,7 +65,14 @@ public:
     // lCodigoInstr looks the row up in the mnemonic tables.
     Valor lDatoSP{};              // stack word: popped value or value to push
     int32_t lAddrSP = 0;          // address of the stack access
-    int16_t iFlagSP = 0;          // 1 push, -1 pop, 0 none
+    int8_t iFlagSP = 0;           // 1 push, -1 pop, 0 none
+    // Set by the decode unit with the pipeline, for the decode of the younger
+    // instructions while this one has not executed: the register groups it
+    // writes when it executes (grupoReg::) and the registers it reads there as
+    // data (bit n AR n, bit 8 SP). Kept in the gap before lAddrDirecto, so the
+    // record, copied whole at every renewal, stays its size.
+    uint8_t iGruposEscritos = 0;
+    uint16_t iLeidosComoDato = 0;
     int32_t lAddrDirecto = 0;     // ((DP & 0xFF) << 16) | lDirecto
     int16_t iTipoDatos() const { return iTipoDatos_; }  // 1 floating-point row
     int32_t lAddrArn2 = -1;       // effective address of indirect operand 2

@@ -1,8 +1,10 @@
+#include <array>
 #include <bit>
 
 #include "core/ClassPPL.h"
 #include "core/ClassRegistrosCPU.h"
 #include "core/ConversionesNum.h"
+#include "core/FilasInstruccion.h"
 #include "core/Instrucciones.h"
 #include "core/Unidades.h"
 #include "data/DatosPrograma.h"
@@ -26,6 +28,110 @@ int32_t Resta32(int32_t a, int32_t b) {
                               plataforma::Icono::Pregunta, plataforma::Botones::AceptarCancelar,
                               "Unidad de Decodificación", 10080, true) ==
            plataforma::Respuesta::Aceptar;
+}
+
+// By register number 0-31: the group (grupoReg::) of a register that forms
+// addresses (AR0-AR7, IR0, IR1 and BK; DP; SP), and the bit of a register the
+// decode unit moves (bit k AR k, bit 8 SP); 0 for any other register.
+struct RegistroDireccion {
+    uint8_t grupo;
+    uint16_t movible;
+};
+constexpr auto kRegistrosDireccion = [] {
+    std::array<RegistroDireccion, 32> t{};
+    for (int n = 8; n <= 15; ++n) t[size_t(n)] = {grupoReg::kAuxiliares, uint16_t(1u << (n - 8))};
+    t[16] = {grupoReg::kPagina, 0};
+    for (int n = 17; n <= 19; ++n) t[size_t(n)] = {grupoReg::kAuxiliares, 0};
+    t[20] = {grupoReg::kPila, 0x100};
+    return t;
+}();
+const RegistroDireccion& Registro(int32_t n) { return kRegistrosDireccion[uint32_t(n) & 31u]; }
+uint8_t GrupoDe(int32_t n) { return uint32_t(n) < 32 ? Registro(n).grupo : 0; }
+uint16_t BitMovible(int32_t n) { return uint32_t(n) < 32 ? Registro(n).movible : 0; }
+
+// Group-0 rows that write back no register: stores, compares, the bit test and pushes.
+constexpr uint64_t kSinEscritura0 =
+    1ull << grupo0::CMPF | 1ull << grupo0::CMPI | 1ull << grupo0::TSTB | 1ull << grupo0::PUSH |
+    1ull << grupo0::PUSHF | 1ull << grupo0::STF | 1ull << grupo0::STFI | 1ull << grupo0::STI |
+    1ull << grupo0::STII;
+// Group-1 rows that write back no register: the compares and the bit test.
+constexpr uint64_t kSinEscritura1 = 1ull << grupo1::CMPF3 | 1ull << grupo1::CMPI3 | 1ull << grupo1::TSTB3;
+
+// The indirect codes that change the register: all but the plain and the
+// pre-indexed reads (0, 1, 8, 9, 16, 17, 24).
+constexpr uint32_t kModifica = 0x03FFFFFFu & ~(1u << 0 | 1u << 1 | 1u << 8 | 1u << 9 | 1u << 16 | 1u << 17 | 1u << 24);
+
+// Marks in d the groups its write-back reaches when it executes and the
+// auxiliary registers and SP it reads there as data.
+void MarcarRegistros(ClassUnitData& d) {
+    const uint32_t c = uint32_t(d.lCodigoInstr()) & 63u;
+    uint8_t escritos = 0;
+    uint16_t leidos = 0;
+    switch (d.LTipoIntr) {
+    case 0:
+    case 2: {
+        const RegistroDireccion& dst = Registro(d.lIndDst1);
+        if (d.LTipoIntr == 2 || !((kSinEscritura0 >> c) & 1)) escritos = dst.grupo;
+        leidos = dst.movible;
+        if (d.iModoDireccion == 0) leidos |= BitMovible(d.lIndSrc1);
+        break;
+    }
+    case 1:
+        if (!((kSinEscritura1 >> c) & 1)) escritos = GrupoDe(d.lIndDst1);
+        if (!(d.iModoDireccion & 1)) leidos = BitMovible(d.lIndSrc1);
+        if (!(d.iModoDireccion & 2)) leidos |= BitMovible(d.lIndSrc2);
+        break;
+    case 3:
+        if (c >= grupo3::BCOND_REG && c <= grupo3::CALLCOND_REL && !d.bBitB) leidos = BitMovible(d.lIndSrc1);
+        if (c == grupo3::DBCOND_REG || c == grupo3::DBCOND_REL) {  // counts its auxiliary register down
+            escritos = grupoReg::kAuxiliares;
+            leidos |= BitMovible(8 + d.lIndArn1);
+        }
+        break;
+    default: break;
+    }
+    d.iGruposEscritos = escritos;
+    d.iLeidosComoDato = leidos;
+}
+
+// With the pipeline: whether d must wait in the decode stage for an older
+// instruction not yet executed (in the read stage, or in the execute stage,
+// which runs after the decode unit in a cycle) that writes a register of a
+// group in escritos or reads as data a register in leidos: d forms an address
+// with that group, or its decode moves that register. Out of line: most
+// decodes have no such older instruction.
+[[gnu::noinline]] bool DebeEsperar(const ClassUnitData& d, uint8_t escritos, uint16_t leidos) {
+    uint8_t usa = 0;
+    uint16_t mueve = 0;
+    const auto indirecto = [&usa, &mueve](int16_t modo, int32_t arn) {
+        if (uint16_t(modo) > 25 || uint32_t(arn) > 7) return;
+        usa = grupoReg::kAuxiliares;
+        if ((kModifica >> modo) & 1) mueve |= uint16_t(1u << arn);
+    };
+    indirecto(d.lModoArn1, d.lIndArn1);
+    indirecto(d.lModoArn2, d.lIndArn2);
+    if ((d.LTipoIntr == 0 || d.LTipoIntr == 2) && d.iModoDireccion == 1) usa |= grupoReg::kPagina;
+    if (d.iFlagSP != 0) {
+        usa |= grupoReg::kPila;
+        mueve |= 0x100;
+    }
+    return ((escritos & usa) | (leidos & mueve)) != 0;
+}
+
+// With the pipeline: false when d must wait in the decode stage (see
+// DebeEsperar); otherwise marks what d does to the address registers when it
+// executes, for the decode of the younger instructions. Out of line, so that
+// the decode unit stays small enough to be inlined into the clock cycle.
+[[gnu::noinline]] bool PuedeDecodificar(const ClassPPL& ppl, ClassUnitData& d) {
+    const ClassUnitData& l = ppl.Lectura();
+    const ClassUnitData& e = ppl.Ejecucion();
+    // Only a decode marks a record and every renewal clears it, so a bubble
+    // or a cancelled fetch in these stages has no marks.
+    const uint8_t escritos = l.iGruposEscritos | e.iGruposEscritos;
+    const uint16_t leidos = l.iLeidosComoDato | e.iLeidosComoDato;
+    if ((escritos | leidos) != 0 && DebeEsperar(d, escritos, leidos)) return false;
+    MarcarRegistros(d);
+    return true;
 }
 
 }  // namespace
@@ -93,6 +199,7 @@ void UnidadDecodificacion(int16_t& err) {
 
     const int32_t w = d.lInstruccion;
     const uint32_t u = static_cast<uint32_t>(w);
+    const int32_t esperaAntes = ppl.lCiclosEspera;
     d.LTipoIntr = (u >> 24) == 0xFF ? -1 : static_cast<int32_t>(u >> 29);
     switch (d.LTipoIntr) {
     case 0: DecodificarDosOperandos(w); break;
@@ -106,6 +213,12 @@ void UnidadDecodificacion(int16_t& err) {
     }
     if (d.LTipoIntr == -1 && PararEnCodigoInvalido(w)) {
         err = 1;
+        return;
+    }
+    // Held: decoded again next cycle, with nothing done now.
+    if (ModoPPL == 0 && !PuedeDecodificar(ppl, d)) {
+        ppl.lCiclosEspera = esperaAntes;
+        ppl.RetenerDecodificacion();
         return;
     }
 

@@ -8,7 +8,7 @@
 namespace {
 
 // A read from an unmapped address leaves the operand empty.
-Valor Leer(int32_t dir, bool flotante) {
+[[gnu::always_inline]] inline Valor Leer(int32_t dir, bool flotante) {
     Valor v;
     gMemoria->LeeDatoDSP(v, dir, flotante);
     return v;
@@ -16,7 +16,12 @@ Valor Leer(int32_t dir, bool flotante) {
 
 }  // namespace
 
-void UnidadLectura(int16_t& err) {
+// Inlined into the clock cycle, its only caller, by the link-time
+// optimisation (the cycle calls it in a loop, which the size limits of
+// inlining would otherwise keep out); elsewhere an ordinary call.
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wattributes"
+[[gnu::always_inline]] void UnidadLectura(int16_t& err) {
     ClassUnitData& l = gPPL->Lectura();
     if (l.lCanal != canal::kDecodificado || err != 0) return;
     // A word let pass at the invalid-opcode question is never executed.
@@ -81,3 +86,4 @@ void UnidadLectura(int16_t& err) {
     }
     l.lCanal = canal::kLeido;
 }
+#pragma GCC diagnostic pop

@@ -64,7 +64,10 @@ void LogicaPPL::Actualizar() {
     // The row before shows the fetch whose name the decode stage now knows,
     // only when it was written one cycle ago (not before a run, not over an
     // emptied pipeline or a cleared grid).
-    const bool completar = ModoPPL == 0 && cicloUltimaFila_ != -1 && CicloSiguiente(cicloUltimaFila_) == gCiclos;
+    // While the decode stage was held the fetch stage kept its instruction:
+    // the rows of those cycles show the same fetch, named once it is decoded.
+    const bool seguida = ModoPPL == 0 && cicloUltimaFila_ != -1 && CicloSiguiente(cicloUltimaFila_) == gCiclos;
+    const bool completar = seguida && !ppl.Retenida();
     primera_ = int32_t((size_t(primera_) + 1) % historia_.size());   // every row moves up one
     const int32_t ultima = grid_.Filas() - 1;
     Fila& nueva = Entrada(ultima);
@@ -72,7 +75,10 @@ void LogicaPPL::Actualizar() {
     nueva[1] = FormatoHex(ppl.Busqueda().lPosMem).substr(1);
     nueva[2] = ppl.Busqueda().sNem();
     nueva[3] = ppl.Decodificacion().sNem();
-    if (completar) Entrada(ultima - 1)[2] = ppl.Decodificacion().sNem();
+    if (completar)
+        for (int32_t f = ultima - 1; f >= std::max(1, ultima - filasMismaBusqueda_); --f)
+            Entrada(f)[2] = ppl.Decodificacion().sNem();
+    filasMismaBusqueda_ = seguida && ppl.Retenida() ? filasMismaBusqueda_ + 1 : 1;
     nueva[4] = ppl.Lectura().sNem();
     nueva[5] = ppl.Ejecucion().sNem();
     cicloUltimaFila_ = gCiclos;
@@ -94,6 +100,7 @@ void LogicaPPL::Vaciar() {
     for (Fila& f : historia_) f = Fila{};
     primera_ = 0;
     cicloUltimaFila_ = -1;
+    filasMismaBusqueda_ = 1;
 }
 
 void LogicaPPL::CmdModoFrm_Click(int16_t indice) {

@@ -82,4 +82,7 @@ private:
     // Cycle counter when the newest row was written, -1 when that row shows no
     // fetch whose name the next cycle can complete.
     int32_t cicloUltimaFila_ = -1;
+    // The newest rows that show the instruction now in the fetch stage: more
+    // than one while the decode stage holds the instruction ahead of it.
+    int32_t filasMismaBusqueda_ = 1;
 };

@@ -11,6 +11,7 @@
 #include "app/LogicaOpciones.h"
 #include "app/frmMain.h"
 #include "core/ClassMemoria.h"
+#include "core/ClassPPL.h"
 #include "core/ClassRegistrosCPU.h"
 #include "data/DatosPrograma.h"
 #include "data/Entorno.h"
@@ -385,6 +386,27 @@ private slots:
         QCOMPARE(cuadros.mostrados[0].contextoAyuda, 320);
         QCOMPARE(v->InfoBar(), "Leido el fichero DSK: " + kProgramas + "factorial.dsk");
         QCOMPARE(Cuenta("DASM.Inicializar"), 2);  // by the load and by the reset
+    }
+
+    // A reset made while a branch's wait cycles are still owed starts afresh:
+    // the first fetch after it is made at once, with either kind of reset.
+    void reinicioTrasUnSaltoNoEsperaCiclos() {
+        prueba::CuadrosFalsos cuadros;
+        auto v = Abrir();
+        ModoPPL = 0;
+        for (int16_t tipo : {int16_t{0}, int16_t{1}}) {
+            TipoReset = tipo;
+            v->CargaFichDSK(kProgramas + "maq_espera.dsk");
+            for (int i = 0; i < 3; ++i) v->EjecutarComando("mnuDepStep");  // BR decoded
+            QCOMPARE(gPPL->lCiclosEspera, 2);
+            v->EjecutarComando("mnuExeInicializar");
+            const int32_t inicio = gRegistros->PC();
+            v->EjecutarComando("mnuDepStep");
+            QCOMPARE(gPPL->Busqueda().lCanal, canal::kBuscado);
+            QCOMPARE(gPPL->Busqueda().lPosMem, inicio);
+        }
+        TipoReset = 0;
+        ModoPPL = 1;
     }
 
     // The DSK-module reset of a listing damaged since it was loaded reports it

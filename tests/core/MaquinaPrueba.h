@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -117,5 +118,47 @@ enum NumRegistro : int32_t {
     IE = ClassRegistrosCPU::kNumIE, IF = ClassRegistrosCPU::kNumIF, IOF = ClassRegistrosCPU::kNumIOF,
     RS = ClassRegistrosCPU::kNumRS, RE = ClassRegistrosCPU::kNumRE, RC = ClassRegistrosCPU::kNumRC,
 };
+
+// Expected values of a program at its end: a register or a memory word, as
+// its raw 32 bits or as the number it holds (an extended register, a short
+// floating-point word).
+struct Esperado {
+    bool memoria;
+    bool numero;
+    int32_t clave;
+    double valor;
+};
+namespace valores {
+inline Esperado RI(int32_t n, uint32_t v) { return {false, false, n, static_cast<double>(v)}; }
+inline Esperado RF(int32_t n, double v) { return {false, true, n, v}; }
+inline Esperado MI(int32_t dir, uint32_t v) { return {true, false, dir, static_cast<double>(v)}; }
+inline Esperado MF(int32_t dir, double v) { return {true, true, dir, v}; }
+
+// Words from dir on, as raw words or as numbers.
+inline void Palabras(std::vector<Esperado>& e, int32_t dir, std::initializer_list<uint32_t> v) {
+    for (uint32_t w : v) e.push_back(MI(dir++, w));
+}
+inline void Numeros(std::vector<Esperado>& e, int32_t dir, std::initializer_list<double> v) {
+    for (double d : v) e.push_back(MF(dir++, d));
+}
+}  // namespace valores
+
+// Whether the execute stage has just executed the program-control word at fin
+// (a closing `fin: BR fin`).
+inline bool FinEjecutado(int32_t fin) {
+    const ClassUnitData& e = gPPL->Ejecucion();
+    return e.lCanal == canal::kLeido && e.LTipoIntr == 3 && e.lPosMem == fin;
+}
+
+inline double Leido(const Esperado& v, const Maquina& m) {
+    if (!v.memoria)
+        return v.numero ? gRegistros->RegCPU(v.clave, true).ComoDoble()
+                        : static_cast<double>(static_cast<uint32_t>(
+                              gRegistros->RegCPU(v.clave, false).ComoEntero()));
+    if (!v.numero) return static_cast<double>(static_cast<uint32_t>(m.Palabra(v.clave)));
+    Valor d;
+    gMemoria->LeeDatoDSP(d, v.clave, true);
+    return d.ComoDoble();
+}
 
 }  // namespace prueba

@@ -13,28 +13,9 @@
 namespace {
 
 using prueba::Maquina;
+using prueba::Esperado;
+using namespace prueba::valores;
 using enum prueba::NumRegistro;
-
-// One expected value: a register or a memory word, as its raw 32 bits or as
-// the number it holds (an extended register, a short floating-point word).
-struct Esperado {
-    bool memoria;
-    bool numero;
-    int32_t clave;
-    double valor;
-};
-Esperado RI(int32_t n, uint32_t v) { return {false, false, n, static_cast<double>(v)}; }
-Esperado RF(int32_t n, double v) { return {false, true, n, v}; }
-Esperado MI(int32_t dir, uint32_t v) { return {true, false, dir, static_cast<double>(v)}; }
-Esperado MF(int32_t dir, double v) { return {true, true, dir, v}; }
-
-// Words from dir on, as raw words or as numbers.
-void Palabras(std::vector<Esperado>& e, int32_t dir, std::initializer_list<uint32_t> v) {
-    for (uint32_t w : v) e.push_back(MI(dir++, w));
-}
-void Numeros(std::vector<Esperado>& e, int32_t dir, std::initializer_list<double> v) {
-    for (double d : v) e.push_back(MF(dir++, d));
-}
 
 struct Programa {
     const char* nombre;
@@ -157,22 +138,6 @@ const std::vector<Programa>& Lista() {
     return p;
 }
 
-bool FinEjecutado(int32_t fin) {
-    const ClassUnitData& e = gPPL->Ejecucion();
-    return e.lCanal == canal::kLeido && e.LTipoIntr == 3 && e.lPosMem == fin;
-}
-
-double Leido(const Esperado& v, const Maquina& m) {
-    if (!v.memoria)
-        return v.numero ? gRegistros->RegCPU(v.clave, true).ComoDoble()
-                        : static_cast<double>(static_cast<uint32_t>(
-                              gRegistros->RegCPU(v.clave, false).ComoEntero()));
-    if (!v.numero) return static_cast<double>(static_cast<uint32_t>(m.Palabra(v.clave)));
-    Valor d;
-    gMemoria->LeeDatoDSP(d, v.clave, true);
-    return d.ComoDoble();
-}
-
 class ProgramaFlotante : public ::testing::TestWithParam<std::tuple<std::size_t, int16_t>> {};
 
 std::string Nombre(const ::testing::TestParamInfo<std::tuple<std::size_t, int16_t>>& info) {
@@ -187,14 +152,14 @@ TEST_P(ProgramaFlotante, LlegaAFinConLosValoresCalculados) {
     Maquina m(std::get<1>(GetParam()));
     m.Cargar(p.nombre);
     int ciclos = 0;
-    while (!FinEjecutado(p.fin) && ciclos < 100000) {
+    while (!prueba::FinEjecutado(p.fin) && ciclos < 100000) {
         CicloReloj();
         ++ciclos;
     }
-    ASSERT_TRUE(FinEjecutado(p.fin)) << "PC " << std::hex << gRegistros->PC();
+    ASSERT_TRUE(prueba::FinEjecutado(p.fin)) << "PC " << std::hex << gRegistros->PC();
     EXPECT_TRUE(m.cuadros.mostrados.empty());
     for (const Esperado& v : p.valores)
-        EXPECT_EQ(Leido(v, m), v.valor)
+        EXPECT_EQ(prueba::Leido(v, m), v.valor)
             << (v.memoria ? "word 0x" : "register ") << std::hex << v.clave;
 }
 

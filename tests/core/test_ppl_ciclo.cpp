@@ -231,11 +231,12 @@ TEST(Ciclo, MarcaEnLaCeldaCeroLaMuestraSinPreguntar) {
 
 TEST(Ciclo, PuntoDeRupturaSegunLocalRuptura) {
     // A breakpoint at the fourth word. With the pipeline the break address is
-    // PC (next to fetch, cycle 3) or the record of the chosen stage (fetch 4,
-    // decode 5, read 6, execute 7); without it every stage holds the
-    // instruction just executed (cycle 16), PC the next one (cycle 12).
+    // that of the instruction decoded (cycle 5) for PC, the fetch and the
+    // decode stage, since a fetch may still be cancelled, or the record read
+    // (6) or executed (7); without it every stage holds the instruction just
+    // executed (cycle 16), PC the next one (cycle 12).
     struct Caso { int16_t modo, local; int32_t ciclos; };
-    const Caso casos[] = {{0, 0, 3}, {0, 1, 4}, {0, 2, 5}, {0, 3, 6}, {0, 4, 7},
+    const Caso casos[] = {{0, 0, 5}, {0, 1, 5}, {0, 2, 5}, {0, 3, 6}, {0, 4, 7},
                           {1, 0, 12}, {1, 1, 16}, {1, 4, 16}};
     for (const Caso& c : casos) {
         Maquina m(c.modo);
@@ -305,7 +306,7 @@ TEST(Ciclo, ReiniciarProcesador) {
     EXPECT_EQ(Reg().PC(), 0);
     EXPECT_EQ(gPuntosRupt->count(), 0);
     EXPECT_EQ(gMarcasRupt->count(), 0);
-    EXPECT_EQ(gPPL->lCiclosEspera, 1);
+    EXPECT_EQ(gPPL->lCiclosEspera, 0);  // the old run's wait cycles are not owed
     EXPECT_EQ(gDirParada, 9);
     EXPECT_EQ(gPPL->Busqueda().lCanal, canal::kNuevo);
 }

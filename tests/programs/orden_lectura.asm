@@ -1,17 +1,16 @@
 ; Program order of a register read and a younger instruction's update of
 ; that register. An instruction that reads an auxiliary register or SP as a
 ; value reads it when it executes; the younger indirect operand (*AR0++) or
-; CALL and RETS move the register when they are decoded. Without the
-; pipeline every instruction has run before the next is decoded, so each
-; read gives the value in program order. In the four-stage mode the decode
-; unit is two stages ahead of the execute unit and runs before it in a
-; cycle, so the read sees the update of an instruction one or two places
-; younger; with two instructions between the two it sees the value in
-; program order.
-; Expected at fin, one instruction a step: R1 tab, R3 tab + 1, R4 tab + 2,
-; AR4 pila, AR5 pila, AR6 pila, AR7 pila + 1, AR0 tab + 3, SP pila.
-; With the pipeline: R1 tab + 1, R3 tab + 2, R4 tab + 2, AR4 pila + 1,
-; AR5 pila + 1, AR6 pila, AR7 pila, AR0 tab + 3, SP pila.
+; CALL and RETS move the register when they are decoded. With the pipeline
+; the decode unit holds the younger instruction until the older one has
+; read the register: 2 cycles right behind it, 1 with one instruction
+; between, none with two. Both modes give the values of program order.
+; Expected at fin: R1 tab, R3 tab + 1, R4 tab + 2, AR4 pila, AR5 pila,
+; AR6 pila, AR7 pila + 1, AR0 tab + 3, SP pila.
+; Held cycles with the pipeline: LDI @dtab,AR0 1 (DP), LDI *AR0++,R2 2, 1
+; and 0, the three CALLs 2, 1 and 0, each RETS 2: 13 in all, so BR fin
+; first executes in cycle 65; one instruction a step, in cycle 31 (counter
+; 124).
         .text
 inicio: LDP     dtab
         NOP

@@ -81,7 +81,8 @@ TEST(Lote, CiclosDelContadorYCiclosHechos) {
         {Programa("bench_loop") + " --cycles 0", "CYCLES 0", "CALLS 0"},
         // A stop counts the cycle that stopped.
         {Programa("maq_espera") + " --watch 0x80980C,=,4", "CYCLES 36", "CALLS 9"},
-        {Programa("maq_espera") + " --watch 0x80980C,=,4 --pipeline", "CYCLES 15", "CALLS 15"},
+        // The STI one instruction behind LDP is held one decode cycle.
+        {Programa("maq_espera") + " --watch 0x80980C,=,4 --pipeline", "CYCLES 16", "CALLS 16"},
     };
     for (const Caso& c : casos) {
         const Salida s = Lote(c.argumentos);
@@ -96,11 +97,24 @@ TEST(Lote, CiclosDelContadorYCiclosHechos) {
 }
 
 TEST(Lote, PuntoDeRuptura) {
+    // With the pipeline the run stops once the word is decoded: the word after
+    // it has been fetched and PC is two words on.
     for (const char* pipeline : {"", " --pipeline"}) {
         const Salida s = Lote(Programa("maq_espera") + " --break 0x809808" + pipeline);
         EXPECT_TRUE(s.Contiene("STOP breakpoint")) << s.out;
-        EXPECT_TRUE(s.Contiene("PC 0x00809808"));
+        EXPECT_TRUE(s.Contiene(*pipeline ? "PC 0x0080980A" : "PC 0x00809808")) << s.out;
         EXPECT_TRUE(s.err.empty()) << s.err;  // no box for a breakpoint by default
+    }
+}
+
+TEST(Lote, PuntoDeRupturaSoloEnUnaInstruccionQueSeEjecuta) {
+    // The non-delayed DBU before fin fetches fin on every pass of the loop and
+    // cancels that fetch; the run stops at fin only after the last pass.
+    for (const char* pipeline : {"", " --pipeline"}) {
+        const Salida s = Lote(std::string(TARVIX_SOURCE_DIR) + "/examples/fir_circular.dsk --break 0x809812" + pipeline);
+        EXPECT_TRUE(s.Contiene("STOP breakpoint")) << s.out;
+        EXPECT_TRUE(s.Contiene("AR4 0x00FFFFFF")) << s.out;
+        EXPECT_TRUE(s.Contiene("R2 0x10000000 0x01")) << s.out;  // y[5] = 2.25
     }
 }
 

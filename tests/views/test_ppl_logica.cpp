@@ -68,23 +68,40 @@ private slots:
     }
 
     // With the pipeline one row per cycle; the fetched name reaches the row
-    // of its fetch one cycle later, when the decode stage knows it.
+    // of its fetch one cycle later, when the decode stage knows it. LDI
+    // @pila,SP right behind LDP is held two cycles, and the word behind it
+    // stays in the fetch stage until it is decoded in cycle 6.
     void withPipelineEachCycleAddsARow() {
         QVERIFY(pplprueba::Cargar("ppl_detalle", 0));
         LogicaPPL l;
         for (int i = 0; i < 4; ++i) Paso(l);
         QCOMPARE(Historia(l), (Filas{{"1", "0809800", "LDICond", " - ", " - ", " - "},
                                      {"2", "0809801", "LDI", "LDICond", " - ", " - "},
-                                     {"3", "0809802", "LDI", "LDI", "LDICond", " - "},
-                                     {"4", "0809803", " - ", "LDI", "LDI", "LDICond"}}));
-        Paso(l);
-        QCOMPARE(Historia(l), (Filas{{"2", "0809801", "LDI", "LDICond", " - ", " - "},
-                                     {"3", "0809802", "LDI", "LDI", "LDICond", " - "},
-                                     {"4", "0809803", "LDI", "LDI", "LDI", "LDICond"},
-                                     {"5", "0809804", " - ", "LDI", "LDI", "LDI"}}));
-        QCOMPARE(l.CicloMostrado(), 5);
+                                     {"3", "0809802", " - ", "LDI", "LDICond", " - "},
+                                     {"4", "0809802", " - ", "LDI", " - ", "LDICond"}}));
+        Paso(l, 1);
+        Paso(l, 1);
+        QCOMPARE(Historia(l), (Filas{{"3", "0809802", "LDI", "LDI", "LDICond", " - "},
+                                     {"4", "0809802", "LDI", "LDI", " - ", "LDICond"},
+                                     {"5", "0809802", "LDI", "LDI", " - ", " - "},
+                                     {"6", "0809803", " - ", "LDI", "LDI", " - "}}));
+        QCOMPARE(l.CicloMostrado(), 6);
         // Texts move up; the newest row's format stays on the last row.
         QVERIFY(Negrita(l.Grid(), 4, 0) && !Negrita(l.Grid(), 3, 0));
+    }
+
+    // A held decode cycle: the same instruction in DECODIFICACION again and
+    // "-" in the stages behind it, while the fetch stage keeps the word behind
+    // it, whose name reaches every row that showed it once it is decoded.
+    // ADDI 1,AR1 (cycle 11 in decode) holds LDI *AR1,R0 in cycles 12 to 14.
+    void aHeldDecodeRepeatsTheInstruction() {
+        QVERIFY(pplprueba::Cargar("retencion_grupos", 0));
+        LogicaPPL l;
+        for (int i = 0; i < 15; ++i) Paso(l);
+        QCOMPARE(Historia(l), (Filas{{"12", "080980B", "ADDI", "LDI", "ADDI", "NOP"},
+                                     {"13", "080980B", "ADDI", "LDI", " - ", "ADDI"},
+                                     {"14", "080980B", "ADDI", "LDI", " - ", " - "},
+                                     {"15", "080980C", " - ", "ADDI", "LDI", " - "}}));
     }
 
     // A refresh on an unchanged counter changes nothing; after a run of many

@@ -295,7 +295,9 @@ private slots:
     // With the pipeline, the decode stage's record has its fields but no values yet.
     void decodeStageBeforeItsOperandsAreRead() {
         QVERIFY(pplprueba::Cargar("ppl_detalle", 0));
-        pplprueba::Ciclos(8);   // SUBI3 (the 7th word) fetched in cycle 7, decoded in 8
+        // SUBI3 (the 7th word) is decoded in cycle 10: LDI @pila,SP right
+        // behind LDP waits two cycles for DP.
+        pplprueba::Ciclos(10);
         P p;
         p.MostrarUnidadSeg(gPPL->Decodificacion());
         QString fallo;

@@ -148,9 +148,10 @@ private slots:
     }
 
     // Steps with the pipeline: the PC row and the stage icons follow, and the
-    // register window marks what the steps changed, never PC.
+    // register window marks what the steps changed, never PC. The CALL is
+    // decoded in cycle 8 (LDI @pila,SP waits a cycle for DP).
     void steppingMovesThePCRowAndMarksRegisters() {
-        for (int i = 0; i < 8; ++i) main_->EjecutarComando("mnuDepStep");
+        for (int i = 0; i < 9; ++i) main_->EjecutarComando("mnuDepStep");
         const EstadoGrid& g = DASM()->Logica().Grid();
         const int32_t pc = gRegistros->PC();
         QCOMPARE(g.Texto(DASM()->Logica().FilaPC(), 1), FormatoHex(pc));
@@ -233,9 +234,10 @@ private slots:
         QVERIFY(PPL()->FrmSeg()->isVisible());
         for (const Caso& c : casos) {
             AbrirEjemplo("factorial");
-            for (int i = 0; i < 6; ++i) main_->EjecutarComando("mnuDepStep");
+            // The first instruction after the held cycle of LDI @pila,SP executes in cycle 7.
+            for (int i = 0; i < 7; ++i) main_->EjecutarComando("mnuDepStep");
             const QStringList filas = FilasPPL(), panel = PanelPPL();
-            QVERIFY2(CeldaPPL(1, 0) == "3" && CeldaPPL(4, 0) == "6", c.nombre);
+            QVERIFY2(CeldaPPL(1, 0) == "4" && CeldaPPL(4, 0) == "7", c.nombre);
             QVERIFY2(panel[PanelDetalle::kTxtCodInstr] != " [0]  - ", c.nombre);   // an instruction of factorial
             c.hacer();
             if (c.guarda) {
@@ -258,7 +260,8 @@ private slots:
     // pipeline grid names an instruction for it, and the mark stands on that
     // instruction's address: a stage that shows "-" (emptied, a fetch that
     // waited or was cancelled) has none. The fetch stage's name comes into the
-    // grid one cycle later, in the row before. fir_circular ends in a branch to
+    // grid one cycle later, in the row before, or, while the decode stage is
+    // held, once the word is decoded. fir_circular ends in a branch to
     // itself before its data words; factorial runs its first steps without the
     // pipeline, whose switching on empties the stages.
     void stageMarksAgreeWithThePipelineGrid() {
@@ -280,7 +283,8 @@ private slots:
             for (int paso = 0; paso < c.pasos; ++paso) {
                 main_->EjecutarComando("mnuDepStep");
                 const QString donde = QString("%1, ciclo %2").arg(c.programa).arg(gCiclos);
-                if (paso > 0) QVERIFY2(busquedaMarcada == nombrada(3, 2), qPrintable(donde + ", busqueda"));
+                if (paso > 0 && !gPPL->Retenida())
+                    QVERIFY2(busquedaMarcada == nombrada(3, 2), qPrintable(donde + ", busqueda"));
                 busquedaMarcada = dasm.FilaEtapa(0) > 0;
                 for (int k = 1; k < 4; ++k)
                     QVERIFY2((dasm.FilaEtapa(k) > 0) == nombrada(4, 2 + k),
