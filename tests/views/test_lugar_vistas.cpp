@@ -201,7 +201,7 @@ private slots:
             ajustes_->Poner(s, "Status", "0");
             ajustes_->Poner(s, "Left", "-1500");
             ajustes_->Poner(s, "Top", "6000");
-            ajustes_->Poner(s, "Width", "6000");
+            ajustes_->Poner(s, "Width", "9000");
             ajustes_->Poner(s, "Height", "4500");
         }
         auto f = Abrir();
@@ -209,7 +209,7 @@ private slots:
         for (const DatosVista& d : TablaVistas()) {
             QMdiSubWindow* m = f->Marco(d.tipo);
             QCOMPARE(m->pos(), QPoint(-100, 400));
-            if (d.tipo == TipoVista::DASM || d.tipo == TipoVista::Memoria) QCOMPARE(m->size(), QSize(400, 300));
+            if (d.tipo == TipoVista::DASM || d.tipo == TipoVista::Memoria) QCOMPARE(m->size(), QSize(600, 300));
         }
     }
 
