@@ -7,6 +7,7 @@
 #include <QScreen>
 #include <algorithm>
 #include <cmath>
+#include <vector>
 
 #include "app/LogicaPrincipal.h"
 #include "app/Vistas.h"
@@ -121,6 +122,18 @@ void GuardarActual(frmMain& f, const DatosVista& d) {
                                v ? v->SubidaDesplegada() : 0);
 }
 
+// Where the views overlap (a pipeline window unfolded beside the register
+// window, a small area) the view that starts lower comes to the front, so none
+// covers the title bar and column headers at the top of another.
+void Apilar(frmMain& f) {
+    std::vector<QMdiSubWindow*> marcos;
+    for (const DatosVista& d : TablaVistas())
+        if (QMdiSubWindow* m = f.Marco(d.tipo)) marcos.push_back(m);
+    std::stable_sort(marcos.begin(), marcos.end(),
+                     [](const QMdiSubWindow* a, const QMdiSubWindow* b) { return a->y() < b->y(); });
+    for (QMdiSubWindow* m : marcos) m->raise();
+}
+
 void EscribirTexto(const char* seccion, const char* clave, const std::string& valor) {
     plataforma::Ajustes().Escribir(plataforma::kAplicacion, seccion, clave, valor);
 }
@@ -187,6 +200,7 @@ void mnuWindowPred_Click(frmMain& f) {
     if (reg) Colocar(reg, p.registros->izq, p.registros->arriba);
     if (mem) Normal(mem), Colocar(mem, p.memoria);
     if (dasm) Normal(dasm), Colocar(dasm, p.dasm);
+    Apilar(f);
 }
 
 void mnuWindowMosaico_Click(frmMain& f) {
@@ -200,6 +214,7 @@ void mnuWindowMosaico_Click(frmMain& f) {
     if (reg) Colocar(reg, p.registros->izq, p.registros->arriba);
     if (QMdiSubWindow* mem = Cargada(f, TipoVista::Memoria)) Normal(mem), Colocar(mem, p.memoria);
     if (QMdiSubWindow* dasm = Cargada(f, TipoVista::DASM)) Normal(dasm), Colocar(dasm, p.dasm);
+    Apilar(f);
     const double siguiente = SiguienteProporcion(r);
     f.ProporcionMosaico(siguiente);
     f.Accion("mnuWindowMosaico")->setText(QString::fromStdString(TextoMosaico(siguiente)));

@@ -28,7 +28,8 @@ struct Posiciones {
 // Pipeline bottom right (20 twips below flush), registers top right, memory
 // (lower 40 %) and listing (upper 60 %) in the width the registers leave.
 // In an area too small for that, both layouts keep every view reachable,
-// give the listing and memory windows their least size, and let views overlap.
+// give the listing and memory windows their least size, and let views overlap;
+// the commands then bring the view that starts lower to the front.
 Posiciones Predeterminada(int32_t cw, int32_t ch, Tam ppl, Tam registros);
 // The listing gets the share r of the height and the memory the rest, in the
 // width the shown register window leaves, else the shown pipeline window.

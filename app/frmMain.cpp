@@ -1,21 +1,26 @@
 #include "app/frmMain.h"
 
+#include <QAbstractSpinBox>
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QElapsedTimer>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QKeySequence>
 #include <QLabel>
 #include <QLayout>
+#include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPlainTextEdit>
 #include <QScreen>
 #include <QStatusBar>
 #include <QStyle>
+#include <QTextEdit>
 #include <QTimer>
 #include <QToolBar>
 #include <algorithm>
@@ -178,6 +183,7 @@ frmMain::frmMain(plataforma::qt::IDialogosComunes* dialogos) : dialogos_(dialogo
     CrearBarra();
     CrearBarraEstado();
     AplicarDisponibilidad();
+    qApp->installEventFilter(this);
     EstablecerVentanaPrincipal(this);
     if (FabricaDeVista(TipoVista::Memoria)) EstablecerVentanaMemoria(this);
 
@@ -189,6 +195,7 @@ frmMain::frmMain(plataforma::qt::IDialogosComunes* dialogos) : dialogos_(dialogo
 }
 
 frmMain::~frmMain() {
+    qApp->removeEventFilter(this);
     destruyendo_ = true;
     timerRUN_->stop();
     if (aux_) delete aux_->Widget();
@@ -319,11 +326,31 @@ bool frmMain::event(QEvent* e) {
 }
 
 bool frmMain::eventFilter(QObject* objeto, QEvent* e) {
+    // Kept from the widget with the focus, the key goes on to the shortcut.
+    if (e->type() == QEvent::ShortcutOverride && AtajoDelPrograma(objeto, *static_cast<QKeyEvent*>(e))) return true;
     if (objeto == barra_ && e->type() == QEvent::MouseButtonDblClick) {
         PersonalizarBarra();
         return true;
     }
     return QMainWindow::eventFilter(objeto, e);
+}
+
+// A key that a menu item binds runs the item wherever the focus is in this
+// window, as a desktop program's menu keys do, though the widget with the
+// focus would take it (a text box takes Ctrl+A, Ctrl+D and Ctrl+E for its own
+// editing). A text box keeps the clipboard keys, and a key whose command
+// cannot run now stays the widget's.
+bool frmMain::AtajoDelPrograma(QObject* objeto, const QKeyEvent& e) const {
+    const auto* w = qobject_cast<const QWidget*>(objeto);
+    if (!w || w->window() != this) return false;
+    const bool caja = qobject_cast<const QLineEdit*>(w) || qobject_cast<const QTextEdit*>(w) ||
+                      qobject_cast<const QPlainTextEdit*>(w) || qobject_cast<const QAbstractSpinBox*>(w);
+    if (caja && (e.matches(QKeySequence::Copy) || e.matches(QKeySequence::Cut) || e.matches(QKeySequence::Paste)))
+        return false;
+    const QKeySequence tecla(QKeyCombination(e.modifiers() & ~Qt::KeypadModifier, Qt::Key(e.key())));
+    for (const auto& [nombre, a] : acciones_)
+        if (!a->shortcut().isEmpty() && a->shortcut() == tecla) return ComandoHabilitado(nombre);
+    return false;
 }
 
 // ---------------------------------------------------------------------------

@@ -16,6 +16,7 @@
 #include "core/Anfitrion.h"
 
 class QAction;
+class QKeyEvent;
 class QLabel;
 class QMdiArea;
 class QMdiSubWindow;
@@ -138,6 +139,7 @@ private:
     void ListaVentanas();
     void mnuHelp_Click();
     void AyudaContextual();
+    bool AtajoDelPrograma(QObject* objeto, const QKeyEvent& e) const;
 
     bool Marcado(const std::string& nombre) const;
     void Marcar(const std::string& nombre, bool marcado);

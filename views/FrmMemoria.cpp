@@ -26,6 +26,9 @@ const bool registrada = RegistrarVista(TipoVista::Memoria, [] { return new FrmMe
 int Px(double twips) { return int(twips / 15.0); }
 double Tw(int px) { return px * 15.0; }
 
+// Widths of the two lists and the least they narrow to with the window (twips).
+constexpr int kAnchoTipo = 2600, kAnchoRegiones = 3000, kAnchoMinimoLista = 750;
+
 QColor ColorBGR(int32_t bgr) { return QColor(bgr & 0xFF, (bgr >> 8) & 0xFF, (bgr >> 16) & 0xFF); }
 
 struct DatosPanel {
@@ -46,14 +49,14 @@ const DatosPanel kPaneles[7] = {
 
 FrmMemoria::FrmMemoria(QWidget* padre) : QWidget(padre) {
     setWindowTitle("Volcado de Memoria");
-    auto* lblTipo = new QLabel("Tipo de datos", this);
-    lblTipo->setObjectName("LblTipoDatos");
+    lblTipo_ = new QLabel("Tipo de datos", this);
+    lblTipo_->setObjectName("LblTipoDatos");
     cmbTipoDatos_ = new QComboBox(this);
     cmbTipoDatos_->setObjectName("CmbTipoDatos");
     for (const std::string& t : LogicaMemoria::TextosTipoDatos()) cmbTipoDatos_->addItem(QString::fromStdString(t));
     cmbTipoDatos_->setCurrentIndex(-1);
-    auto* lblMemoria = new QLabel("Seccion de Memoria", this);
-    lblMemoria->setObjectName("LblMemoria");
+    lblMemoria_ = new QLabel("Seccion de Memoria", this);
+    lblMemoria_->setObjectName("LblMemoria");
     cmbMemoria_ = new QComboBox(this);
     cmbMemoria_->setObjectName("CmbMemoria");
     shpMemoria_ = new QFrame(this);
@@ -62,11 +65,10 @@ FrmMemoria::FrmMemoria(QWidget* padre) : QWidget(padre) {
     shpMemoria_->setAutoFillBackground(true);
 
     const int alto = cmbMemoria_->sizeHint().height();
-    lblTipo->setGeometry(Px(60), 2, lblTipo->sizeHint().width(), alto);
-    cmbTipoDatos_->setGeometry(lblTipo->geometry().right() + 6, 2, Px(2600), alto);
-    lblMemoria->setGeometry(cmbTipoDatos_->geometry().right() + Px(240), 2, lblMemoria->sizeHint().width(), alto);
-    cmbMemoria_->setGeometry(lblMemoria->geometry().right() + 6, 2, Px(3000), alto);
-    shpMemoria_->setGeometry(cmbMemoria_->geometry().right() + 8, 6, Px(300), alto - 8);
+    // Placed across the row by ColocarListas.
+    for (QLabel* l : {lblTipo_, lblMemoria_}) l->setGeometry(0, 2, l->sizeHint().width(), alto);
+    for (QComboBox* c : {cmbTipoDatos_, cmbMemoria_}) c->setGeometry(0, 2, 0, alto);
+    shpMemoria_->setGeometry(0, 6, Px(300), alto - 8);
 
     grid_ = new VistaGrid(logica_.Grid(), this);
     grid_->setObjectName("GridMemoria");
@@ -84,7 +86,8 @@ FrmMemoria::FrmMemoria(QWidget* padre) : QWidget(padre) {
         p->setToolTip(kPaneles[i].ayuda);
         p->setFrameShape(QFrame::Panel);
         p->setFrameShadow(QFrame::Sunken);
-        if (i % 2 == 1 && i < 6) p->setMinimumWidth(Px(i == 1 ? 900 : 1800));
+        // The address keeps its room; the identifiers narrow with the window.
+        if (i % 2 == 1 && i < 6) p->setMinimumWidth(Px(i == 1 ? 900 : 300));
         p->installEventFilter(this);
         barra_->addWidget(p, i == 3 || i == 5 ? 1 : 0);
         paneles_[size_t(i)] = p;
@@ -116,6 +119,30 @@ FrmMemoria::FrmMemoria(QWidget* padre) : QWidget(padre) {
         if (QMenu* m = enlace::Menu(varias ? "mnuEdit" : "PopMnuMem")) m->exec(donde);
     });
     resize(Px(9000), Px(4000));
+    // Narrowed, the window keeps its labels whole: no narrower than the row
+    // of lists at their least width and the status bar's panels need.
+    const int lista = Px(kAnchoMinimoLista);
+    setMinimumWidth(std::max(AnchoFila(lista, lista), barra_->minimumSizeHint().width()));
+}
+
+// The width of the row of lists with the lists that wide.
+int FrmMemoria::AnchoFila(int tipo, int regiones) const {
+    return Px(60) + lblTipo_->width() + 6 + tipo + Px(240) + lblMemoria_->width() + 6 + regiones + 8 +
+           shpMemoria_->width() + 4;
+}
+
+// The row of lists across the top: in a window narrower than the row, each
+// list gives up half of what it lacks, down to its least width; the labels
+// keep theirs.
+void FrmMemoria::ColocarListas() {
+    const int falta = std::max(0, AnchoFila(Px(kAnchoTipo), Px(kAnchoRegiones)) - width());
+    const int tipo = std::max(Px(kAnchoMinimoLista), Px(kAnchoTipo) - (falta + 1) / 2);
+    const int regiones = std::max(Px(kAnchoMinimoLista), Px(kAnchoRegiones) - (falta + 1) / 2);
+    lblTipo_->move(Px(60), lblTipo_->y());
+    cmbTipoDatos_->setGeometry(lblTipo_->geometry().right() + 6, 2, tipo, cmbTipoDatos_->height());
+    lblMemoria_->move(cmbTipoDatos_->geometry().right() + Px(240), lblMemoria_->y());
+    cmbMemoria_->setGeometry(lblMemoria_->geometry().right() + 6, 2, regiones, cmbMemoria_->height());
+    shpMemoria_->move(cmbMemoria_->geometry().right() + 8, shpMemoria_->y());
 }
 
 // Puts the logic's lists, grid and panels on screen; the lists are set with
@@ -140,8 +167,9 @@ void FrmMemoria::MostrarPaneles() {
     for (int i : {2, 4, 6}) paneles_[size_t(i - 1)]->setText(QString::fromStdString(logica_.Panel(i)));
 }
 
-// The grid below the lists and above the status bar, across the window.
+// The lists, then the grid below them and above the status bar, across the window.
 void FrmMemoria::Colocar() {
+    ColocarListas();
     const int altoBarra = barra_->sizeHint().height();
     barra_->setGeometry(0, height() - altoBarra, width(), altoBarra);
     const int arriba = Px(10) + cmbMemoria_->height() + 4;
@@ -216,6 +244,8 @@ void FrmMemoria::Cargar(QMdiSubWindow* marco) {
         const QSize area = enlace::AreaCliente();
         // Beside the register window, and clear of a wider pipeline window below it.
         const double derecha = std::max(4000.0, Tw(enlace::AnchoPPL()));
+        // Placed from code too, the window is no narrower than it lets the user make it.
+        marco->setMinimumWidth(marco->minimumSizeHint().width());
         ajustesvista::RestaurarMarco(*marco, DatosDeVista(TipoVista::Memoria).seccion, 0, Tw(area.height()) * 0.6,
                                      Tw(area.width()) - derecha, Tw(area.height()) * 0.4);
     }

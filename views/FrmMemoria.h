@@ -58,11 +58,15 @@ private:
     void Mostrar();
     void MostrarPaneles();
     void Colocar();
+    void ColocarListas();
+    int AnchoFila(int tipo, int regiones) const;
     void PanelPulsado(int panel);
     QMdiSubWindow* Marco() const;
 
     LogicaMemoria logica_;
+    QLabel* lblTipo_;
     QComboBox* cmbTipoDatos_;
+    QLabel* lblMemoria_;
     QComboBox* cmbMemoria_;
     QFrame* shpMemoria_;
     VistaGrid* grid_;

@@ -149,12 +149,13 @@ void LogicaMemoria::Refrescar() {
     ocupado_ = true;
     const int32_t actual = DireccionActual();
     grid_.Limpiar();
-    // The data columns fill the grid's width but for 400 twips; the address
-    // column takes the rest. A window too narrow still keeps one data column.
+    // As many data columns as fit beside the address column and 400 twips
+    // more; the address column keeps the width of its addresses, whatever the
+    // grid's width leaves over. A window too narrow still keeps one data column.
     const int32_t w = anchoGrid_ - kMargenAncho;
     const int32_t n = std::max<int32_t>(1, w / anchoDatos_);
     grid_.Columnas(n + 1);
-    grid_.FormatoColumna(0, std::max<int32_t>(0, w - n * anchoDatos_) + kAnchoDireccion, Alineacion::Derecha);
+    grid_.FormatoColumna(0, kAnchoDireccion, Alineacion::Derecha);
     if (RegionElegida()) grid_.Filas(FilasRegion());
     for (int32_t c = 1; c <= n; ++c) grid_.FormatoColumna(c, anchoDatos_, Alineacion::Derecha);
     Colores();

@@ -29,7 +29,8 @@ public:
     // The two emphases of a cell: the stack pointer's and a data access's.
     static constexpr EstadoGrid::AtributoFuente kEnfasisSP = EstadoGrid::kSubrayado;
     static constexpr EstadoGrid::AtributoFuente kEnfasisAcceso = EstadoGrid::kNegrita;
-    // Widths of the address column's share and of the data columns (twips).
+    // The grid's width that is not for data columns, and the address column's
+    // own width, which holds an address (twips).
     static constexpr int32_t kMargenAncho = 1200, kAnchoDireccion = 800;
     static int32_t AnchoDatos(int16_t tipoDatos);
 

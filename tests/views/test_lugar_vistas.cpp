@@ -1,8 +1,11 @@
 // The four views' places in the main window's client area: a stored place or
 // size that would leave a view out of reach or with no size gives way to the
 // view's default place when it opens, and saving never stores one.
+#include <QGroupBox>
+#include <QHeaderView>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QToolButton>
 #include <QtTest>
 #include <memory>
 
@@ -10,6 +13,7 @@
 #include "data/DatosPrograma.h"
 #include "fakes/AjustesMemoria.h"
 #include "fakes/CuadrosFalsos.h"
+#include "views/FrmPPL.h"
 
 class TestLugarVistas : public QObject {
     Q_OBJECT
@@ -41,6 +45,30 @@ class TestLugarVistas : public QObject {
     static bool Alcanzable(const QRect& marco, const QSize& area) {
         const QRect titulo = QRect(marco.topLeft(), QSize(marco.width(), 20)) & QRect(QPoint(), area);
         return marco.width() >= 40 && marco.height() >= 10 && titulo.width() >= 40 && titulo.height() >= 10;
+    }
+
+    // What of each shown view's title bar and column headers lies outside the
+    // client area or under another view; empty when all of it is in sight.
+    static QString Tapado(frmMain& f) {
+        QWidget* area = f.AreaCliente()->viewport();
+        const QList<QMdiSubWindow*> pila = f.AreaCliente()->subWindowList(QMdiArea::StackingOrder);
+        QStringList faltas;
+        for (qsizetype i = 0; i < pila.size(); ++i) {
+            const QMdiSubWindow* m = pila[i];
+            if (!m->isVisible()) continue;
+            std::vector<std::pair<QString, QRect>> partes = {
+                {"titulo", QRect(m->pos(), QSize(m->width(), m->widget()->mapTo(m, QPoint()).y()))}};
+            for (const QHeaderView* h : m->findChildren<QHeaderView*>())
+                if (h->isVisible() && h->orientation() == Qt::Horizontal)
+                    partes.push_back({"cabecera", QRect(h->mapTo(area, QPoint()), h->size())});
+            for (const auto& [que, r] : partes) {
+                if (!area->rect().contains(r)) faltas << m->windowTitle() + ": " + que + " fuera del area";
+                for (qsizetype j = i + 1; j < pila.size(); ++j)
+                    if (pila[j]->isVisible() && pila[j]->geometry().intersects(r))
+                        faltas << m->windowTitle() + ": " + que + " bajo " + pila[j]->windowTitle();
+            }
+        }
+        return faltas.join("; ");
     }
 
 private slots:
@@ -107,6 +135,39 @@ private slots:
         QVERIFY(!f->Marco(TipoVista::Registros)->geometry().intersects(f->Marco(TipoVista::DASM)->geometry()));
     }
 
+    // With the pipeline window unfolded, the default arrangement and every
+    // share of the tiling leave each view's title bar and column headers in
+    // sight, in main windows of 1152 x 864 and 1280 x 1024 pixels.
+    void disposicionesDejanVerTitulosYCabeceras_data() {
+        QTest::addColumn<QString>("ancho");
+        QTest::addColumn<QString>("alto");
+        QTest::newRow("1152x864") << "17280" << "12960";
+        QTest::newRow("1280x1024") << "19200" << "15360";
+    }
+    void disposicionesDejanVerTitulosYCabeceras() {
+        QFETCH(QString, ancho);
+        QFETCH(QString, alto);
+        ajustes_->Poner("MainSettings", "Width", ancho.toStdString());
+        ajustes_->Poner("MainSettings", "Height", alto.toStdString());
+        auto f = Abrir();
+        QVERIFY(f);
+        auto* ppl = dynamic_cast<FrmPPL*>(f->Vista(TipoVista::PPL));
+        QVERIFY(ppl);
+        QTest::mouseClick(ppl->CmdModoFrm(0), Qt::LeftButton);
+        QVERIFY(ppl->FrmSeg()->isVisible());
+        // The default arrangement, then the tiling's shares 70, 80, 20 ... 60 %,
+        // each after the user went on in the listing and the register window,
+        // which come to the front.
+        for (int i = 0; i < 8; ++i) {
+            for (TipoVista t : {TipoVista::DASM, TipoVista::Registros})
+                QTest::mouseClick(f->Marco(t)->widget(), Qt::LeftButton, {}, QPoint(2, 2));
+            const char* orden = i == 0 ? "mnuWindowPred" : "mnuWindowMosaico";
+            f->EjecutarComando(orden);
+            const QString tapado = Tapado(*f);
+            QVERIFY2(tapado.isEmpty(), qPrintable(QString("%1 (%2): %3").arg(orden).arg(i).arg(tapado)));
+        }
+    }
+
     // A stored place that is not a number in the strict sense (hexadecimal,
     // infinite, not a number) reads as the default, in the main window as in
     // a view.
@@ -140,7 +201,7 @@ private slots:
             ajustes_->Poner(s, "Status", "0");
             ajustes_->Poner(s, "Left", "-1500");
             ajustes_->Poner(s, "Top", "6000");
-            ajustes_->Poner(s, "Width", "6000");
+            ajustes_->Poner(s, "Width", "9000");
             ajustes_->Poner(s, "Height", "4500");
         }
         auto f = Abrir();
@@ -148,7 +209,7 @@ private slots:
         for (const DatosVista& d : TablaVistas()) {
             QMdiSubWindow* m = f->Marco(d.tipo);
             QCOMPARE(m->pos(), QPoint(-100, 400));
-            if (d.tipo == TipoVista::DASM || d.tipo == TipoVista::Memoria) QCOMPARE(m->size(), QSize(400, 300));
+            if (d.tipo == TipoVista::DASM || d.tipo == TipoVista::Memoria) QCOMPARE(m->size(), QSize(600, 300));
         }
     }
 

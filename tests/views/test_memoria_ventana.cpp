@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMdiSubWindow>
@@ -177,6 +178,42 @@ private slots:
         QCOMPARE(gMarcasRupt->count(), 0);
         QCOMPARE(cuadros.mostrados.size(), size_t(1));
         QCOMPARE(L().Grid().ColorFondo(0, 5), EstadoGrid::kColorDefecto);
+    }
+
+    // Narrowed step by step down to its smallest width, the window keeps the
+    // address column at the width of its addresses, its labels (above the grid
+    // and in the status bar) whole, and the lists and the region's colour
+    // inside the window.
+    void narrowingKeepsAddressesAndLabelsWhole() {
+        ElegirRegion(1);
+        QHeaderView* direcciones = w_->GridMemoria()->verticalHeader();
+        const QString direccion = QString::fromStdString(ConvertirBase(0x809BF8, 16, 6) + " ");
+        const int margen = direcciones->style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, direcciones);
+        QVERIFY(direcciones->fontMetrics().horizontalAdvance(direccion) + 2 * margen <=
+                LogicaMemoria::kAnchoDireccion / 15);
+        std::vector<QLabel*> etiquetas = {w_->findChild<QLabel*>("LblTipoDatos"), w_->findChild<QLabel*>("LblMemoria")};
+        for (int i : {1, 3, 5, 7}) etiquetas.push_back(w_->Panel(i));
+        std::vector<QWidget*> dentro = {w_->CmbTipoDatos(), w_->CmbMemoria(), w_->ShpMemoria()};
+        dentro.insert(dentro.end(), etiquetas.begin(), etiquetas.end());
+        const int ancho = marco_->width();
+        marco_->resize(1, marco_->height());
+        const int menor = marco_->width();
+        std::vector<int> anchos;
+        for (int a = ancho; a > menor; a -= 9) anchos.push_back(a);
+        anchos.push_back(menor);
+        for (int a : anchos) {
+            marco_->resize(a, marco_->height());
+            const QByteArray donde = "ancho " + QByteArray::number(a) + ": ";
+            QVERIFY2(direcciones->width() == LogicaMemoria::kAnchoDireccion / 15,
+                     donde + "direcciones " + QByteArray::number(direcciones->width()));
+            for (const QLabel* e : etiquetas)
+                QVERIFY2(e->width() >= e->fontMetrics().horizontalAdvance(e->text()), donde + e->text().toUtf8());
+            for (const QWidget* c : dentro) {
+                const QRect r(c->mapTo(marco_, QPoint()), c->size());
+                QVERIFY2(marco_->rect().contains(r), donde + c->objectName().toUtf8() + " " +
+                                                         QByteArray::number(r.x()) + "+" + QByteArray::number(r.width()));
+            }
+        }
     }
 
     void closingSavesThePlace() {

@@ -3,9 +3,11 @@
 // TARVIX_MOSTRAR set, the main window stays on screen that many seconds.
 #include <QApplication>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QToolButton>
 #include <QMdiSubWindow>
 #include <QMenu>
@@ -206,6 +208,51 @@ private slots:
         QTest::keyClick(caja, Qt::Key_Return);
         QCOMPARE(gRegistros->PC(), 0x80980C);
         QCOMPARE(DASM()->Logica().Grid().Texto(DASM()->Logica().FilaPC(), 1), std::string("0080980C"));
+    }
+
+    // The menus' shortcuts act with the focus in a register box, as they do
+    // anywhere in the main window; the box keeps the clipboard keys, the keys
+    // no menu binds, and a bound key whose command cannot run now.
+    void shortcutsActWithTheFocusInABox() {
+        main_->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(main_.get()));
+        QLineEdit* caja = Regs()->Caja(L::kTxtReg, 5);
+        QTest::mouseClick(caja, Qt::LeftButton);
+        QTRY_VERIFY(caja->hasFocus());
+        QTRY_VERIFY(caja->hasSelectedText());   // the whole text, selected on entry
+        const QString texto = caja->text();
+        struct Caso {
+            const char* nombre;
+            int tecla;
+            std::function<bool()> hecho;
+        };
+        const int ctrl = Qt::ControlModifier;
+        const std::vector<Caso> casos = {
+            // Pausa is disabled while nothing runs: the box selects its text.
+            {"Ctrl+A parado", ctrl | Qt::Key_A, [&] { return caja->selectedText() == caja->text(); }},
+            {"Ctrl+F5", ctrl | Qt::Key_F5, [&] { return main_->ModoEjecucion() == 3; }},
+            {"Ctrl+A", ctrl | Qt::Key_A,
+             [&] { return main_->Boton("Pause")->isChecked() && !main_->TimerRUN()->isActive(); }},
+            {"Ctrl+E", ctrl | Qt::Key_E, [&] { return !main_->VistaAbierta(TipoVista::PPL); }},
+            {"Ctrl+D", ctrl | Qt::Key_D, [&] { return !main_->VistaAbierta(TipoVista::DASM); }},
+            {"Ctrl+C", ctrl | Qt::Key_C, [&] { return QGuiApplication::clipboard()->text() == texto; }},
+            {"Ctrl+V", ctrl | Qt::Key_V, [&] { return caja->text() == texto + "7"; }},
+            // Not bound: the box's undo takes the paste back.
+            {"Ctrl+Z", ctrl | Qt::Key_Z, [&] { return caja->text() == texto; }},
+        };
+        for (const Caso& c : casos) {
+            if (std::string(c.nombre) == "Ctrl+A parado") caja->deselect();
+            if (std::string(c.nombre) == "Ctrl+V") {
+                QGuiApplication::clipboard()->setText(texto + "7");
+                caja->selectAll();
+            }
+            const QKeyCombination k = QKeyCombination::fromCombined(c.tecla);
+            QTest::keyClick(caja, k.key(), k.keyboardModifiers());
+            QVERIFY2(c.hecho(), c.nombre);
+            QVERIFY2(caja->hasFocus(), c.nombre);
+        }
+        QCOMPARE(main_->InfoBar(),
+                 std::string("Ejecucion del código suspendida de manera temporal. Pulse <RUN> para continuar..."));
     }
 
     // A new listing or a reset starts the pipeline history and the detail
