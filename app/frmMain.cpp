@@ -993,10 +993,12 @@ bool frmMain::CargaFichDSK(const std::string& fichero, bool reiniciar) {
     InfoBar(m.estado);
     if (!m.texto.empty())
         plataforma::Cuadros().MsgBox(CuadroAyuda(m.texto, kTituloCarga, Icono::Exclamacion, m.ayuda));
-    if (listado) Habilitar("mnuVerAuxDat1", gEstadoDSK >= 1 && gEstadoDSK <= 3);
+    if (!listado) return false;
+    Habilitar("mnuVerAuxDat1", gEstadoDSK >= 1 && gEstadoDSK <= 3);
+    // Only a listing that loaded enters the recent files.
     ActualizarMRUFiles(fichero);
-    if (listado) InicializarVistas(true);
-    return listado.has_value();
+    InicializarVistas(true);
+    return true;
 }
 
 void frmMain::ActualizarMRUFiles(const std::string& fichero) {

@@ -48,8 +48,8 @@ public:
     void Refrescar();
     void Inicializar();
     // Reads and checks the listing, then (with reiniciar, after a full reset)
-    // loads it and reports. A refused file is reported and changes nothing
-    // else: false.
+    // loads it, reports and puts it first in the recent files. A refused file
+    // is reported and changes nothing else, the recent files included: false.
     bool CargaFichDSK(const std::string& fichero, bool reiniciar = false);
     void ActualizarMRUFiles(const std::string& fichero);
 

@@ -5,6 +5,7 @@
 #include <QMenu>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <array>
 #include <functional>
 #include <memory>
 
@@ -37,6 +38,13 @@ public:
     std::vector<plataforma::Cuadro> mostrados;
     std::function<void()> mientras;
 };
+
+// The recent files, entries 1 to 10, as a failed comparison shows them.
+QStringList Recientes(const std::array<std::string, 11>& mru) {
+    QStringList l;
+    for (size_t i = 1; i < mru.size(); ++i) l << QString::fromStdString(mru[i]);
+    return l;
+}
 
 }  // namespace
 
@@ -112,6 +120,10 @@ private slots:
         gFichDSK = "antes.dsk";
         gFichASM = "antes.asm";
         const QString panel = v->Panel("Fichero")->text();
+        NumMRUFiles = 4;
+        const std::array<std::string, 11> recientes = {"", "/p/a.dsk", "/p/b.dsk", "/p/c.dsk", "/p/d.dsk"};
+        MRU = recientes;
+        v->ActualizarMRUFiles("");  // the menu shows them
         gLlamadas.clear();
         v->CargaFichDSK(ruta);
         QCOMPARE(int(gEstadoDSK), aceptado ? resultado : 0);
@@ -128,16 +140,19 @@ private slots:
             QVERIFY(cuadros.mostrados[0].icono == plataforma::Icono::Exclamacion && cuadros.mostrados[0].botonAyuda);
         }
         QCOMPARE(v->Accion("mnuVerAuxDat1")->isEnabled(), resultado > 0);
-        QCOMPARE(MRU[1], ruta);  // also a file that is not a listing
-        QCOMPARE(v->Accion("mnuFileMRU1")->text(), r);
+        // Only a listing that loaded enters the recent files; a refused file
+        // pushes none out.
+        const std::array<std::string, 11> despues = {"", ruta, "/p/a.dsk", "/p/b.dsk", "/p/c.dsk"};
+        QCOMPARE(Recientes(MRU), Recientes(aceptado ? despues : recientes));
+        QCOMPARE(v->Accion("mnuFileMRU1")->text(), aceptado ? r : QString("/p/a.dsk"));
         QCOMPARE(v->Panel("Fichero")->text(), aceptado ? r : panel);
         QCOMPARE(Cuenta("DASM.Inicializar"), aceptado ? 1 : 0);
         QCOMPARE(Cuenta("Memoria.Refrescar"), aceptado ? 1 : 0);
     }
 
     // A listing found damaged, opened with the reset on, after a few steps of
-    // another: registers, cycles, memory, tables and views stay as they were;
-    // only the box, the status text and the recent files tell of it.
+    // another: registers, cycles, memory, tables, views and the recent files
+    // stay as they were; only the box and the status text tell of it.
     void listadoRechazadoNoCambiaNada_data() {
         QTest::addColumn<QString>("contenido");
         QTest::addColumn<bool>("reciente");
@@ -165,8 +180,9 @@ private slots:
         const QString panel = v->Panel("Fichero")->text();
         gLlamadas.clear();
         cuadros.mostrados.clear();
+        if (reciente) MRU[2] = danado;
+        const std::array<std::string, 11> recientes = MRU;
         if (reciente) {
-            MRU[2] = danado;
             v->ActualizarMRUFiles("");  // the menu shows the entry
             v->EjecutarComando("mnuFileMRU2");
         } else {
@@ -194,7 +210,8 @@ private slots:
         QCOMPARE(gPuntosRupt->count(), 1);
         QVERIFY(gLlamadas.empty());  // no view rebuilt or refreshed
         QCOMPARE(v->Panel("Fichero")->text(), panel);
-        QCOMPARE(MRU[1], danado);
+        QCOMPARE(Recientes(MRU), Recientes(recientes));
+        QCOMPARE(v->Accion("mnuFileMRU1")->text(), QString::fromStdString(factorial));
     }
 
     void abrirConReinicio() {
