@@ -456,6 +456,37 @@ private slots:
         QCOMPARE(MRU[1], mru1);  // the command itself leaves the recent files alone
     }
 
+    // The results box of a restore comes over views that show the restored
+    // state already: every open view is rebuilt and the status panels name the
+    // restored listing before the box is shown.
+    void resultadosSobreLasVistasRecuperadas() {
+        CuadrosConEventos cuadros;
+        EstablecerCarpetaDatosUsuario(carpeta.filePath("datos").toStdString());
+        auto v = Abrir();
+        v->CargaFichDSK(kProgramas + "factorial.dsk");
+        for (int i = 0; i < 4; ++i) v->EjecutarComando("mnuDepStep");
+        const std::string ent = carpeta.filePath("vistas.ent").toStdString();
+        QVERIFY(SalvarEntorno(ent));
+        v->CargaFichDSK(kProgramas + "bench_loop.dsk");
+        gLlamadas.clear();
+        std::vector<std::string> llamadas;
+        QString fichero;
+        cuadros.mientras = [&] {
+            llamadas = gLlamadas;
+            fichero = v->Panel("Fichero")->text();
+        };
+        dialogos.respuestas.push_back(ent);
+        v->EjecutarComando("mnuFileRecEnt");
+        EstablecerCarpetaDatosUsuario("");
+        QCOMPARE(cuadros.mostrados.size(), size_t(1));
+        QCOMPARE(cuadros.mostrados[0].titulo, std::string("Recuperar Entorno: Resultados"));
+        QStringList vistas;
+        for (const std::string& l : llamadas) vistas << QString::fromStdString(l);
+        for (const char* vista : {"Registros.Inicializar", "Memoria.Refrescar", "DASM.Inicializar", "PPL.Inicializar"})
+            QVERIFY2(vistas.contains(vista), vista);
+        QCOMPARE(fichero, carpeta.filePath("datos/entorno.dsk"));
+    }
+
     // An environment file of another version is refused and the listing stays
     // loaded: its result and the views are as they were.
     void entornoRechazadoNoCambiaNada() {
