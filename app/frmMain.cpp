@@ -22,6 +22,7 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <optional>
 #include <span>
 #include <utility>
@@ -1011,6 +1012,16 @@ void frmMain::ActualizarMRUFiles(const std::string& fichero) {
     MenuMRU();
 }
 
+std::string frmMain::CarpetaInicial(TipoFichero tipo) const {
+    for (const std::string& fichero : {ultimoFichero_[size_t(tipo)], gFichDSK, MRU[1]}) {
+        std::string carpeta = std::filesystem::path(fichero).parent_path().string();
+        if (!carpeta.empty()) return carpeta;
+    }
+    return {};
+}
+
+void frmMain::CarpetaUsada(TipoFichero tipo, const std::string& fichero) { ultimoFichero_[size_t(tipo)] = fichero; }
+
 void frmMain::MenuMRU() {
     for (int i = 1; i <= 10; ++i) {
         QAction* a = Accion("mnuFileMRU" + std::to_string(i));
@@ -1030,13 +1041,15 @@ void frmMain::AbrirListado(const std::string& fichero) {
             CuadroAyuda(TextoNoSeEncuentra(fichero), kTituloCarga, Icono::Exclamacion, 10060));
         return;
     }
+    CarpetaUsada(TipoFichero::Listado, fichero);
     CargaFichDSK(fichero, ResetDSK);
 }
 
 void frmMain::mnuFileOpen_Click() {
     InfoBar("Dialogo de carga fichero DSK");
-    const auto fichero = dialogos_->Abrir(
-        this, {kTituloCarga, "Ficheros ensamblados (*.dsk)|*.dsk|Todos los archivos (*.*)|*.*", false});
+    const auto fichero =
+        dialogos_->Abrir(this, {kTituloCarga, "Ficheros ensamblados (*.dsk)|*.dsk|Todos los archivos (*.*)|*.*", false,
+                                CarpetaInicial(TipoFichero::Listado)});
     if (!fichero || fichero->empty()) return;
     // A file not there leaves no listing loaded; a damaged one changes nothing.
     if (!ExisteFichero(*fichero)) gEstadoDSK = -1;
@@ -1050,9 +1063,11 @@ void frmMain::mnuFileMRU_Click(int indice) {
 
 void frmMain::mnuFileRecEnt_Click() {
     InfoBar("Dialogo de solicitud de fichero de entorno");
-    const auto fichero = dialogos_->Abrir(
-        this, {"Recuperar Entorno", "Ficheros de entorno (*.ent)|*.ent|Todos los archivos (*.*)|*.*", true});
+    const auto fichero =
+        dialogos_->Abrir(this, {"Recuperar Entorno", "Ficheros de entorno (*.ent)|*.ent|Todos los archivos (*.*)|*.*",
+                                true, CarpetaInicial(TipoFichero::Entorno)});
     if (!fichero || fichero->empty()) return;
+    CarpetaUsada(TipoFichero::Entorno, *fichero);
     // A refused file leaves the listing, its result and the views as they were.
     // An accepted one ends with its results box, which comes over views that
     // show the restored state already.

@@ -1,16 +1,23 @@
 // The main window with the real core: loading listings and their reports, the
 // order of a timer tick, runs that stop in the core, and the resets.
 #include <QtTest>
+#include <QApplication>
+#include <QDir>
+#include <QFileDialog>
 #include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QMenu>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <array>
 #include <functional>
 #include <memory>
+#include <utility>
 
 #include "app/LogicaOpciones.h"
 #include "app/frmMain.h"
+#include "app/frmOpciones.h"
 #include "core/ClassMemoria.h"
 #include "core/ClassRegistrosCPU.h"
 #include "data/DatosPrograma.h"
@@ -485,6 +492,69 @@ private slots:
         for (const char* vista : {"Registros.Inicializar", "Memoria.Refrescar", "DASM.Inicializar", "PPL.Inicializar"})
             QVERIFY2(vistas.contains(vista), vista);
         QCOMPARE(fichero, carpeta.filePath("datos/entorno.dsk"));
+    }
+
+    // The toolkit's own file dialogs of Open, Salvar Entorno and Recuperar
+    // Entorno start in the last folder a file of their kind was taken from,
+    // else in the loaded listing's folder, else in the most recent listing's.
+    void dialogosEmpiezanEnLaCarpetaDelFichero() {
+        prueba::CuadrosFalsos cuadros;
+        EstablecerCarpetaDatosUsuario(carpeta.filePath("datos").toStdString());
+        QDir(carpeta.path()).mkpath("listados");
+        QDir(carpeta.path()).mkpath("otros");
+        QDir(carpeta.path()).mkpath("entornos");
+        const QString listado = carpeta.filePath("listados/f.dsk"), otro = carpeta.filePath("otros/g.dsk");
+        for (const QString& copia : {listado, otro})
+            QVERIFY(QFile::copy(QString::fromStdString(kProgramas + "factorial.dsk"), copia));
+        LeerOpciones();
+        CrearObjetosPrograma();
+        MRU[1] = listado.toStdString();
+        frmMain v;  // with the toolkit's dialogs
+        // Answers the file dialog the command opens (through the options
+        // dialog for Salvar Entorno): the folder it started in; it then
+        // takes the file given, or is cancelled.
+        const auto carpetaDe = [&](const char* comando, const QString& elegir = {}) {
+            QString inicial;
+            bool aceptado = false;
+            QTimer respuesta;
+            respuesta.setInterval(10);
+            connect(&respuesta, &QTimer::timeout, this, [&] {
+                QWidget* modal = QApplication::activeModalWidget();
+                if (auto* opciones = qobject_cast<frmOpciones*>(modal)) {
+                    // Clicked from the dialog's own loop, where this timer goes on.
+                    if (!std::exchange(aceptado, true))
+                        QMetaObject::invokeMethod(opciones->findChild<QPushButton*>("cmdOK"), "click",
+                                                  Qt::QueuedConnection);
+                } else if (auto* d = qobject_cast<QFileDialog*>(modal)) {
+                    respuesta.stop();
+                    inicial = d->directory().absolutePath();
+                    // The whole path typed as the name, as the list may not have loaded yet.
+                    if (!elegir.isEmpty()) d->findChild<QLineEdit*>("fileNameEdit")->setText(elegir);
+                    QMetaObject::invokeMethod(d, elegir.isEmpty() ? "reject" : "accept");
+                    if (d->isVisible()) d->reject();  // not taken: the checks that follow tell
+                }
+            });
+            respuesta.start();
+            v.EjecutarComando(comando);
+            return inicial;
+        };
+        const QString listados = carpeta.filePath("listados"), otros = carpeta.filePath("otros"),
+                      entornos = carpeta.filePath("entornos");
+        QCOMPARE(carpetaDe("mnuFileOpen"), listados);  // nothing loaded: the most recent listing's
+        v.CargaFichDSK(otro.toStdString());
+        QCOMPARE(carpetaDe("mnuFileOpen"), otros);  // the loaded listing's
+        QCOMPARE(carpetaDe("mnuFileRecEnt"), otros);
+        QCOMPARE(carpetaDe("mnuFileSalvEnt", entornos + "/e.ent"), otros);
+        QVERIFY(QFile::exists(entornos + "/e.ent"));
+        QCOMPARE(carpetaDe("mnuFileOpen", listado), otros);
+        QCOMPARE(gFichDSK, listado.toStdString());
+        QCOMPARE(carpetaDe("mnuFileRecEnt", entornos + "/e.ent"), entornos);  // the last one for environments
+        QCOMPARE(carpetaDe("mnuFileSalvEnt"), entornos);
+        // The restored listing lies in the user's data folder; listings are
+        // still looked for where the last one was taken from.
+        QCOMPARE(gFichDSK, carpeta.filePath("datos/entorno.dsk").toStdString());
+        QCOMPARE(carpetaDe("mnuFileOpen"), listados);
+        EstablecerCarpetaDatosUsuario("");
     }
 
     // An environment file of another version is refused and the listing stays

@@ -46,7 +46,7 @@ public:
         return Siguiente();
     }
     std::optional<std::string> Guardar(QWidget*, const std::string& titulo, const std::string& filtro,
-                                       int contexto) override {
+                                       int contexto, const std::string&) override {
         titulos.push_back(titulo);
         filtros.push_back(filtro);
         contextoGuardar = contexto;
