@@ -27,6 +27,7 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <optional>
 #include <span>
 #include <utility>
@@ -63,6 +64,8 @@ frmMain* gVentanaMain = nullptr;
 
 constexpr double kTwipsPorPixel = 15.0;
 constexpr const char* kSeccionMain = "MainSettings";
+// The title of the box that ends an accepted environment restore.
+constexpr const char* kTituloResultadosEntorno = "Recuperar Entorno: Resultados";
 // The commands that act on a view or on the table window, which stay disabled
 // while no window of that kind exists (besides each view's Window-menu item).
 struct Requisito {
@@ -138,6 +141,7 @@ public:
     }
     plataforma::Respuesta MsgBox(const plataforma::Cuadro& c) override {
         ++mostrados;
+        if (antesDeMostrar) antesDeMostrar(c);
         return anterior_->MsgBox(c);
     }
     std::optional<std::string> InputBox(const plataforma::CuadroEntrada& c) override {
@@ -145,6 +149,8 @@ public:
         return anterior_->InputBox(c);
     }
     uint64_t mostrados = 0;
+    // Runs before each message box is shown, while it is set.
+    std::function<void(const plataforma::Cuadro&)> antesDeMostrar;
 
 private:
     plataforma::IServicioCuadros* anterior_;
@@ -1023,16 +1029,28 @@ bool frmMain::CargaFichDSK(const std::string& fichero, bool reiniciar) {
     InfoBar(m.estado);
     if (!m.texto.empty())
         plataforma::Cuadros().MsgBox(CuadroAyuda(m.texto, kTituloCarga, Icono::Exclamacion, m.ayuda));
-    if (listado) Habilitar("mnuVerAuxDat1", gEstadoDSK >= 1 && gEstadoDSK <= 3);
+    if (!listado) return false;
+    Habilitar("mnuVerAuxDat1", gEstadoDSK >= 1 && gEstadoDSK <= 3);
+    // Only a listing that loaded enters the recent files.
     ActualizarMRUFiles(fichero);
-    if (listado) InicializarVistas(true);
-    return listado.has_value();
+    InicializarVistas(true);
+    return true;
 }
 
 void frmMain::ActualizarMRUFiles(const std::string& fichero) {
     ActualizarListaMRU(std::span<std::string>(MRU.data() + 1, 10), NumMRUFiles, fichero);
     MenuMRU();
 }
+
+std::string frmMain::CarpetaInicial(TipoFichero tipo) const {
+    for (const std::string& fichero : {ultimoFichero_[size_t(tipo)], gFichDSK, MRU[1]}) {
+        std::string carpeta = std::filesystem::path(fichero).parent_path().string();
+        if (!carpeta.empty()) return carpeta;
+    }
+    return {};
+}
+
+void frmMain::CarpetaUsada(TipoFichero tipo, const std::string& fichero) { ultimoFichero_[size_t(tipo)] = fichero; }
 
 void frmMain::MenuMRU() {
     for (int i = 1; i <= 10; ++i) {
@@ -1053,13 +1071,15 @@ void frmMain::AbrirListado(const std::string& fichero) {
             CuadroAyuda(TextoNoSeEncuentra(fichero), kTituloCarga, Icono::Exclamacion, 10060));
         return;
     }
+    CarpetaUsada(TipoFichero::Listado, fichero);
     CargaFichDSK(fichero, ResetDSK);
 }
 
 void frmMain::mnuFileOpen_Click() {
     InfoBar("Dialogo de carga fichero DSK");
-    const auto fichero = dialogos_->Abrir(
-        this, {kTituloCarga, "Ficheros ensamblados (*.dsk)|*.dsk|Todos los archivos (*.*)|*.*", false});
+    const auto fichero =
+        dialogos_->Abrir(this, {kTituloCarga, "Ficheros ensamblados (*.dsk)|*.dsk|Todos los archivos (*.*)|*.*", false,
+                                CarpetaInicial(TipoFichero::Listado)});
     if (!fichero || fichero->empty()) return;
     // A file not there leaves no listing loaded; a damaged one changes nothing.
     if (!ExisteFichero(*fichero)) gEstadoDSK = -1;
@@ -1073,11 +1093,23 @@ void frmMain::mnuFileMRU_Click(int indice) {
 
 void frmMain::mnuFileRecEnt_Click() {
     InfoBar("Dialogo de solicitud de fichero de entorno");
-    const auto fichero = dialogos_->Abrir(
-        this, {"Recuperar Entorno", "Ficheros de entorno (*.ent)|*.ent|Todos los archivos (*.*)|*.*", true});
+    const auto fichero =
+        dialogos_->Abrir(this, {"Recuperar Entorno", "Ficheros de entorno (*.ent)|*.ent|Todos los archivos (*.*)|*.*",
+                                true, CarpetaInicial(TipoFichero::Entorno)});
     if (!fichero || fichero->empty()) return;
+    CarpetaUsada(TipoFichero::Entorno, *fichero);
     // A refused file leaves the listing, its result and the views as they were.
-    if (RecuperarEntorno(*fichero) != Recuperacion::Rechazada) Inicializar();
+    // An accepted one ends with its results box, which comes over views that
+    // show the restored state already.
+    bool vistasAlDia = false;
+    cuadros_->antesDeMostrar = [this, &vistasAlDia](const plataforma::Cuadro& c) {
+        if (c.titulo != kTituloResultadosEntorno || vistasAlDia) return;
+        vistasAlDia = true;
+        Inicializar();
+    };
+    const Recuperacion r = RecuperarEntorno(*fichero);
+    cuadros_->antesDeMostrar = nullptr;
+    if (r != Recuperacion::Rechazada && !vistasAlDia) Inicializar();
 }
 
 void frmMain::mnuFilePageSetup_Click() {

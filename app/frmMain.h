@@ -28,6 +28,9 @@ namespace plataforma::qt {
 class IDialogosComunes;
 }
 
+// The kinds of file whose dialogs start where the last one of the kind was taken.
+enum class TipoFichero { Listado, Entorno };
+
 class frmMain : public QMainWindow, public IVentanaPrincipal, public IVentanaMemoria {
     Q_OBJECT
 public:
@@ -49,10 +52,15 @@ public:
     void Refrescar();
     void Inicializar();
     // Reads and checks the listing, then (with reiniciar, after a full reset)
-    // loads it and reports. A refused file is reported and changes nothing
-    // else: false.
+    // loads it, reports and puts it first in the recent files. A refused file
+    // is reported and changes nothing else, the recent files included: false.
     bool CargaFichDSK(const std::string& fichero, bool reiniciar = false);
     void ActualizarMRUFiles(const std::string& fichero);
+    // The folder a file dialog for that kind of file starts in: the one a file
+    // of the kind was last taken from in this run, else the loaded listing's,
+    // else the most recent listing's; "" leaves it to the dialog.
+    std::string CarpetaInicial(TipoFichero tipo) const;
+    void CarpetaUsada(TipoFichero tipo, const std::string& fichero);
 
     int16_t ResultadoPopUpMenu() const { return resultadoPopUp_; }
     void ResultadoPopUpMenu(int16_t v) { resultadoPopUp_ = v; }
@@ -194,6 +202,7 @@ private:
     std::vector<std::string> disposicion_;
     std::vector<QAction*> listaVentanas_;
 
+    std::array<std::string, 2> ultimoFichero_;  // by TipoFichero
     std::array<IVista*, kNumVistas> vistas_{};
     // What a loaded view missed while hidden: 0 nothing, 1 a refresh, 2 a
     // re-initialisation, 3 a new program and its re-initialisation.

@@ -115,8 +115,9 @@ std::optional<std::string> DialogosOpcionesQt::Abrir(QWidget* padre, const std::
 }
 
 std::optional<std::string> DialogosOpcionesQt::Guardar(QWidget* padre, const std::string& titulo,
-                                                       const std::string& filtro, int contextoAyuda) {
-    QFileDialog dialogo(padre, Q(titulo));
+                                                       const std::string& filtro, int contextoAyuda,
+                                                       const std::string& carpeta) {
+    QFileDialog dialogo(padre, Q(titulo), Q(carpeta));
     // The toolkit's own dialog, so that it can carry the Help button.
     dialogo.setOption(QFileDialog::DontUseNativeDialog);
     dialogo.setAcceptMode(QFileDialog::AcceptSave);
@@ -825,8 +826,13 @@ void frmOpciones::cmdApply_Click() { SalvarDatos(); }
 void frmOpciones::cmdOK_Click() {
     cmdApply_Click();
     if (comando_ == kSalvarEntorno) {
-        const auto ruta = dialogos_->Guardar(this, "Especifica archivo para salvar el Entorno", kFiltroEntorno, 100);
-        if (ruta && !ruta->empty()) SalvarEntorno(*ruta);
+        frmMain* m = VentanaMain();
+        const auto ruta = dialogos_->Guardar(this, "Especifica archivo para salvar el Entorno", kFiltroEntorno, 100,
+                                             m ? m->CarpetaInicial(TipoFichero::Entorno) : std::string());
+        if (ruta && !ruta->empty()) {
+            if (m) m->CarpetaUsada(TipoFichero::Entorno, *ruta);
+            SalvarEntorno(*ruta);
+        }
     } else if (comando_ == kImprimir) {
         ImprimirEntorno();
     }

@@ -35,9 +35,11 @@ public:
     // The chosen path, or nothing when the user cancelled.
     virtual std::optional<std::string> Abrir(QWidget* padre, const std::string& titulo,
                                              const std::string& filtro) = 0;
-    // Save dialog that asks before overwriting and offers Help at a context.
+    // Save dialog that asks before overwriting and offers Help at a context;
+    // it starts in carpeta ("" the toolkit's choice).
     virtual std::optional<std::string> Guardar(QWidget* padre, const std::string& titulo,
-                                               const std::string& filtro, int contextoAyuda) = 0;
+                                               const std::string& filtro, int contextoAyuda,
+                                               const std::string& carpeta) = 0;
     virtual void ConfigurarImpresora(QWidget* padre) = 0;
     // The chosen font; the initial one when the user cancels.
     virtual std::pair<std::string, float> Fuente(QWidget* padre, const std::string& nombre, float puntos) = 0;
@@ -48,7 +50,7 @@ class DialogosOpcionesQt : public IDialogosOpciones {
 public:
     std::optional<std::string> Abrir(QWidget* padre, const std::string& titulo, const std::string& filtro) override;
     std::optional<std::string> Guardar(QWidget* padre, const std::string& titulo, const std::string& filtro,
-                                       int contextoAyuda) override;
+                                       int contextoAyuda, const std::string& carpeta) override;
     void ConfigurarImpresora(QWidget* padre) override;
     // Opens the font dialog on the report's font as it prints.
     std::pair<std::string, float> Fuente(QWidget* padre, const std::string& nombre, float puntos) override;

@@ -4,10 +4,13 @@
 #include <cctype>
 #include <charconv>
 #include <cmath>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <limits>
 #include <system_error>
+
+#include <unistd.h>
 
 #include "core/ClassMemoria.h"
 #include "core/ClassPPL.h"
@@ -54,12 +57,12 @@ bool MarcasEnPasoaPaso = true;
 bool ResetDSK = true;
 int16_t TipoReset = 0;
 int32_t ConfigMem = 7;
-std::string Calculadora = "C:\\WINDOWS\\CALC.EXE";
-std::string Editor = "C:\\WINDOWS\\NOTEPAD";
+std::string Calculadora;
+std::string Editor = "xdg-open";
 std::string ParamEditor = "<FILEASM>";
-std::string Ensamblador = "C:\\DSKTOOLS\\DSK3A.EXE";
+std::string Ensamblador;
 std::string ParamEnsamblador = "<FILEASM>";
-std::string ModuloDSK = "C:\\DSKTOOLS\\DSK3D.EXE";
+std::string ModuloDSK;
 bool DASM = true;
 int16_t DASMTipo = 1;
 bool Memoria = true;
@@ -109,12 +112,13 @@ std::vector<AjustePrograma> ConstruirTabla() {
         {kEntorno, "ResetDSK", &ResetDSK, "True", 0, 0},
         {kEntorno, "TipoReset", &TipoReset, "0", kMin16, kMax16},
         {kEntorno, "ConfigMem", &ConfigMem, "7", kMin32, kMax32},
-        {kConfig, "Calculadora", &Calculadora, "C:\\WINDOWS\\CALC.EXE", 0, 0},
-        {kConfig, "Editor", &Editor, "C:\\WINDOWS\\NOTEPAD", 0, 0},
+        {kConfig, "Calculadora", &Calculadora, "", 0, 0, CalculadoraDelEscritorio},
+        // The desktop opens the source with its own application for it.
+        {kConfig, "Editor", &Editor, "xdg-open", 0, 0},
         {kConfig, "ParamEditor", &ParamEditor, "<FILEASM>", 0, 0},
-        {kConfig, "Ensamblador", &Ensamblador, "C:\\DSKTOOLS\\DSK3A.EXE", 0, 0},
+        {kConfig, "Ensamblador", &Ensamblador, "", 0, 0},
         {kConfig, "ParamEnsamblador", &ParamEnsamblador, "<FILEASM>", 0, 0},
-        {kConfig, "ModuloDSK", &ModuloDSK, "C:\\DSKTOOLS\\DSK3D.EXE", 0, 0},
+        {kConfig, "ModuloDSK", &ModuloDSK, "", 0, 0},
         {kResumen, "DASM", &DASM, "True", 0, 0},
         {kResumen, "DASMTipo", &DASMTipo, "1", kMin16, kMax16},
         {kResumen, "Memoria", &Memoria, "True", 0, 0},
@@ -268,10 +272,11 @@ void LeerOpciones() {
     gMotivoParada = MotivoParada::Ninguna;
     auto& almacen = plataforma::Ajustes();
     for (const auto& fila : TablaAjustes()) {
-        const std::string texto = almacen.Leer(plataforma::kAplicacion, fila.seccion, fila.clave, fila.porDefecto);
+        const std::string porDefecto = fila.porDefectoDelSistema ? fila.porDefectoDelSistema() : fila.porDefecto;
+        const std::string texto = almacen.Leer(plataforma::kAplicacion, fila.seccion, fila.clave, porDefecto);
         // A stored text that does not convert, or lies outside what the program
         // can use, reads as the default.
-        if (!AsignarTextoAjuste(fila, texto)) AsignarTextoAjuste(fila, fila.porDefecto);
+        if (!AsignarTextoAjuste(fila, texto)) AsignarTextoAjuste(fila, porDefecto);
     }
     gHayImpresora = plataforma::HayImpresora();
 }
@@ -312,6 +317,28 @@ void CrearObjetosPrograma() {
     // Trap base: TRAP n is at base + n, so TRAP 0..27 lie in RAM block 1 in
     // microcomputer mode.
     gVectoresInt[12] = microcomputador ? 0x809FE0 : 0x20;
+}
+
+std::string CalculadoraDelEscritorio() {
+    static constexpr const char* kCalculadoras[] = {"gnome-calculator", "kcalc",     "qalculate-qt", "qalculate-gtk",
+                                                    "galculator",       "mate-calc", "xcalc"};
+    const char* path = std::getenv("PATH");
+    std::vector<std::filesystem::path> carpetas;
+    for (std::string_view resto = path ? path : "";;) {
+        const size_t fin = resto.find(':');
+        // An empty entry would stand for the working folder, which is no place to look.
+        if (const std::string_view carpeta = resto.substr(0, fin); !carpeta.empty()) carpetas.emplace_back(carpeta);
+        if (fin == std::string_view::npos) break;
+        resto.remove_prefix(fin + 1);
+    }
+    for (const char* nombre : kCalculadoras) {
+        for (const std::filesystem::path& carpeta : carpetas) {
+            const std::filesystem::path ruta = carpeta / nombre;
+            std::error_code ec;
+            if (std::filesystem::is_regular_file(ruta, ec) && ::access(ruta.c_str(), X_OK) == 0) return ruta.string();
+        }
+    }
+    return {};
 }
 
 bool ExisteFichero(const std::string& ruta) {

@@ -67,7 +67,9 @@ extern bool MarcasEnPasoaPaso;     // check watch marks also when not running
 extern bool ResetDSK;              // full reset before a listing is opened
 extern int16_t TipoReset;          // 0 DSK-module reset, otherwise processor reset
 extern int32_t ConfigMem;          // memory-map flags
-// "Opciones\Config"
+// "Opciones\Config": the outside programs. By default the editor is the
+// desktop's opener, the calculator the first desktop calculator on the PATH,
+// and the assembler and the DSK board program are not set ("").
 extern std::string Calculadora;
 extern std::string Editor;
 extern std::string ParamEditor;
@@ -111,6 +113,9 @@ struct AjustePrograma {
     std::string porDefecto;  // the default, as stored text
     double minimo;           // numbers: the accepted range (inclusive);
     double maximo;           // a stored value outside it reads as the default
+    // A default that depends on the machine, looked up when the options are
+    // read, in place of porDefecto.
+    std::string (*porDefectoDelSistema)() = nullptr;
 };
 
 // The 49 rows: "Opciones\Entorno" (12), "Opciones\Config" (6), "Opciones\Resumen"
@@ -131,6 +136,11 @@ bool AsignarTextoAjuste(const AjustePrograma& fila, const std::string& texto);
 // is "True" or "False" in any letter case, or "1" or "0".
 std::optional<double> LeerRealGuardado(std::string_view texto);
 std::optional<bool> LeerBooleanoGuardado(std::string_view texto);
+
+// The full path of the first desktop calculator on the PATH, taking GNOME's,
+// KDE's, Qalculate!, Galculator, MATE's and xcalc in that order; "" when none
+// of them is there.
+std::string CalculadoraDelEscritorio();
 
 // --- Operations --------------------------------------------------------------
 // Presets the run state and reads every option from the settings store.

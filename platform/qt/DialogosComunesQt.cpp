@@ -55,6 +55,7 @@ void PrepararDialogoAbrir(QFileDialog& dialogo, const DialogoAbrir& d) {
     dialogo.setAcceptMode(QFileDialog::AcceptOpen);
     dialogo.setFileMode(d.debeExistir ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
     dialogo.setNameFilters(ConvertirFiltro(d.filtro).split(";;"));
+    if (!d.carpeta.empty()) dialogo.setDirectory(QString::fromStdString(d.carpeta));
     dialogo.setLabelText(QFileDialog::LookIn, "Buscar en:");
     dialogo.setLabelText(QFileDialog::FileName, "Nombre:");
     dialogo.setLabelText(QFileDialog::FileType, "Tipo:");

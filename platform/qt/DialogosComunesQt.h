@@ -15,14 +15,15 @@ struct DialogoAbrir {
     std::string titulo;
     std::string filtro;          // old form: "Descripción|patrón|Descripción|patrón"
     bool debeExistir = false;    // the dialog itself refuses names of missing files
+    std::string carpeta;         // the folder it starts in ("" the toolkit's choice)
 };
 
 // Installs the toolkit's own Spanish texts (its dialogs' labels, buttons and
 // menus, the names of keys in shortcuts); false when they are not installed.
 bool InstalarTextosEnEspanol();
 
-// Sets up an open dialog: title, filters, whether the file must exist, and the
-// Spanish texts of its labels and buttons.
+// Sets up an open dialog: title, filters, whether the file must exist, the
+// folder it starts in, and the Spanish texts of its labels and buttons.
 void PrepararDialogoAbrir(QFileDialog& dialogo, const DialogoAbrir& d);
 
 class IDialogosComunes {

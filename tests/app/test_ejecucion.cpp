@@ -1,15 +1,23 @@
 // The main window with the real core: loading listings and their reports, the
 // order of a timer tick, runs that stop in the core, and the resets.
 #include <QtTest>
+#include <QApplication>
+#include <QDir>
+#include <QFileDialog>
 #include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QMenu>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <array>
 #include <functional>
 #include <memory>
+#include <utility>
 
 #include "app/LogicaOpciones.h"
 #include "app/frmMain.h"
+#include "app/frmOpciones.h"
 #include "core/ClassMemoria.h"
 #include "core/ClassPPL.h"
 #include "core/ClassRegistrosCPU.h"
@@ -38,6 +46,13 @@ public:
     std::vector<plataforma::Cuadro> mostrados;
     std::function<void()> mientras;
 };
+
+// The recent files, entries 1 to 10, as a failed comparison shows them.
+QStringList Recientes(const std::array<std::string, 11>& mru) {
+    QStringList l;
+    for (size_t i = 1; i < mru.size(); ++i) l << QString::fromStdString(mru[i]);
+    return l;
+}
 
 }  // namespace
 
@@ -113,6 +128,10 @@ private slots:
         gFichDSK = "antes.dsk";
         gFichASM = "antes.asm";
         const QString panel = v->Panel("Fichero")->text();
+        NumMRUFiles = 4;
+        const std::array<std::string, 11> recientes = {"", "/p/a.dsk", "/p/b.dsk", "/p/c.dsk", "/p/d.dsk"};
+        MRU = recientes;
+        v->ActualizarMRUFiles("");  // the menu shows them
         gLlamadas.clear();
         v->CargaFichDSK(ruta);
         QCOMPARE(int(gEstadoDSK), aceptado ? resultado : 0);
@@ -129,16 +148,19 @@ private slots:
             QVERIFY(cuadros.mostrados[0].icono == plataforma::Icono::Exclamacion && cuadros.mostrados[0].botonAyuda);
         }
         QCOMPARE(v->Accion("mnuVerAuxDat1")->isEnabled(), resultado > 0);
-        QCOMPARE(MRU[1], ruta);  // also a file that is not a listing
-        QCOMPARE(v->Accion("mnuFileMRU1")->text(), r);
+        // Only a listing that loaded enters the recent files; a refused file
+        // pushes none out.
+        const std::array<std::string, 11> despues = {"", ruta, "/p/a.dsk", "/p/b.dsk", "/p/c.dsk"};
+        QCOMPARE(Recientes(MRU), Recientes(aceptado ? despues : recientes));
+        QCOMPARE(v->Accion("mnuFileMRU1")->text(), aceptado ? r : QString("/p/a.dsk"));
         QCOMPARE(v->Panel("Fichero")->text(), aceptado ? r : panel);
         QCOMPARE(Cuenta("DASM.Inicializar"), aceptado ? 1 : 0);
         QCOMPARE(Cuenta("Memoria.Refrescar"), aceptado ? 1 : 0);
     }
 
     // A listing found damaged, opened with the reset on, after a few steps of
-    // another: registers, cycles, memory, tables and views stay as they were;
-    // only the box, the status text and the recent files tell of it.
+    // another: registers, cycles, memory, tables, views and the recent files
+    // stay as they were; only the box and the status text tell of it.
     void listadoRechazadoNoCambiaNada_data() {
         QTest::addColumn<QString>("contenido");
         QTest::addColumn<bool>("reciente");
@@ -166,8 +188,9 @@ private slots:
         const QString panel = v->Panel("Fichero")->text();
         gLlamadas.clear();
         cuadros.mostrados.clear();
+        if (reciente) MRU[2] = danado;
+        const std::array<std::string, 11> recientes = MRU;
         if (reciente) {
-            MRU[2] = danado;
             v->ActualizarMRUFiles("");  // the menu shows the entry
             v->EjecutarComando("mnuFileMRU2");
         } else {
@@ -195,7 +218,8 @@ private slots:
         QCOMPARE(gPuntosRupt->count(), 1);
         QVERIFY(gLlamadas.empty());  // no view rebuilt or refreshed
         QCOMPARE(v->Panel("Fichero")->text(), panel);
-        QCOMPARE(MRU[1], danado);
+        QCOMPARE(Recientes(MRU), Recientes(recientes));
+        QCOMPARE(v->Accion("mnuFileMRU1")->text(), QString::fromStdString(factorial));
     }
 
     void abrirConReinicio() {
@@ -459,6 +483,100 @@ private slots:
         QCOMPARE(cuadros.mostrados.back().titulo, std::string("Recuperar Entorno: Resultados"));
         QVERIFY(Cuenta("DASM.Inicializar") >= 1);
         QCOMPARE(MRU[1], mru1);  // the command itself leaves the recent files alone
+    }
+
+    // The results box of a restore comes over views that show the restored
+    // state already: every open view is rebuilt and the status panels name the
+    // restored listing before the box is shown.
+    void resultadosSobreLasVistasRecuperadas() {
+        CuadrosConEventos cuadros;
+        EstablecerCarpetaDatosUsuario(carpeta.filePath("datos").toStdString());
+        auto v = Abrir();
+        v->CargaFichDSK(kProgramas + "factorial.dsk");
+        for (int i = 0; i < 4; ++i) v->EjecutarComando("mnuDepStep");
+        const std::string ent = carpeta.filePath("vistas.ent").toStdString();
+        QVERIFY(SalvarEntorno(ent));
+        v->CargaFichDSK(kProgramas + "bench_loop.dsk");
+        gLlamadas.clear();
+        std::vector<std::string> llamadas;
+        QString fichero;
+        cuadros.mientras = [&] {
+            llamadas = gLlamadas;
+            fichero = v->Panel("Fichero")->text();
+        };
+        dialogos.respuestas.push_back(ent);
+        v->EjecutarComando("mnuFileRecEnt");
+        EstablecerCarpetaDatosUsuario("");
+        QCOMPARE(cuadros.mostrados.size(), size_t(1));
+        QCOMPARE(cuadros.mostrados[0].titulo, std::string("Recuperar Entorno: Resultados"));
+        QStringList vistas;
+        for (const std::string& l : llamadas) vistas << QString::fromStdString(l);
+        for (const char* vista : {"Registros.Inicializar", "Memoria.Refrescar", "DASM.Inicializar", "PPL.Inicializar"})
+            QVERIFY2(vistas.contains(vista), vista);
+        QCOMPARE(fichero, carpeta.filePath("datos/entorno.dsk"));
+    }
+
+    // The toolkit's own file dialogs of Open, Salvar Entorno and Recuperar
+    // Entorno start in the last folder a file of their kind was taken from,
+    // else in the loaded listing's folder, else in the most recent listing's.
+    void dialogosEmpiezanEnLaCarpetaDelFichero() {
+        prueba::CuadrosFalsos cuadros;
+        EstablecerCarpetaDatosUsuario(carpeta.filePath("datos").toStdString());
+        QDir(carpeta.path()).mkpath("listados");
+        QDir(carpeta.path()).mkpath("otros");
+        QDir(carpeta.path()).mkpath("entornos");
+        const QString listado = carpeta.filePath("listados/f.dsk"), otro = carpeta.filePath("otros/g.dsk");
+        for (const QString& copia : {listado, otro})
+            QVERIFY(QFile::copy(QString::fromStdString(kProgramas + "factorial.dsk"), copia));
+        LeerOpciones();
+        CrearObjetosPrograma();
+        MRU[1] = listado.toStdString();
+        frmMain v;  // with the toolkit's dialogs
+        // Answers the file dialog the command opens (through the options
+        // dialog for Salvar Entorno): the folder it started in; it then
+        // takes the file given, or is cancelled.
+        const auto carpetaDe = [&](const char* comando, const QString& elegir = {}) {
+            QString inicial;
+            bool aceptado = false;
+            QTimer respuesta;
+            respuesta.setInterval(10);
+            connect(&respuesta, &QTimer::timeout, this, [&] {
+                QWidget* modal = QApplication::activeModalWidget();
+                if (auto* opciones = qobject_cast<frmOpciones*>(modal)) {
+                    // Clicked from the dialog's own loop, where this timer goes on.
+                    if (!std::exchange(aceptado, true))
+                        QMetaObject::invokeMethod(opciones->findChild<QPushButton*>("cmdOK"), "click",
+                                                  Qt::QueuedConnection);
+                } else if (auto* d = qobject_cast<QFileDialog*>(modal)) {
+                    respuesta.stop();
+                    inicial = d->directory().absolutePath();
+                    // The whole path typed as the name, as the list may not have loaded yet.
+                    if (!elegir.isEmpty()) d->findChild<QLineEdit*>("fileNameEdit")->setText(elegir);
+                    QMetaObject::invokeMethod(d, elegir.isEmpty() ? "reject" : "accept");
+                    if (d->isVisible()) d->reject();  // not taken: the checks that follow tell
+                }
+            });
+            respuesta.start();
+            v.EjecutarComando(comando);
+            return inicial;
+        };
+        const QString listados = carpeta.filePath("listados"), otros = carpeta.filePath("otros"),
+                      entornos = carpeta.filePath("entornos");
+        QCOMPARE(carpetaDe("mnuFileOpen"), listados);  // nothing loaded: the most recent listing's
+        v.CargaFichDSK(otro.toStdString());
+        QCOMPARE(carpetaDe("mnuFileOpen"), otros);  // the loaded listing's
+        QCOMPARE(carpetaDe("mnuFileRecEnt"), otros);
+        QCOMPARE(carpetaDe("mnuFileSalvEnt", entornos + "/e.ent"), otros);
+        QVERIFY(QFile::exists(entornos + "/e.ent"));
+        QCOMPARE(carpetaDe("mnuFileOpen", listado), otros);
+        QCOMPARE(gFichDSK, listado.toStdString());
+        QCOMPARE(carpetaDe("mnuFileRecEnt", entornos + "/e.ent"), entornos);  // the last one for environments
+        QCOMPARE(carpetaDe("mnuFileSalvEnt"), entornos);
+        // The restored listing lies in the user's data folder; listings are
+        // still looked for where the last one was taken from.
+        QCOMPARE(gFichDSK, carpeta.filePath("datos/entorno.dsk").toStdString());
+        QCOMPARE(carpetaDe("mnuFileOpen"), listados);
+        EstablecerCarpetaDatosUsuario("");
     }
 
     // An environment file of another version is refused and the listing stays

@@ -2,6 +2,7 @@
 // programs in a temporary folder that write down the arguments they got, the
 // failure boxes of programs that do not exist here, and the help commands.
 #include <QAction>
+#include <QDir>
 #include <QFile>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -36,6 +37,9 @@ public:
     std::vector<plataforma::Cuadro> mostrados;
     std::vector<std::string> estados;
 };
+
+constexpr std::pair<const char*, const char*> kSinInstalar[] = {
+    {"Ensamblador", "/no/hay/dsk3a"}, {"Calculadora", "/no/hay/calc"}, {"ModuloDSK", "/no/hay/dsk3d"}};
 
 }  // namespace
 
@@ -78,6 +82,9 @@ private slots:
     void initTestCase() { RegistrarVistasFalsas(); }
     void init() {
         ajustes_ = std::make_unique<prueba::AjustesMemoria>();
+        // Paths that do not exist for the tools that have none by default, so
+        // that their items are on.
+        for (const auto& [clave, ruta] : kSinInstalar) ajustes_->Poner("Opciones\\Config", clave, ruta);
         cuadros_ = std::make_unique<CuadrosConEstado>();
         dialogos_ = DialogosFalsos();
         gFichDSK.clear();
@@ -262,7 +269,69 @@ private slots:
         QCOMPARE(f->InfoBar(), std::string("Inicializando el Modulo DSK..."));
     }
 
-    // The stored defaults are Windows paths, which do not start here.
+    // With nothing stored, the editor is the desktop's opener of the source,
+    // the calculator the first desktop calculator on the PATH (none when there
+    // is none), and the assembler and the DSK board program are not set. A
+    // stored text stays, an empty one too.
+    void programasPorDefecto_data() {
+        QTest::addColumn<QStringList>("enRuta");       // programs on the PATH ("-" not executable)
+        QTest::addColumn<QStringList>("guardados");    // calculator, editor, assembler, board ("-" not stored)
+        QTest::addColumn<QStringList>("esperados");    // "@" the PATH folder
+        const QStringList nada = {"-", "-", "-", "-"};
+        QTest::newRow("calculadoras") << QStringList{"xcalc", "-gnome-calculator", "kcalc"} << nada
+                                      << QStringList{"@/kcalc", "xdg-open", "", ""};
+        QTest::newRow("ninguna") << QStringList{"bc"} << nada << QStringList{"", "xdg-open", "", ""};
+        QTest::newRow("guardados") << QStringList{"galculator"}
+                                   << QStringList{"/o/calc", "/o/ed", "/o/asm", "/o/dsk"}
+                                   << QStringList{"/o/calc", "/o/ed", "/o/asm", "/o/dsk"};
+        QTest::newRow("guardados vacios") << QStringList{"galculator"} << QStringList{"", "", "-", "-"}
+                                          << QStringList{"", "", "", ""};
+    }
+    void programasPorDefecto() {
+        QFETCH(QStringList, enRuta);
+        QFETCH(QStringList, guardados);
+        QFETCH(QStringList, esperados);
+        QTemporaryDir ruta;
+        for (const QString& p : enRuta) {
+            QFile f(ruta.filePath(p.startsWith('-') ? p.mid(1) : p));
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write("#!/bin/sh\n");
+            f.setPermissions(p.startsWith('-') ? QFile::ReadOwner : QFile::ReadOwner | QFile::ExeOwner);
+        }
+        ajustes_->valores.clear();
+        const char* claves[] = {"Calculadora", "Editor", "Ensamblador", "ModuloDSK"};
+        for (int i = 0; i < 4; ++i)
+            if (guardados[i] != "-") ajustes_->Poner("Opciones\\Config", claves[i], guardados[i].toStdString());
+        const QByteArray path = qgetenv("PATH");
+        qputenv("PATH", ruta.path().toUtf8());
+        auto f = VentanaNueva(dialogos_);
+        qputenv("PATH", path);
+        const std::string* programas[] = {&Calculadora, &Editor, &Ensamblador, &ModuloDSK};
+        for (int i = 0; i < 4; ++i)
+            QCOMPARE(QString::fromStdString(*programas[i]), QString(esperados[i]).replace("@", ruta.path()));
+        QCOMPARE(ParamEditor, std::string("<FILEASM>"));
+        QCOMPARE(f->Accion("mnuToolsCalc")->isEnabled(), !Calculadora.empty());
+        QCOMPARE(f->Accion("mnuToolsEdit")->isEnabled(), !Editor.empty());
+        QCOMPARE(f->Accion("mnuToolsComp")->isEnabled(), !Ensamblador.empty());
+    }
+
+    // The default editor hands the loaded listing's source to the desktop's
+    // opener.
+    void editorPorDefectoAbreLaFuente() {
+        QDir(dir_.path()).mkpath("ruta");
+        const QString abridor = Grabador("ruta/xdg-open");
+        ajustes_->valores.clear();
+        const QByteArray path = qgetenv("PATH");
+        qputenv("PATH", dir_.filePath("ruta").toUtf8() + ":" + path);  // the stand-in first
+        auto f = VentanaNueva(dialogos_);
+        gFichASM = "/p/prog uno.asm";
+        f->EjecutarComando("mnuToolsEdit");
+        qputenv("PATH", path);
+        QCOMPARE(Argumentos(abridor), QString("[/p/prog uno.asm]\n"));
+        QVERIFY(cuadros_->mostrados.empty());
+    }
+
+    // Programs that are not there do not start.
     void programasQueNoArrancan_data() {
         QTest::addColumn<QString>("comando");
         QTest::addColumn<QString>("titulo");
@@ -271,25 +340,25 @@ private slots:
         QTest::addColumn<QString>("estadoInicio");
         QTest::addColumn<QString>("estadoError");
         QTest::newRow("editor") << "mnuToolsEdit" << "Error: Acceso al editor"
-                                << "No ha sido posible inicializar el editor <C:\\WINDOWS\\NOTEPAD> con los parametros "
+                                << "No ha sido posible inicializar el editor </no/hay/notepad> con los parametros "
                                    "<-e <FILEASM>>. Compruebe que la ruta sea correcta y que el editor este "
                                    "correctamente instalado."
                                 << 10010 << "Inicializando el editor configurado..."
                                 << "Error al inicializar el editor. Compruebe la ruta y la instalacion del editor";
         QTest::newRow("ensamblador")
             << "mnuToolsComp" << "Error: No se ha podido ensamblar el fichero"
-            << "No ha sido posible inicializar el ensamblador <C:\\DSKTOOLS\\DSK3A.EXE> con los parametros < -q "
+            << "No ha sido posible inicializar el ensamblador </no/hay/dsk3a> con los parametros < -q "
                "\"/p/prog.asm\">. Comprueba que la ruta sea correcta y que el ensamblador este correctamente instalado."
             << 10020 << "Realizando ensamblado del fichero ASM"
             << "Error al inicializar el ensamblador. Comprobar ruta e instalación del Ensamblador.";
         QTest::newRow("calculadora")
             << "mnuToolsCalc" << "Error: Acceso a la Calculadora"
-            << "No ha sido posible inicializar la calculadora <C:\\WINDOWS\\CALC.EXE>. Compruebe que la ruta sea "
+            << "No ha sido posible inicializar la calculadora </no/hay/calc>. Compruebe que la ruta sea "
                "correcta y que la calculadora este correctamente instalada."
             << 10030 << "Inicializando aplicacion Calculadora configurada ..."
             << "Error al abrir la aplicacion Calculadora. Compruebe la ruta de acceso a la calculadora.";
         QTest::newRow("modulo") << "mnuToolsModulo" << "Error: Acceso al Modulo DSK"
-                                << "No ha sido posible inicializar el Modulo DSK <C:\\DSKTOOLS\\DSK3D.EXE> Compruebe "
+                                << "No ha sido posible inicializar el Modulo DSK </no/hay/dsk3d> Compruebe "
                                    "que la ruta sea correcta y que el Modulo DSK este correctamente instalado."
                                 << 10040 << "Inicializando el Modulo DSK..."
                                 << "Error al acceder al Modulo DSK. Compruebe la ruta de acceso y la instalacion";
@@ -301,6 +370,7 @@ private slots:
         QFETCH(int, contexto);
         QFETCH(QString, estadoInicio);
         QFETCH(QString, estadoError);
+        ajustes_->Poner("Opciones\\Config", "Editor", "/no/hay/notepad");
         auto f = VentanaNueva(dialogos_);
         ParamEditor = "-e <FILEASM>";
         ParamEnsamblador = "-q <FILEASM>";

@@ -46,7 +46,7 @@ public:
         return Siguiente();
     }
     std::optional<std::string> Guardar(QWidget*, const std::string& titulo, const std::string& filtro,
-                                       int contexto) override {
+                                       int contexto, const std::string&) override {
         titulos.push_back(titulo);
         filtros.push_back(filtro);
         contextoGuardar = contexto;
@@ -257,6 +257,7 @@ private slots:
     }
 
     void teclasDelDialogo() {
+        Calculadora = "/o/calc";
         auto d = Abrir(0);
         Pestana(*d, "Herramientas");
         auto* calc = Hijo<QLineEdit>(d.get(), "TxtCalculadora");
@@ -265,7 +266,7 @@ private slots:
         QTest::keyClicks(calc, "/usr/bin/bc");
         QTest::keyClick(calc, Qt::Key_Escape);  // Cancelar
         QCOMPARE(d->result(), int(QDialog::Rejected));
-        QCOMPARE(Calculadora, std::string("C:\\WINDOWS\\CALC.EXE"));
+        QCOMPARE(Calculadora, std::string("/o/calc"));
         auto otro = Abrir(0);
         Pestana(*otro, "Herramientas");
         calc = Hijo<QLineEdit>(otro.get(), "TxtCalculadora");
@@ -307,6 +308,8 @@ private slots:
     }
 
     void herramientas() {
+        Calculadora = "/o/calc";
+        Ensamblador = "/o/dsk3a";
         auto d = Abrir(0);
         Pestana(*d, "Herramientas");
         auto* editor = Hijo<QLineEdit>(d.get(), "TxtEditor");
@@ -316,7 +319,7 @@ private slots:
         QCOMPARE(editor->text(), QString("/usr/bin/vi"));
         QCOMPARE(paramEditor->text(), QString());
         Clic(Hijo<QPushButton>(d.get(), "CmdBuscarPath0"));  // cancelled
-        QCOMPARE(Hijo<QLineEdit>(d.get(), "TxtCalculadora")->text(), QString("C:\\WINDOWS\\CALC.EXE"));
+        QCOMPARE(Hijo<QLineEdit>(d.get(), "TxtCalculadora")->text(), QString("/o/calc"));
         QCOMPARE(dialogos.titulos, (std::vector<std::string>{"Editor", "Calculadora"}));
         QCOMPARE(dialogos.filtros[0], std::string("Programas (*.exe)|*.exe|Todos los archivos (*.*)|*.*"));
 
@@ -342,7 +345,7 @@ private slots:
         Clic(Hijo<QPushButton>(d.get(), "cmdApply"));
         QCOMPARE(Editor, std::string("/usr/bin/vi"));
         QCOMPARE(ParamEditor, std::string(" <FILEDSK>"));
-        QCOMPARE(Ensamblador, std::string("C:\\DSKTOOLS\\DSK3A.EXE2"));
+        QCOMPARE(Ensamblador, std::string("/o/dsk3a2"));
         QCOMPARE(ParamEnsamblador, std::string("<FILEASM> Q Q"));
     }
 
@@ -682,6 +685,8 @@ private slots:
         RegistrarComando("mnuToolsCalc", [](frmMain&) {});
         RegistrarComando("mnuToolsComp", [](frmMain&) {});
         DialogosFalsos comunes;
+        ajustes->Poner("Opciones\\Config", "Calculadora", "/o/calc");
+        ajustes->Poner("Opciones\\Config", "Ensamblador", "/o/dsk3a");
         auto v = VentanaNueva(comunes);
         QVERIFY(v->Accion("mnuToolsCalc")->isEnabled());
         QTimer::singleShot(0, this, [&] {

@@ -6,6 +6,7 @@
 #include <unistd.h>
 
 #include <clocale>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <optional>
@@ -24,7 +25,8 @@ namespace {
 
 using Fila = std::tuple<std::string, std::string, std::string>;  // section, key, text
 
-// Every stored key with the text an untouched first run writes at exit.
+// Every stored key with the text an untouched first run writes at exit (where
+// no desktop calculator is on the PATH).
 const std::vector<Fila> kPorDefecto = {
     {"Opciones\\Entorno", "Frecuencia_Reloj", "50"},
     {"Opciones\\Entorno", "ModeloDSP", "1"},
@@ -38,12 +40,12 @@ const std::vector<Fila> kPorDefecto = {
     {"Opciones\\Entorno", "ResetDSK", "True"},
     {"Opciones\\Entorno", "TipoReset", "0"},
     {"Opciones\\Entorno", "ConfigMem", "7"},
-    {"Opciones\\Config", "Calculadora", "C:\\WINDOWS\\CALC.EXE"},
-    {"Opciones\\Config", "Editor", "C:\\WINDOWS\\NOTEPAD"},
+    {"Opciones\\Config", "Calculadora", ""},
+    {"Opciones\\Config", "Editor", "xdg-open"},
     {"Opciones\\Config", "ParamEditor", "<FILEASM>"},
-    {"Opciones\\Config", "Ensamblador", "C:\\DSKTOOLS\\DSK3A.EXE"},
+    {"Opciones\\Config", "Ensamblador", ""},
     {"Opciones\\Config", "ParamEnsamblador", "<FILEASM>"},
-    {"Opciones\\Config", "ModuloDSK", "C:\\DSKTOOLS\\DSK3D.EXE"},
+    {"Opciones\\Config", "ModuloDSK", ""},
     {"Opciones\\Resumen", "DASM", "True"},
     {"Opciones\\Resumen", "DASMTipo", "1"},
     {"Opciones\\Resumen", "Memoria", "True"},
@@ -89,6 +91,9 @@ std::vector<Fila> Escrito(const prueba::AjustesMemoria& a) {
 
 TEST(Opciones, EmptyStoreGivesDefaultsAndFirstExitWritesEveryKey) {
     prueba::AjustesMemoria a;
+    const char* antes = std::getenv("PATH");
+    const std::string path = antes ? antes : "";
+    setenv("PATH", "/no/hay", 1);
     gCiclos = 5;
     gEstadoDSK = 0;
     gDirParada = 0x10;
@@ -108,7 +113,9 @@ TEST(Opciones, EmptyStoreGivesDefaultsAndFirstExitWritesEveryKey) {
     EXPECT_EQ(Frecuencia_Reloj, 50);
     EXPECT_EQ(ModeloDSP, 1);
     EXPECT_TRUE(MarcasEnPasoaPaso);
-    EXPECT_EQ(Ensamblador, "C:\\DSKTOOLS\\DSK3A.EXE");
+    EXPECT_EQ(Ensamblador, "");
+    EXPECT_EQ(Editor, "xdg-open");
+    setenv("PATH", path.c_str(), 1);
     GuardarOpciones();
     EXPECT_EQ(Escrito(a), kPorDefecto);
     // The table the options dialog reads lists the same rows.
