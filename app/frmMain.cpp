@@ -64,8 +64,6 @@ frmMain* gVentanaMain = nullptr;
 
 constexpr double kTwipsPorPixel = 15.0;
 constexpr const char* kSeccionMain = "MainSettings";
-// The title of the box that ends an accepted environment restore.
-constexpr const char* kTituloResultadosEntorno = "Recuperar Entorno: Resultados";
 // The commands that act on a view or on the table window, which stay disabled
 // while no window of that kind exists (besides each view's Window-menu item).
 struct Requisito {
@@ -141,7 +139,6 @@ public:
     }
     plataforma::Respuesta MsgBox(const plataforma::Cuadro& c) override {
         ++mostrados;
-        if (antesDeMostrar) antesDeMostrar(c);
         return anterior_->MsgBox(c);
     }
     std::optional<std::string> InputBox(const plataforma::CuadroEntrada& c) override {
@@ -149,8 +146,6 @@ public:
         return anterior_->InputBox(c);
     }
     uint64_t mostrados = 0;
-    // Runs before each message box is shown, while it is set.
-    std::function<void(const plataforma::Cuadro&)> antesDeMostrar;
 
 private:
     plataforma::IServicioCuadros* anterior_;
@@ -1101,15 +1096,7 @@ void frmMain::mnuFileRecEnt_Click() {
     // A refused file leaves the listing, its result and the views as they were.
     // An accepted one ends with its results box, which comes over views that
     // show the restored state already.
-    bool vistasAlDia = false;
-    cuadros_->antesDeMostrar = [this, &vistasAlDia](const plataforma::Cuadro& c) {
-        if (c.titulo != kTituloResultadosEntorno || vistasAlDia) return;
-        vistasAlDia = true;
-        Inicializar();
-    };
-    const Recuperacion r = RecuperarEntorno(*fichero);
-    cuadros_->antesDeMostrar = nullptr;
-    if (r != Recuperacion::Rechazada && !vistasAlDia) Inicializar();
+    RecuperarEntorno(*fichero, [this] { Inicializar(); });
 }
 
 void frmMain::mnuFilePageSetup_Click() {

@@ -693,7 +693,7 @@ bool SalvarEntorno(const std::string& ruta) {
     return true;
 }
 
-Recuperacion RecuperarEntorno(const std::string& ruta) {
+Recuperacion RecuperarEntorno(const std::string& ruta, const std::function<void()>& antesDelResumen) {
     std::string contenido;
     const int error = LeerTextoFichero(ruta, contenido, CabeceraEntorno());
     if (error != 0 && error != kOtroContenido) {
@@ -755,6 +755,7 @@ Recuperacion RecuperarEntorno(const std::string& ruta) {
         }
     }
     Estado("Entorno recuperado satisfactoriamente");
+    if (antesDelResumen) antesDelResumen();
     plataforma::MsgBox(resultados, plataforma::Icono::Informacion, plataforma::Botones::Aceptar,
                        "Recuperar Entorno: Resultados");
     Estado("Entorno recuperado satisfactoriamente");

@@ -67,5 +67,6 @@ enum class Recuperacion { Rechazada, Completa, ConFallos };
 // the registers and memory come back as they were saved. Once the file is
 // accepted gEstadoDSK is -1 until its listing loads. A file that cannot be read
 // (a pipe or a device is not read at all) or is of another version is refused
-// with nothing changed.
-Recuperacion RecuperarEntorno(const std::string& ruta);
+// with nothing changed. antesDelResumen, when given, runs for an accepted file
+// just before the results box shows (the window brings its views up to date).
+Recuperacion RecuperarEntorno(const std::string& ruta, const std::function<void()>& antesDelResumen = {});
