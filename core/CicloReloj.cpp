@@ -19,26 +19,22 @@ constexpr int32_t kCiclosMaximos = 1000000;
 
 bool gEnCiclo = false;
 
-// No address: matches no breakpoint and no stop address.
-constexpr int32_t kSinDireccion = INT32_MIN;
-
-// With the pipeline the break address is that of an instruction that will
-// execute: one decoded in this cycle (a fetch may still be cancelled, an
-// instruction that reaches decode no longer is), so PC and the fetch stage
-// stand for the decode stage; or one read or executed in this cycle. Bubbles,
-// cancelled fetches, held instructions and the call an interrupt put in
-// place of a word give none.
-int32_t DireccionRupturaPPL(const ClassPPL& ppl) {
-    if (static_cast<uint16_t>(LocalRuptura) > 4) return 0;
-    const bool decodificada = LocalRuptura <= 2;
-    const ClassUnitData& r =
-        decodificada ? ppl.Decodificacion() : LocalRuptura == 3 ? ppl.Lectura() : ppl.Ejecucion();
-    const bool instruccion = r.lCanal == (decodificada ? canal::kDecodificado : canal::kLeido) &&
-                             r.LTipoIntr >= 0 && r.lDirRetornoInt < 0;
-    return instruccion ? r.lPosMem : kSinDireccion;
-}
-
-int32_t DireccionRuptura(ClassPPL& ppl) {
+// The address a breakpoint or a stop address is matched against. With the
+// pipeline it is that of the instruction decoded in this cycle (a fetch may
+// still be cancelled, an instruction that reaches decode no longer is), so PC
+// and the fetch stage stand for the decode stage; or of the one read or
+// executed in this cycle.
+int32_t DireccionRuptura(const ClassPPL& ppl) {
+    if (ModoPPL == 0) {
+        switch (LocalRuptura) {
+        case 0:
+        case 1:
+        case 2: return ppl.Decodificacion().lPosMem;
+        case 3: return ppl.Lectura().lPosMem;
+        case 4: return ppl.Ejecucion().lPosMem;
+        default: return 0;
+        }
+    }
     switch (LocalRuptura) {
     case 0: return gRegistros->PC();
     case 1: return ppl.Busqueda().lPosMem;
@@ -47,6 +43,19 @@ int32_t DireccionRuptura(ClassPPL& ppl) {
     case 4: return ppl.Ejecucion().lPosMem;
     default: return 0;
     }
+}
+
+// Whether a match of that address stops the run. With the pipeline the stage
+// must hold an instruction that will execute and did its work in this cycle:
+// bubbles, cancelled fetches, held instructions and the call an interrupt put
+// in place of a word do not stop it. Asked only after a match, off the hot path.
+bool RupturaDeInstruccion(const ClassPPL& ppl) {
+    if (ModoPPL != 0 || static_cast<uint16_t>(LocalRuptura) > 4) return true;
+    const bool decodificada = LocalRuptura <= 2;
+    const ClassUnitData& r =
+        decodificada ? ppl.Decodificacion() : LocalRuptura == 3 ? ppl.Lectura() : ppl.Ejecucion();
+    return r.lCanal == (decodificada ? canal::kDecodificado : canal::kLeido) && r.LTipoIntr >= 0 &&
+           r.lDirRetornoInt < 0;
 }
 
 // The stops and their boxes are kept out of the cycle's hot path.
@@ -107,14 +116,13 @@ void Ciclo() {
         return;
     }
 
-    // The break address is worked out only when a breakpoint or a stop address needs it.
-    const auto direccion = [&ppl] { return ModoPPL == 0 ? DireccionRupturaPPL(ppl) : DireccionRuptura(ppl); };
     if (gEjecutando || MarcasEnPasoaPaso) {
         if (const int32_t i = gMarcasRupt->OcurreMarca(); i > 0) RupturaPorMarca(i);
     }
     // Read after the watch marks: their stop has already cleared gEjecutando.
     if (gEjecutando && !gPuntosRupt->empty()) {
-        if (const int32_t a = direccion(); gPuntosRupt->BuscarMemPos(a) > 0) RupturaPorPunto(a);
+        const int32_t a = DireccionRuptura(ppl);
+        if (gPuntosRupt->BuscarMemPos(a) > 0 && RupturaDeInstruccion(ppl)) RupturaPorPunto(a);
     }
     // The first executed call arms the stop at its return address: for a call
     // put in place by the interrupt service, the word it replaced.
@@ -123,7 +131,7 @@ void Ciclo() {
         gDirParada = e.lDirRetornoInt >= 0 ? e.lDirRetornoInt : e.lPosMem + 1;
         VentanaPrincipal().ModoEjecucion(modo::kPasoSobre);
     }
-    if (gDirParada != -1 && gDirParada == direccion()) {
+    if (gDirParada != -1 && gDirParada == DireccionRuptura(ppl) && RupturaDeInstruccion(ppl)) {
         // A break of this same cycle has already stopped the run: it stays the reason.
         if (VentanaPrincipal().ModoEjecucion() != modo::kParado) gMotivoParada = MotivoParada::DirParada;
         VentanaPrincipal().ModoEjecucion(modo::kParado);
