@@ -376,7 +376,7 @@ int32_t RecuperarMemoria(Lector& lector, std::string& lineasBloques, bool& falli
             }
         }
         fallo = fallo || pendientes > 0;
-        lineasBloques += "            #" + nombre + ": " + (fallo ? " [FALLO]" : " [ OK  ]") + kCR;
+        lineasBloques += "            #" + nombre + ": " + (fallo ? kFallo : " [ OK  ]") + kCR;
         fallido = fallido || fallo;
         ++bloques;
     }

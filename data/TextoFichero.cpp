@@ -22,10 +22,8 @@ int LeerTextoFichero(const std::string& ruta, std::string& texto, std::string_vi
     if (texto == kMarcaDeOrden) texto.clear();
     leerHasta(inicio.size());
     error = std::string_view(texto).substr(0, inicio.size()) == inicio ? 0 : kOtroContenido;
-    char buf[65536];
-    std::size_t n;
-    while (error == 0 && (n = std::fread(buf, 1, sizeof buf, f)) > 0) texto.append(buf, n);
-    if (std::ferror(f)) error = EIO;
+    if (error == 0) plataforma::LeerResto(f, texto);
+    if (std::ferror(f)) error = EIO;  // a read error, also in the first bytes
     std::fclose(f);
     return error;
 }

@@ -53,13 +53,17 @@ std::FILE* AbrirFicheroPlano(const std::string& ruta, int& error) {
     return f;
 }
 
+bool LeerResto(std::FILE* f, std::string& texto) {
+    char buf[64 * 1024];
+    for (size_t n; (n = std::fread(buf, 1, sizeof buf, f)) > 0;) texto.append(buf, n);
+    return !std::ferror(f);
+}
+
 std::optional<std::string> LeerFicheroPlano(const std::string& ruta, int& error) {
     std::FILE* f = AbrirFicheroPlano(ruta, error);
     if (!f) return std::nullopt;
     std::string contenido;
-    char buf[64 * 1024];
-    for (size_t n; (n = std::fread(buf, 1, sizeof buf, f)) > 0;) contenido.append(buf, n);
-    const bool bien = !std::ferror(f);
+    const bool bien = LeerResto(f, contenido);
     error = bien ? 0 : EIO;
     std::fclose(f);
     return bien ? std::optional(std::move(contenido)) : std::nullopt;
@@ -79,6 +83,9 @@ std::optional<fs::path> FicheroNombrado(const fs::path& ruta) {
 }
 
 namespace {
+
+// The folder a file stands in.
+fs::path CarpetaDe(const fs::path& fichero) { return fichero.has_parent_path() ? fichero.parent_path() : fs::path("."); }
 
 // The new file is named <raíz>.tmp~ and six of these letters; the lock <raíz>.tmp~lock.
 constexpr std::string_view kTemporal = ".tmp~";
@@ -175,7 +182,7 @@ bool FicheroSustituto::Crear(const fs::path& ruta) {
     const std::optional<fs::path> destino = FicheroNombrado(ruta);
     if (!destino || destino->filename().empty()) return false;
     destino_ = *destino;
-    const fs::path carpeta = destino_.has_parent_path() ? destino_.parent_path() : fs::path(".");
+    const fs::path carpeta = CarpetaDe(destino_);
     raiz_ = Raiz(carpeta, destino_.filename().string());
     rutaCerrojo_ = carpeta / (raiz_ + std::string(kTemporal) + std::string(kCerrojo));
     // The lock file cannot be made in a folder that is not there: a link
@@ -226,8 +233,7 @@ bool FicheroSustituto::Sustituir(std::string_view contenido) {
     }
     // The new name on the disk too; not every file system can, and the file
     // is in place either way.
-    const fs::path carpeta = destino_.has_parent_path() ? destino_.parent_path() : fs::path(".");
-    const int dfd = ::open(carpeta.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    const int dfd = ::open(CarpetaDe(destino_).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (dfd >= 0) {
         ::fsync(dfd);
         ::close(dfd);

@@ -18,6 +18,9 @@ namespace plataforma {
 // system's error number.
 std::FILE* AbrirFicheroPlano(const std::string& ruta, int& error);
 
+// Appends what is left of f to texto; false on a read error.
+bool LeerResto(std::FILE* f, std::string& texto);
+
 // The whole of a plain file, opened as AbrirFicheroPlano does; nothing and
 // error = the system's error number when it is refused or cannot be read.
 std::optional<std::string> LeerFicheroPlano(const std::string& ruta, int& error);
